@@ -1,0 +1,6 @@
+#include <benchmark/benchmark.h>
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+}

@@ -1,0 +1,141 @@
+#include "config/ConfigurationStore.h"
+
+#include "config/ConfigurationStoreRead.h"
+#include "support/ApplicationSupport.h"
+#include "support/ConfigurationError.h"
+#include "support/JsonWriter.h"
+
+namespace tundle {
+
+namespace {
+
+const QString configurationKey = QStringLiteral("userConfiguration.v1");
+
+// The configuration file, or nothing when the configuration lives in the defaults object.
+std::optional<QString> configurationFile(const Defaults& preferences,
+                                         std::optional<QString> storagePath) {
+    if (storagePath) {
+        return storagePath;
+    }
+    if (preferences.isStandard()) {
+        // Without a data folder the defaults object is the only safe place; a relative path
+        // would scatter the configuration over whatever folder the program starts in.
+        return ApplicationSupport::path(QStringLiteral("configuration-v1.json"));
+    }
+    return std::nullopt;
+}
+
+StoragePlace place(Defaults& preferences, const std::optional<QString>& file, const QString& suffix) {
+    if (file) {
+        return StoragePlace::file(*file + suffix);
+    }
+    return StoragePlace::key(preferences, configurationKey + suffix);
+}
+
+void checkSize(const QByteArray& bytes) {
+    if (bytes.size() > ConfigurationStore::maximumBytes) {
+        throw ConfigurationError(QStringLiteral("配置文件过大。"));
+    }
+}
+
+}  // namespace
+
+ConfigurationStore::ConfigurationStore(Defaults& preferences, std::optional<QString> storagePath,
+                                       QObject* parent)
+    : QObject(parent),
+      configuration_(place(preferences, configurationFile(preferences, storagePath), QString())),
+      previous_(place(preferences, configuration_.path(), QStringLiteral(".previous"))),
+      beforeImport_(place(preferences, configuration_.path(), QStringLiteral(".before-import"))) {
+    try {
+        if (auto stored = configuration_.read()) {
+            value_ = decode(*stored);
+        } else {
+            UserConfiguration migrated = migrate();
+            persist(migrated, nullptr);
+            value_ = std::move(migrated);
+        }
+    } catch (const std::exception& failure) {
+        value_ = UserConfiguration();
+        writable_ = false;
+        error_ = QStringLiteral("配置未能读取，原文件已保留，暂停保存：") + describe(failure);
+    }
+}
+
+void ConfigurationStore::update(const std::function<void(UserConfiguration&)>& mutation) {
+    if (!writable_) {
+        throw ConfigurationError(error_.value_or(QStringLiteral("配置暂不可写。")));
+    }
+    UserConfiguration copy = value_;
+    mutation(copy);
+    validate(copy);
+    if (copy == value_) {
+        return;
+    }
+    copy.revision = newUuid();
+    try {
+        if (auto stored = configuration_.read()) {
+            if (decode(*stored).revision != value_.revision) {
+                throw ConfigurationError(
+                    QStringLiteral("配置已被另一份糯墩修改，请退出并重新打开后再试。"));
+            }
+        }
+        persist(copy, &value_);
+    } catch (const std::exception& failure) {
+        setError(QStringLiteral("配置保存失败，原配置已保留：") + describe(failure));
+        throw;
+    }
+    publish(std::move(copy));
+    setError(std::nullopt);
+}
+
+void ConfigurationStore::validate(const UserConfiguration&) {}
+
+UserConfiguration ConfigurationStore::decode(const QByteArray& bytes) {
+    checkSize(bytes);
+    const JsonObject document = JsonObject::parse(bytes);
+    if (document.required(QStringLiteral("schemaVersion")).toInteger() !=
+        UserConfiguration::currentSchemaVersion) {
+        throw ConfigurationError(QStringLiteral("配置来自不支持的版本，请更新糯墩后重试。"));
+    }
+    UserConfiguration configuration = UserConfiguration::fromJson(document);
+    validate(configuration);
+    return configuration;
+}
+
+QByteArray ConfigurationStore::encode(const UserConfiguration& configuration) {
+    return JsonWriter::pretty(configuration.toJson());
+}
+
+QByteArray ConfigurationStore::readFile(const QString& path) {
+    return ConfigurationStoreRead::read(path, maximumBytes, QStringLiteral("配置文件超过 8 MB。"));
+}
+
+void ConfigurationStore::persist(const UserConfiguration& configuration,
+                                 const UserConfiguration* backup) {
+    const QByteArray bytes = encode(configuration);
+    checkSize(bytes);
+    if (backup) {
+        previous_.write(encode(*backup));
+    }
+    configuration_.write(bytes);
+}
+
+UserConfiguration ConfigurationStore::migrate() { return UserConfiguration(); }
+
+void ConfigurationStore::publish(UserConfiguration configuration) {
+    emit valueWillChange(configuration);
+    value_ = std::move(configuration);
+    emit valueChanged();
+    emit changed();
+}
+
+void ConfigurationStore::setError(std::optional<QString> error) {
+    if (error_ == error) {
+        return;
+    }
+    error_ = std::move(error);
+    emit errorChanged();
+    emit changed();
+}
+
+}  // namespace tundle

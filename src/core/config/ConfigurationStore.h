@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <optional>
+
+#include "config/StoragePlace.h"
+#include "config/UserConfiguration.h"
+#include "support/Defaults.h"
+
+namespace tundle {
+
+// Owns the one configuration of the running program: loads it once, publishes it, and is the
+// only way to change it. Every change is validated, checked against a second running copy of
+// the program by its revision, saved atomically after a copy of the previous state, and only
+// then published.
+class ConfigurationStore : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr qint64 maximumBytes = 8388608;
+
+    // Without `storagePath`, the standard defaults keep the configuration in the data folder and
+    // any other defaults object keeps it under its own keys. Never fails: a load failure makes
+    // the store unwritable and shows in `error`.
+    explicit ConfigurationStore(Defaults& preferences,
+                                std::optional<QString> storagePath = std::nullopt,
+                                QObject* parent = nullptr);
+
+    const UserConfiguration& value() const { return value_; }
+    const std::optional<QString>& error() const { return error_; }
+    bool isWritable() const { return writable_; }
+    const std::optional<QString>& storagePath() const { return configuration_.path(); }
+    const StoragePlace& beforeImportPlace() const { return beforeImport_; }
+
+    // Applies `mutation` to a copy of the value and saves it; throws what refused the change,
+    // leaving the value and the stored copies as they were.
+    void update(const std::function<void(UserConfiguration&)>& mutation);
+
+    static void validate(const UserConfiguration& configuration);
+    // Bytes to a validated configuration.
+    static UserConfiguration decode(const QByteArray& bytes);
+    static QByteArray encode(const UserConfiguration& configuration);
+    static QByteArray readFile(const QString& path);
+
+signals:
+    // Carries the new value while `value()` still holds the old one.
+    void valueWillChange(const tundle::UserConfiguration& newValue);
+    void valueChanged();
+    void errorChanged();
+    void changed();
+
+private:
+    void persist(const UserConfiguration& configuration, const UserConfiguration* backup);
+    UserConfiguration migrate();
+    void publish(UserConfiguration configuration);
+    void setError(std::optional<QString> error);
+
+    StoragePlace configuration_;
+    StoragePlace previous_;
+    StoragePlace beforeImport_;
+    UserConfiguration value_;
+    std::optional<QString> error_;
+    bool writable_ = true;
+};
+
+}  // namespace tundle

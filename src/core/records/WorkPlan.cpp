@@ -1,0 +1,75 @@
+#include "records/WorkPlan.h"
+
+#include <QJsonArray>
+
+#include "support/JsonWriter.h"
+
+namespace tundle {
+
+namespace {
+
+WorkPeriodTable readTable(const JsonValue& value) {
+    const JsonObject object = value.toObject();
+    WorkPeriodTable table;
+    for (const QString& key : object.keys()) {
+        table.emplace(key, object.required(key).toRecords<WorkPeriod>());
+    }
+    return table;
+}
+
+QJsonObject writeTable(const WorkPeriodTable& table) {
+    QJsonObject object;
+    for (const auto& [key, periods] : table) {
+        object.insert(key, toJsonArray(periods));
+    }
+    return object;
+}
+
+}  // namespace
+
+WorkPeriod WorkPeriod::fromJson(const JsonObject& json) {
+    return WorkPeriod{
+        .id = json.required(QStringLiteral("id")).toUuid(),
+        .start = json.required(QStringLiteral("start")).toInt(),
+        .end = json.required(QStringLiteral("end")).toInt(),
+        .enabled = json.required(QStringLiteral("enabled")).toBool(),
+    };
+}
+
+QJsonObject WorkPeriod::toJson() const {
+    return QJsonObject{
+        {QStringLiteral("id"), uuidText(id)},
+        {QStringLiteral("start"), start},
+        {QStringLiteral("end"), end},
+        {QStringLiteral("enabled"), enabled},
+    };
+}
+
+WorkPlan WorkPlan::fromJson(const JsonObject& json) {
+    return WorkPlan{
+        .periods = json.required(QStringLiteral("periods")).toRecords<WorkPeriod>(),
+        .weekdays = json.required(QStringLiteral("weekdays")).toArray(&JsonValue::toInt),
+        .weeklyOverrides = json.optional(QStringLiteral("weeklyOverrides"), readTable),
+        .dateOverrides = json.optional(QStringLiteral("dateOverrides"), readTable),
+    };
+}
+
+QJsonObject WorkPlan::toJson() const {
+    QJsonArray days;
+    for (const int day : weekdays) {
+        days.append(day);
+    }
+    QJsonObject json{
+        {QStringLiteral("periods"), toJsonArray(periods)},
+        {QStringLiteral("weekdays"), days},
+    };
+    if (weeklyOverrides) {
+        json.insert(QStringLiteral("weeklyOverrides"), writeTable(*weeklyOverrides));
+    }
+    if (dateOverrides) {
+        json.insert(QStringLiteral("dateOverrides"), writeTable(*dateOverrides));
+    }
+    return json;
+}
+
+}  // namespace tundle

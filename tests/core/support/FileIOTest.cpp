@@ -1,0 +1,57 @@
+#include "support/FileIO.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "config/ConfigurationStoreRead.h"
+#include "support/ConfigurationError.h"
+#include "support/TemporaryHome.h"
+
+namespace tundle {
+namespace {
+
+TEST(FileIO, ReadsAtMostOneByteOverTheLimit) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("data");
+    test::writeAll(path, QByteArray(100, 'x'));
+    EXPECT_EQ(FileIO::readAtMost(path, 10).size(), 11);
+    EXPECT_EQ(FileIO::readAtMost(path, 100).size(), 100);
+    test::writeAll(path, QByteArray());
+    EXPECT_TRUE(FileIO::readAtMost(path, 10).isEmpty());
+}
+
+TEST(FileIO, BoundedReadRefusesOverLongFilesAndNamesMissingOnes) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("weather.json");
+    test::writeAll(path, QByteArray(16384, 'x'));
+    EXPECT_EQ(ConfigurationStoreRead::read(path, 16384).size(), 16384);
+    test::writeAll(path, QByteArray(16385, 'x'));
+    try {
+        ConfigurationStoreRead::read(path, 16384);
+        FAIL() << "an over-long file was read";
+    } catch (const ConfigurationError& error) {
+        EXPECT_EQ(error.message(), QStringLiteral("文件过大"));
+    }
+    try {
+        FileIO::readAtMost(dir.filePath("missing"), 10);
+        FAIL() << "a missing file was read";
+    } catch (const FileError& error) {
+        EXPECT_TRUE(error.message().startsWith(QStringLiteral("无法打开文件“%1”：").arg(dir.filePath("missing"))));
+    }
+}
+
+TEST(FileIO, AtomicWriteCreatesFoldersAndReplacesWholeFiles) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a/b/c.json");
+    FileIO::writeAtomically(path, "first version, longer");
+    FileIO::writeAtomically(path, "second");
+    EXPECT_EQ(test::readAll(path), QByteArray("second"));
+    EXPECT_EQ(QDir(dir.filePath("a/b")).entryList(QDir::Files), QStringList{"c.json"});
+
+    test::writeAll(dir.filePath("blocker"), "a file, not a folder");
+    EXPECT_THROW(FileIO::writeAtomically(dir.filePath("blocker/c.json"), "x"), FileError);
+}
+
+}  // namespace
+}  // namespace tundle
