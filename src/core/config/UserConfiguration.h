@@ -35,13 +35,13 @@ struct CompanionPreferences {
 
 // Settings of this machine; never shared.
 struct DevicePreferences {
-    std::optional<double> petX;
-    std::optional<double> petY;
+    std::optional<double> petX = {};
+    std::optional<double> petY = {};
     // Set once the shell has made its one-time shift of the pet for the accessory layout.
     bool accessoryLayoutV1 = false;
     bool accessoriesCollapsed = false;
     // Absent means the room defaults.
-    std::optional<RoomPreferences> room;
+    std::optional<RoomPreferences> room = {};
 
     bool operator==(const DevicePreferences&) const = default;
 
@@ -51,8 +51,8 @@ struct DevicePreferences {
 
 struct ScheduleConfiguration {
     // Absent until the user sets up a plan.
-    std::optional<WorkPlan> workPlan;
-    std::vector<OffWorkTime> legacyTimes;
+    std::optional<WorkPlan> workPlan = {};
+    std::vector<OffWorkTime> legacyTimes = {};
 
     bool operator==(const ScheduleConfiguration&) const = default;
 
@@ -67,11 +67,11 @@ struct UserConfiguration {
     int schemaVersion = currentSchemaVersion;
     // Renewed on every save, so a second running copy can tell its state is stale.
     QUuid revision = newUuid();
-    CompanionPreferences preferences;
-    DevicePreferences device;
-    ScheduleConfiguration schedule;
-    std::vector<ShortcutItem> shortcuts;
-    std::vector<ShortcutGroup> groups;
+    CompanionPreferences preferences = {};
+    DevicePreferences device = {};
+    ScheduleConfiguration schedule = {};
+    std::vector<ShortcutItem> shortcuts = {};
+    std::vector<ShortcutGroup> groups = {};
 
     bool operator==(const UserConfiguration&) const = default;
 

@@ -28,7 +28,7 @@ struct RoomPreferences {
     RoomWeather fixedWeather = RoomWeather::clear;
     RoomPhase fixedPhase = RoomPhase::day;
     RoomMotion motion = RoomMotion::standard;
-    std::optional<WeatherLocation> location;
+    std::optional<WeatherLocation> location = {};
     bool usesDeviceLocation = false;
 
     bool operator==(const RoomPreferences&) const = default;

@@ -23,13 +23,13 @@ inline constexpr EnumText<ShortcutColor, 7> shortcutColorText{
 struct ShortcutItem {
     QUuid id = newUuid();
     ShortcutKind kind = ShortcutKind::file;
-    QString name;
+    QString name = {};
     // Empty while an imported local item waits for its new target.
-    QString target;
+    QString target = {};
     bool pinned = false;
-    std::optional<QByteArray> bookmark;
-    std::optional<ShortcutColor> tagColor;
-    std::optional<QUuid> groupID;
+    std::optional<QByteArray> bookmark = {};
+    std::optional<ShortcutColor> tagColor = {};
+    std::optional<QUuid> groupID = {};
 
     bool operator==(const ShortcutItem&) const = default;
 
@@ -39,7 +39,7 @@ struct ShortcutItem {
 
 struct ShortcutGroup {
     QUuid id = newUuid();
-    QString name;
+    QString name = {};
 
     bool operator==(const ShortcutGroup&) const = default;
 

@@ -9,7 +9,7 @@ namespace tundle {
 
 // A named place whose weather the room follows; degrees, north and east positive.
 struct WeatherLocation {
-    QString name;
+    QString name = {};
     double latitude = 0;
     double longitude = 0;
 

@@ -30,10 +30,10 @@ struct WorkPeriod {
 using WorkPeriodTable = std::map<QString, std::vector<WorkPeriod>>;
 
 struct WorkPlan {
-    std::vector<WorkPeriod> periods;
-    std::vector<int> weekdays;
-    std::optional<WorkPeriodTable> weeklyOverrides;
-    std::optional<WorkPeriodTable> dateOverrides;
+    std::vector<WorkPeriod> periods = {};
+    std::vector<int> weekdays = {};
+    std::optional<WorkPeriodTable> weeklyOverrides = {};
+    std::optional<WorkPeriodTable> dateOverrides = {};
 
     bool operator==(const WorkPlan&) const = default;
 
