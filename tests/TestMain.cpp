@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 
 // Every test runs with a private home, so nothing ever touches the real user's files.

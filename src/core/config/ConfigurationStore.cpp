@@ -25,7 +25,8 @@ std::optional<QString> configurationFile(const Defaults& preferences,
     return std::nullopt;
 }
 
-StoragePlace place(Defaults& preferences, const std::optional<QString>& file, const QString& suffix) {
+StoragePlace place(Defaults& preferences, const std::optional<QString>& file,
+                   const QString& suffix) {
     if (file) {
         return StoragePlace::file(*file + suffix);
     }
@@ -51,11 +52,12 @@ ConfigurationStore::ConfigurationStore(Defaults& preferences, std::optional<QStr
             value_ = decode(*stored);
         } else {
             UserConfiguration migrated = migrate();
-            persist(migrated, nullptr);
+            encoded_ = persist(migrated, std::nullopt);
             value_ = std::move(migrated);
         }
     } catch (const std::exception& failure) {
         value_ = UserConfiguration();
+        encoded_.clear();
         writable_ = false;
         error_ = QStringLiteral("配置未能读取，原文件已保留，暂停保存：") + describe(failure);
     }
@@ -72,19 +74,21 @@ void ConfigurationStore::update(const std::function<void(UserConfiguration&)>& m
         return;
     }
     copy.revision = newUuid();
+    QByteArray bytes;
     try {
-        if (auto stored = configuration_.read()) {
+        // Bytes identical to our own last save carry our revision; anything else is decoded.
+        if (auto stored = configuration_.read(); stored && *stored != encodedValue()) {
             if (decode(*stored).revision != value_.revision) {
                 throw ConfigurationError(
                     QStringLiteral("配置已被另一份糯墩修改，请退出并重新打开后再试。"));
             }
         }
-        persist(copy, &value_);
+        bytes = persist(copy, encodedValue());
     } catch (const std::exception& failure) {
         setError(QStringLiteral("配置保存失败，原配置已保留：") + describe(failure));
         throw;
     }
-    publish(std::move(copy));
+    publish(std::move(copy), std::move(bytes));
     setError(std::nullopt);
 }
 
@@ -110,21 +114,32 @@ QByteArray ConfigurationStore::readFile(const QString& path) {
     return ConfigurationStoreRead::read(path, maximumBytes, QStringLiteral("配置文件超过 8 MB。"));
 }
 
-void ConfigurationStore::persist(const UserConfiguration& configuration,
-                                 const UserConfiguration* backup) {
-    const QByteArray bytes = encode(configuration);
+QByteArray ConfigurationStore::persist(const UserConfiguration& configuration,
+                                       const std::optional<QByteArray>& previous) {
+    QByteArray bytes = encode(configuration);
     checkSize(bytes);
-    if (backup) {
-        previous_.write(encode(*backup));
+    if (previous) {
+        previous_.write(*previous);
     }
     configuration_.write(bytes);
+    return bytes;
 }
 
-UserConfiguration ConfigurationStore::migrate() { return UserConfiguration(); }
+const QByteArray& ConfigurationStore::encodedValue() {
+    if (encoded_.isEmpty()) {
+        encoded_ = encode(value_);
+    }
+    return encoded_;
+}
 
-void ConfigurationStore::publish(UserConfiguration configuration) {
+UserConfiguration ConfigurationStore::migrate() {
+    return UserConfiguration();
+}
+
+void ConfigurationStore::publish(UserConfiguration configuration, QByteArray encoded) {
     emit valueWillChange(configuration);
     value_ = std::move(configuration);
+    encoded_ = std::move(encoded);
     emit valueChanged();
     emit changed();
 }

@@ -53,9 +53,14 @@ signals:
     void changed();
 
 private:
-    void persist(const UserConfiguration& configuration, const UserConfiguration* backup);
+    // Saves `configuration` after writing `previous`, the encoding of the state it replaces;
+    // returns the saved bytes.
+    QByteArray persist(const UserConfiguration& configuration,
+                       const std::optional<QByteArray>& previous);
+    // The encoding of `value_`, kept from the last save so a change encodes only the new state.
+    const QByteArray& encodedValue();
     UserConfiguration migrate();
-    void publish(UserConfiguration configuration);
+    void publish(UserConfiguration configuration, QByteArray encoded);
     void setError(std::optional<QString> error);
 
     StoragePlace configuration_;
@@ -64,6 +69,7 @@ private:
     UserConfiguration value_;
     std::optional<QString> error_;
     bool writable_ = true;
+    QByteArray encoded_;
 };
 
 }  // namespace tundle

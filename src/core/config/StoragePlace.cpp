@@ -10,7 +10,9 @@ namespace tundle {
 StoragePlace::StoragePlace(std::optional<QString> path, Defaults* defaults, QString key)
     : path_(std::move(path)), defaults_(defaults), key_(std::move(key)) {}
 
-StoragePlace StoragePlace::file(QString path) { return StoragePlace(std::move(path), nullptr, {}); }
+StoragePlace StoragePlace::file(QString path) {
+    return StoragePlace(std::move(path), nullptr, {});
+}
 
 StoragePlace StoragePlace::key(Defaults& defaults, QString key) {
     return StoragePlace(std::nullopt, &defaults, std::move(key));

@@ -78,7 +78,8 @@ UserConfiguration UserConfiguration::fromJson(const JsonObject& json) {
     return UserConfiguration{
         .schemaVersion = json.required(QStringLiteral("schemaVersion")).toInt(),
         .revision = json.required(QStringLiteral("revision")).toUuid(),
-        .preferences = json.required(QStringLiteral("preferences")).toRecord<CompanionPreferences>(),
+        .preferences =
+            json.required(QStringLiteral("preferences")).toRecord<CompanionPreferences>(),
         .device = json.required(QStringLiteral("device")).toRecord<DevicePreferences>(),
         .schedule = json.required(QStringLiteral("schedule")).toRecord<ScheduleConfiguration>(),
         .shortcuts = json.required(QStringLiteral("shortcuts")).toRecords<ShortcutItem>(),

@@ -13,7 +13,8 @@
 namespace tundle {
 
 enum class ShortcutKind { application, folder, file, website };
-inline constexpr EnumText<ShortcutKind, 4> shortcutKindText{{"application", "folder", "file", "website"}};
+inline constexpr EnumText<ShortcutKind, 4> shortcutKindText{
+    {"application", "folder", "file", "website"}};
 
 enum class ShortcutColor { blue, red, orange, yellow, green, purple, gray };
 inline constexpr EnumText<ShortcutColor, 7> shortcutColorText{

@@ -14,7 +14,9 @@ class EnumText {
 public:
     constexpr explicit EnumText(std::array<const char*, N> raws) : raws_(raws) {}
 
-    QString raw(E value) const { return QString::fromLatin1(raws_[static_cast<std::size_t>(value)]); }
+    QString raw(E value) const {
+        return QString::fromLatin1(raws_[static_cast<std::size_t>(value)]);
+    }
 
     std::optional<E> parse(QStringView text) const {
         for (std::size_t i = 0; i < N; ++i) {

@@ -55,6 +55,8 @@ QString graphemePrefix(const QString& text, qsizetype count) {
     return text.left(walk(text, count, counted));
 }
 
-QString trimmedText(const QString& text) { return text.trimmed(); }
+QString trimmedText(const QString& text) {
+    return text.trimmed();
+}
 
 }  // namespace tundle

@@ -13,8 +13,8 @@ JsonValue::JsonValue(QJsonValue value, QString path)
     : value_(std::move(value)), path_(std::move(path)) {}
 
 JsonError JsonValue::wrongType(const char* expected) const {
-    return JsonError(QStringLiteral("数据中“%1”的类型不正确，应为%2。")
-                         .arg(path_, QString::fromUtf8(expected)));
+    return JsonError(
+        QStringLiteral("数据中“%1”的类型不正确，应为%2。").arg(path_, QString::fromUtf8(expected)));
 }
 
 JsonError JsonValue::invalidValue(const QString& raw) const {

@@ -18,14 +18,30 @@ void writeString(QByteArray& out, const QString& text) {
     for (const char c : text.toUtf8()) {
         const auto byte = static_cast<unsigned char>(c);
         switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '/': out += "\\/"; break;
-            case '\b': out += "\\b"; break;
-            case '\f': out += "\\f"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '/':
+                out += "\\/";
+                break;
+            case '\b':
+                out += "\\b";
+                break;
+            case '\f':
+                out += "\\f";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
             default:
                 if (byte < 0x20) {
                     out += "\\u00";
@@ -60,12 +76,24 @@ public:
     void write(const QJsonValue& value, int depth) {
         switch (value.type()) {
             case QJsonValue::Null:
-            case QJsonValue::Undefined: out_ += "null"; break;
-            case QJsonValue::Bool: out_ += value.toBool() ? "true" : "false"; break;
-            case QJsonValue::Double: writeNumber(out_, value); break;
-            case QJsonValue::String: writeString(out_, value.toString()); break;
-            case QJsonValue::Array: writeArray(value.toArray(), depth); break;
-            case QJsonValue::Object: writeObject(value.toObject(), depth); break;
+            case QJsonValue::Undefined:
+                out_ += "null";
+                break;
+            case QJsonValue::Bool:
+                out_ += value.toBool() ? "true" : "false";
+                break;
+            case QJsonValue::Double:
+                writeNumber(out_, value);
+                break;
+            case QJsonValue::String:
+                writeString(out_, value.toString());
+                break;
+            case QJsonValue::Array:
+                writeArray(value.toArray(), depth);
+                break;
+            case QJsonValue::Object:
+                writeObject(value.toObject(), depth);
+                break;
         }
     }
 
@@ -86,7 +114,8 @@ private:
         }
         out_ += '[';
         for (qsizetype i = 0; i < array.size(); ++i) {
-            if (i > 0) out_ += ',';
+            if (i > 0)
+                out_ += ',';
             newline(depth + 1);
             write(array.at(i), depth + 1);
         }
@@ -107,7 +136,8 @@ private:
         out_ += '{';
         bool first = true;
         for (const auto& [bytes, key] : keys) {
-            if (!first) out_ += ',';
+            if (!first)
+                out_ += ',';
             first = false;
             newline(depth + 1);
             writeString(out_, key);
@@ -130,8 +160,12 @@ QByteArray render(const QJsonValue& value, bool pretty) {
 
 }  // namespace
 
-QByteArray JsonWriter::pretty(const QJsonValue& value) { return render(value, true); }
+QByteArray JsonWriter::pretty(const QJsonValue& value) {
+    return render(value, true);
+}
 
-QByteArray JsonWriter::compact(const QJsonValue& value) { return render(value, false); }
+QByteArray JsonWriter::compact(const QJsonValue& value) {
+    return render(value, false);
+}
 
 }  // namespace tundle

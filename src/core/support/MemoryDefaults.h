@@ -11,7 +11,9 @@ class MemoryDefaults : public Defaults {
 public:
     bool isStandard() const override { return false; }
     QVariant value(const QString& key) const override { return values_.value(key); }
-    void setValue(const QString& key, const QVariant& value) override { values_.insert(key, value); }
+    void setValue(const QString& key, const QVariant& value) override {
+        values_.insert(key, value);
+    }
     void remove(const QString& key) override { values_.remove(key); }
     void sync() override {}
 

@@ -17,13 +17,17 @@ std::unique_ptr<SettingsDefaults> SettingsDefaults::standard() {
         true));
 }
 
-QVariant SettingsDefaults::value(const QString& key) const { return settings_->value(key); }
+QVariant SettingsDefaults::value(const QString& key) const {
+    return settings_->value(key);
+}
 
 void SettingsDefaults::setValue(const QString& key, const QVariant& value) {
     settings_->setValue(key, value);
 }
 
-void SettingsDefaults::remove(const QString& key) { settings_->remove(key); }
+void SettingsDefaults::remove(const QString& key) {
+    settings_->remove(key);
+}
 
 void SettingsDefaults::sync() {
     settings_->sync();

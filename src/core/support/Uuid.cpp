@@ -2,9 +2,13 @@
 
 namespace tundle {
 
-QString uuidText(const QUuid& id) { return id.toString(QUuid::WithoutBraces).toUpper(); }
+QString uuidText(const QUuid& id) {
+    return id.toString(QUuid::WithoutBraces).toUpper();
+}
 
-QUuid newUuid() { return QUuid::createUuid(); }
+QUuid newUuid() {
+    return QUuid::createUuid();
+}
 
 std::optional<QUuid> parseUuid(const QString& text) {
     if (text.size() != 36) {
@@ -13,7 +17,8 @@ std::optional<QUuid> parseUuid(const QString& text) {
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         const bool dash = i == 8 || i == 13 || i == 18 || i == 23;
-        const bool hex = (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+        const bool hex =
+            (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
         if (dash ? c != u'-' : !hex) {
             return std::nullopt;
         }

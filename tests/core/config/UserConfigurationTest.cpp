@@ -8,9 +8,13 @@
 namespace tundle {
 namespace {
 
-UserConfiguration read(const QByteArray& json) { return UserConfiguration::fromJson(JsonObject::parse(json)); }
+UserConfiguration read(const QByteArray& json) {
+    return UserConfiguration::fromJson(JsonObject::parse(json));
+}
 
-QUuid uuid(const char* text) { return *parseUuid(QString::fromLatin1(text)); }
+QUuid uuid(const char* text) {
+    return *parseUuid(QString::fromLatin1(text));
+}
 
 // A configuration that uses every optional field once.
 UserConfiguration fullConfiguration() {
@@ -37,7 +41,8 @@ UserConfiguration fullConfiguration() {
                                    .weekdays = {2, 3, 4, 5, 6},
                                    .weeklyOverrides = WorkPeriodTable{{"7", {night}}},
                                    .dateOverrides = WorkPeriodTable{{"2026-03-05", {}}}};
-    c.schedule.legacyTimes = {OffWorkTime{uuid("00000000-0000-4000-8000-0000000000c1"), 18, 30, true}};
+    c.schedule.legacyTimes = {
+        OffWorkTime{uuid("00000000-0000-4000-8000-0000000000c1"), 18, 30, true}};
     return c;
 }
 
@@ -208,7 +213,8 @@ TEST(UserConfiguration, UnknownRawValuesFailAndUnknownKeysAreDropped) {
     EXPECT_THROW(read(QByteArray(text).replace("\"light\"", "\"slow\"")), JsonError);
     EXPECT_THROW(read(QByteArray(text).replace("\"purple\"", "\"Purple\"")), JsonError);
 
-    const QByteArray extra = QByteArray(text).replace("{\"device\"", "{\"future\":[1,2],\"device\"");
+    const QByteArray extra =
+        QByteArray(text).replace("{\"device\"", "{\"future\":[1,2],\"device\"");
     EXPECT_EQ(JsonWriter::compact(read(extra).toJson()), text);
 }
 
@@ -220,8 +226,8 @@ TEST(UserConfiguration, ReadsLowerCaseUuidsAndKeepsLocationsAsStored) {
     EXPECT_TRUE(ConfigurationStore::encode(c).contains("AAAAAAAA-BBBB-4CCC-8DDD-EEEEEEEEEEEE"));
 
     const QString longName(70, QChar(u'城'));
-    const WeatherLocation place = WeatherLocation::fromJson(JsonObject::parse(
-        JsonWriter::compact(QJsonObject{{"name", longName}, {"latitude", 31.2345}, {"longitude", 121.5}})));
+    const WeatherLocation place = WeatherLocation::fromJson(JsonObject::parse(JsonWriter::compact(
+        QJsonObject{{"name", longName}, {"latitude", 31.2345}, {"longitude", 121.5}})));
     EXPECT_EQ(place.name, longName);
     EXPECT_EQ(place.latitude, 31.2345);
 }

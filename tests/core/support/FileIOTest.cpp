@@ -37,7 +37,8 @@ TEST(FileIO, BoundedReadRefusesOverLongFilesAndNamesMissingOnes) {
         FileIO::readAtMost(dir.filePath("missing"), 10);
         FAIL() << "a missing file was read";
     } catch (const FileError& error) {
-        EXPECT_TRUE(error.message().startsWith(QStringLiteral("无法打开文件“%1”：").arg(dir.filePath("missing"))));
+        EXPECT_TRUE(error.message().startsWith(
+            QStringLiteral("无法打开文件“%1”：").arg(dir.filePath("missing"))));
     }
 }
 

@@ -20,7 +20,8 @@ QString failure(const std::function<void()>& read) {
 TEST(JsonReader, RequiredKeysFailWithTheKeyNamed) {
     const JsonObject doc = JsonObject::parse(R"({"a": {"b": [1, null, "x"]}, "n": null})");
     const JsonObject a = doc.required("a").toObject();
-    EXPECT_EQ(failure([&] { doc.required("missing"); }), QStringLiteral("数据缺少必需的“missing”。"));
+    EXPECT_EQ(failure([&] { doc.required("missing"); }),
+              QStringLiteral("数据缺少必需的“missing”。"));
     EXPECT_EQ(failure([&] { doc.required("n"); }), QStringLiteral("数据中“n”不能为空。"));
     EXPECT_EQ(failure([&] { a.required("b").toArray(&JsonValue::toInt); }),
               QStringLiteral("数据中“a.b[1]”的类型不正确，应为整数。"));
@@ -48,7 +49,8 @@ TEST(JsonReader, IntegersMustBeIntegral) {
     EXPECT_THROW(doc.required("t").toInt(), JsonError);
     EXPECT_THROW(doc.required("b").toInt(), JsonError);
     EXPECT_THROW(doc.required("huge").toInteger(), JsonError);
-    EXPECT_EQ(failure([&] { doc.required("big").toInt(); }), QStringLiteral("数据中“big”的数值超出范围。"));
+    EXPECT_EQ(failure([&] { doc.required("big").toInt(); }),
+              QStringLiteral("数据中“big”的数值超出范围。"));
     EXPECT_THROW(doc.required("i").toBool(), JsonError);
 }
 
@@ -89,8 +91,11 @@ TEST(JsonReader, DocumentMustBeAJsonObject) {
     EXPECT_THROW(JsonObject::parse("[1, 2]"), JsonError);
     EXPECT_THROW(JsonObject::parse("{\"a\": 1"), JsonError);
     EXPECT_THROW(JsonObject::parse(""), JsonError);
-    EXPECT_TRUE(failure([] { JsonObject::parse("{,}"); }).startsWith(QStringLiteral("数据不是有效的 JSON")));
-    EXPECT_EQ(JsonObject::parse(R"({"p": "a\/b"})").required("p").toString(), QStringLiteral("a/b"));
+    EXPECT_TRUE(failure([] {
+                    JsonObject::parse("{,}");
+                }).startsWith(QStringLiteral("数据不是有效的 JSON")));
+    EXPECT_EQ(JsonObject::parse(R"({"p": "a\/b"})").required("p").toString(),
+              QStringLiteral("a/b"));
 }
 
 }  // namespace

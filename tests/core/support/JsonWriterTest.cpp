@@ -30,8 +30,10 @@ TEST(JsonWriter, PrettySortsKeysIndentsByTwoAndEscapesSlashes) {
                          "  ],\n"
                          "  \"e\" : {}\n"
                          "}"));
-    EXPECT_EQ(JsonWriter::compact(value),
-              QByteArray(R"({"Z":{"x":[],"y":null},"a":"路径\/文档 \"引号\"\t\\","b":[1,2.5,true],"e":{}})"));
+    EXPECT_EQ(
+        JsonWriter::compact(value),
+        QByteArray(
+            R"({"Z":{"x":[],"y":null},"a":"路径\/文档 \"引号\"\t\\","b":[1,2.5,true],"e":{}})"));
 }
 
 TEST(JsonWriter, NumbersRoundTripWithoutLocaleOrPrecisionLoss) {
