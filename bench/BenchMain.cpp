@@ -3,17 +3,11 @@
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
-// Benchmarks run with a private home and no display, like the tests.
+#include "support/IsolatedEnvironment.h"
+
 int main(int argc, char** argv) {
     QTemporaryDir home;
-    const QByteArray root = home.path().toUtf8();
-    qputenv("HOME", root);
-    qputenv("XDG_DATA_HOME", root + "/data");
-    qputenv("XDG_CONFIG_HOME", root + "/config");
-    qputenv("XDG_CACHE_HOME", root + "/cache");
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    tundle::test::isolateEnvironment(home.path());
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -11,26 +11,18 @@
 #include "support/FileIO.h"
 #include "support/SettingsDefaults.h"
 #include "support/TemporaryHome.h"
+#include "support/ThrownMessage.h"
 
 namespace tundle {
 namespace {
 
 using test::readAll;
+using test::thrownMessage;
 using test::writeAll;
 
 const QString loadPrefix = QStringLiteral("配置未能读取，原文件已保留，暂停保存：");
 const QString savePrefix = QStringLiteral("配置保存失败，原配置已保留：");
 const QString mismatch = QStringLiteral("配置已被另一份糯墩修改，请退出并重新打开后再试。");
-
-// The message of the UserFacingError that `action` throws.
-QString thrownMessage(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const UserFacingError& error) {
-        return error.message();
-    }
-    return QStringLiteral("(nothing thrown)");
-}
 
 class ConfigurationStoreTest : public ::testing::Test {
 protected:

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/ThrownMessage.h"
+
 namespace tundle {
 namespace {
 
@@ -9,12 +11,7 @@ enum class Fruit { apple, pear };
 constexpr EnumText<Fruit, 2> fruitText{{"apple", "pear"}};
 
 QString failure(const std::function<void()>& read) {
-    try {
-        read();
-    } catch (const JsonError& error) {
-        return error.message();
-    }
-    return QStringLiteral("(no failure)");
+    return test::thrownMessage<JsonError>(read);
 }
 
 TEST(JsonReader, RequiredKeysFailWithTheKeyNamed) {
