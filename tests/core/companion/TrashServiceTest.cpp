@@ -54,6 +54,20 @@ protected:
         test::writeAll(inHome(relative), bytes);
         return inHome(relative);
     }
+    static QList<QUrl> fileUrls(const QStringList& paths) {
+        QList<QUrl> urls;
+        for (const QString& path : paths) {
+            urls.append(QUrl::fromLocalFile(path));
+        }
+        return urls;
+    }
+    static void expectAllProtected(const TrashResult& result, const QStringList& places) {
+        EXPECT_EQ(result.successCount(), 0);
+        ASSERT_EQ(result.failures.size(), places.size());
+        for (const TrashFailure& failure : result.failures) {
+            EXPECT_EQ(failure.message, protectedMessage) << failure.url.toString().toStdString();
+        }
+    }
     QString trashFolder() const { return data_.filePath(QStringLiteral("Trash")); }
 
     TrashReceipt trashOne(const QString& path) {
@@ -172,18 +186,10 @@ TEST_F(TrashServiceTest, ProtectedPlacesInTheHomeAreRefusedAndLeftAlone) {
                              inHome(QStringLiteral("usb/.Trashes/501/old.txt")),
                              inHome(QStringLiteral("etc-link")),
                              inHome(QStringLiteral("sub/home-link"))};
-    QList<QUrl> urls;
-    for (const QString& place : places) {
-        urls.append(QUrl::fromLocalFile(place));
-    }
 
-    const TrashResult result = service_.trash(urls);
+    const TrashResult result = service_.trash(fileUrls(places));
 
-    EXPECT_EQ(result.successCount(), 0);
-    ASSERT_EQ(result.failures.size(), places.size());
-    for (const TrashFailure& failure : result.failures) {
-        EXPECT_EQ(failure.message, protectedMessage) << failure.url.toLocalFile().toStdString();
-    }
+    expectAllProtected(result, places);
     EXPECT_EQ(files_.asked.size(), 1);
     for (const QString& place : places) {
         EXPECT_TRUE(QFileInfo(place).exists()) << place.toStdString();
@@ -193,57 +199,22 @@ TEST_F(TrashServiceTest, ProtectedPlacesInTheHomeAreRefusedAndLeftAlone) {
 
 TEST_F(TrashServiceTest, SystemPlacesAndMountPointsAreRefusedBeforeAnyMove) {
     files_.refuseMoves = true;
-    QStringList places{"/",
-                       "/System",
-                       "/Library",
-                       "/Applications",
-                       "/Users",
-                       "/Volumes",
-                       "/private",
-                       "/usr",
-                       "/bin",
-                       "/sbin",
-                       "/dev",
-                       "/etc",
-                       "/tmp",
-                       "/var",
-                       "/private/etc",
-                       "/private/tmp",
-                       "/private/var",
-                       "/boot",
-                       "/home",
-                       "/lib",
-                       "/lib32",
-                       "/lib64",
-                       "/media",
-                       "/mnt",
-                       "/opt",
-                       "/proc",
-                       "/root",
-                       "/run",
-                       "/snap",
-                       "/srv",
-                       "/sys",
-                       "/Volumes/Backup",
-                       "/media/ann/USB",
-                       "/run/media/ann/USB"};
+    QStringList places = QStringLiteral(
+                             "/ /System /Library /Applications /Users /Volumes /private /usr /bin "
+                             "/sbin /dev /etc /tmp /var /private/etc /private/tmp /private/var "
+                             "/boot /home /lib /lib32 /lib64 /media /mnt /opt /proc /root /run "
+                             "/snap /srv /sys /Volumes/Backup /media/ann/USB /run/media/ann/USB")
+                             .split(u' ');
     const QByteArray mounts = test::readAll(QStringLiteral("/proc/self/mounts"));
     for (const QString& candidate : {QStringLiteral("/dev/shm"), QStringLiteral("/dev/pts")}) {
         if (mounts.contains(' ' + candidate.toUtf8() + ' ')) {
             places.append(candidate);
         }
     }
-    QList<QUrl> urls;
-    for (const QString& place : places) {
-        urls.append(QUrl::fromLocalFile(place));
-    }
 
-    const TrashResult result = service_.trash(urls);
+    const TrashResult result = service_.trash(fileUrls(places));
 
-    ASSERT_EQ(result.failures.size(), places.size());
-    for (const TrashFailure& failure : result.failures) {
-        EXPECT_EQ(failure.message, protectedMessage) << failure.url.toLocalFile().toStdString();
-    }
+    expectAllProtected(result, places);
     EXPECT_TRUE(files_.asked.isEmpty());
 }
 
