@@ -10,7 +10,7 @@ QString TrashRestoreError::description(Reason reason) {
         case Reason::unknownReceipt:
             return QStringLiteral("只能恢复本次运行中由糯墩移入废纸篓的项目。");
         case Reason::destinationExists:
-            return QStringLiteral("原位置已有同名项目，未覆盖。请先在 文件管理器 中处理同名项目。");
+            return QStringLiteral("原位置已有同名项目，未覆盖。请先在文件管理器中处理同名项目。");
         case Reason::trashedFileMissing:
             return QStringLiteral("项目已被移出或清空，无法从废纸篓恢复。");
         case Reason::trashedFileChanged:

@@ -25,11 +25,11 @@ QString protectedMessage() {
 }
 
 QString noLocationMessage() {
-    return QStringLiteral("文件已移入系统废纸篓，但系统未返回位置，请在 文件管理器 废纸篓中恢复。");
+    return QStringLiteral("文件已移入系统废纸篓，但系统未返回位置，请在文件管理器的废纸篓中恢复。");
 }
 
 QString noIdentityMessage() {
-    return QStringLiteral("文件已移入系统废纸篓，但无法验证其身份，请在 文件管理器 废纸篓中恢复。");
+    return QStringLiteral("文件已移入系统废纸篓，但无法验证其身份，请在文件管理器的废纸篓中恢复。");
 }
 
 // A path on this machine, written from the root; a file URL naming another host is not.

@@ -255,10 +255,10 @@ TEST_F(TrashServiceTest, FailedMovesAndUnreadableFingerprintsBecomeFailures) {
     EXPECT_EQ(test::readAll(stays), "stays");
     EXPECT_EQ(
         noPlace.failures.value(0).message,
-        QStringLiteral("文件已移入系统废纸篓，但系统未返回位置，请在 文件管理器 废纸篓中恢复。"));
+        QStringLiteral("文件已移入系统废纸篓，但系统未返回位置，请在文件管理器的废纸篓中恢复。"));
     EXPECT_EQ(
         noIdentity.failures.value(0).message,
-        QStringLiteral("文件已移入系统废纸篓，但无法验证其身份，请在 文件管理器 废纸篓中恢复。"));
+        QStringLiteral("文件已移入系统废纸篓，但无法验证其身份，请在文件管理器的废纸篓中恢复。"));
     EXPECT_EQ(test::readAll(trashFolder() + QStringLiteral("/files/unknown.txt")), "unknown");
     EXPECT_TRUE(service_.receipts().isEmpty());
 }
@@ -268,7 +268,7 @@ TEST_F(TrashServiceTest, UndoRefusesAnOccupiedPlaceAndMovesNothing) {
     const TrashReceipt receipt = trashOne(path);
     const QString trashed = receipt.trashedURL.toLocalFile();
     const QString occupied =
-        QStringLiteral("原位置已有同名项目，未覆盖。请先在 文件管理器 中处理同名项目。");
+        QStringLiteral("原位置已有同名项目，未覆盖。请先在文件管理器中处理同名项目。");
 
     write(QStringLiteral("letter.txt"), "newcomer");
     expectRefused(receipt, TrashRestoreError::Reason::destinationExists, occupied);
