@@ -25,7 +25,8 @@ std::optional<QString> configurationFile(const Defaults& preferences,
     return std::nullopt;
 }
 
-StoragePlace place(Defaults& preferences, const std::optional<QString>& file, const QString& suffix) {
+StoragePlace place(Defaults& preferences, const std::optional<QString>& file,
+                   const QString& suffix) {
     if (file) {
         return StoragePlace::file(*file + suffix);
     }
@@ -88,8 +89,6 @@ void ConfigurationStore::update(const std::function<void(UserConfiguration&)>& m
     setError(std::nullopt);
 }
 
-void ConfigurationStore::validate(const UserConfiguration&) {}
-
 UserConfiguration ConfigurationStore::decode(const QByteArray& bytes) {
     checkSize(bytes);
     const JsonObject document = JsonObject::parse(bytes);
@@ -120,7 +119,9 @@ void ConfigurationStore::persist(const UserConfiguration& configuration,
     configuration_.write(bytes);
 }
 
-UserConfiguration ConfigurationStore::migrate() { return UserConfiguration(); }
+UserConfiguration ConfigurationStore::migrate() {
+    return UserConfiguration();
+}
 
 void ConfigurationStore::publish(UserConfiguration configuration) {
     emit valueWillChange(configuration);
