@@ -25,8 +25,7 @@ std::optional<QString> configurationFile(const Defaults& preferences,
     return std::nullopt;
 }
 
-StoragePlace place(Defaults& preferences, const std::optional<QString>& file,
-                   const QString& suffix) {
+StoragePlace place(Defaults& preferences, const std::optional<QString>& file, const QString& suffix) {
     if (file) {
         return StoragePlace::file(*file + suffix);
     }
@@ -119,9 +118,7 @@ void ConfigurationStore::persist(const UserConfiguration& configuration,
     configuration_.write(bytes);
 }
 
-UserConfiguration ConfigurationStore::migrate() {
-    return UserConfiguration();
-}
+UserConfiguration ConfigurationStore::migrate() { return UserConfiguration(); }
 
 void ConfigurationStore::publish(UserConfiguration configuration) {
     emit valueWillChange(configuration);

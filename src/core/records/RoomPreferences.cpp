@@ -8,8 +8,7 @@ RoomPreferences RoomPreferences::fromJson(const JsonObject& json) {
         .fixedWeather = json.required(QStringLiteral("fixedWeather")).toEnum(roomWeatherText),
         .fixedPhase = json.required(QStringLiteral("fixedPhase")).toEnum(roomPhaseText),
         .motion = json.required(QStringLiteral("motion")).toEnum(roomMotionText),
-        .location =
-            json.optional(QStringLiteral("location"), &JsonValue::toRecord<WeatherLocation>),
+        .location = json.optional(QStringLiteral("location"), &JsonValue::toRecord<WeatherLocation>),
         .usesDeviceLocation = json.required(QStringLiteral("usesDeviceLocation")).toBool(),
     };
 }

@@ -18,8 +18,10 @@ ShortcutItem ShortcutItem::fromJson(const JsonObject& json) {
 
 QJsonObject ShortcutItem::toJson() const {
     QJsonObject json{
-        {QStringLiteral("id"), uuidText(id)}, {QStringLiteral("kind"), shortcutKindText.raw(kind)},
-        {QStringLiteral("name"), name},       {QStringLiteral("target"), target},
+        {QStringLiteral("id"), uuidText(id)},
+        {QStringLiteral("kind"), shortcutKindText.raw(kind)},
+        {QStringLiteral("name"), name},
+        {QStringLiteral("target"), target},
         {QStringLiteral("pinned"), pinned},
     };
     if (bookmark) {
