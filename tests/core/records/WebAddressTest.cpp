@@ -33,9 +33,9 @@ TEST(WebAddress, KeepsWhatWasTypedAndAddsHttpsToABareHost) {
 }
 
 TEST(WebAddress, RefusesBlanksBackslashesAndSchemesWithoutColon) {
-    for (const char* typed : {"", "  \n ", "example .com", "a\tb.com", "example.com/\na",
-                              "example.com\u3000x", "https://example.com\\a", "HTTP//example.com",
-                              "https//example.com"}) {
+    for (const char* typed :
+         {"", "  \n ", "example .com", "a\tb.com", "example.com/\na", "example.com\u3000x",
+          "https://example.com\\a", "HTTP//example.com", "https//example.com"}) {
         EXPECT_EQ(refusal(QString::fromUtf8(typed)), invalid) << typed;
     }
 }

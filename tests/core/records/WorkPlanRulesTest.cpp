@@ -11,7 +11,9 @@ QDateTime berlinNoon(int year, int month, int day) {
     return QDateTime(QDate(year, month, day), QTime(12, 0), QTimeZone("Europe/Berlin")).toUTC();
 }
 
-WorkPeriod period(int start, int end) { return WorkPeriod{.start = start, .end = end}; }
+WorkPeriod period(int start, int end) {
+    return WorkPeriod{.start = start, .end = end};
+}
 
 TEST(WorkPlanRules, DateKeyIsTheZeroPaddedDayInTheCalendarZone) {
     EXPECT_EQ(WorkPlan::dateKey(berlinNoon(2026, 3, 5), berlin), QStringLiteral("2026-03-05"));
