@@ -33,11 +33,12 @@ bool isHexDigit(QChar c) {
     return isAsciiDigit(c) || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
 }
 
-// Characters RFC 3986 allows outside the scheme (brackets only around an IP literal), and any
-// non-ASCII character, which browsers accept as part of an internationalised address.
+// Characters RFC 3986 allows outside the scheme (brackets only around an IP literal), and the
+// visible non-ASCII characters of internationalised addresses; invisible controls and
+// direction overrides could disguise where an address leads.
 bool isAddressCharacter(QChar c) {
     if (c.unicode() >= 0x80) {
-        return true;
+        return c.category() != QChar::Other_Control && c.category() != QChar::Other_Format;
     }
     return isAsciiLetter(c) || isAsciiDigit(c) ||
            QStringLiteral("-._~!$&'()*+,;=:@/?%").contains(c);

@@ -33,6 +33,9 @@ int Calendar::weekday(const QDateTime& instant) const {
 }
 
 int Calendar::hour(const QDateTime& instant) const {
+    if (!instant.isValid()) {
+        return 0;
+    }
     const qint64 local = localMsecs(instant);
     return static_cast<int>((local - floorDivide(local, msecsPerDay) * msecsPerDay) / 3600000);
 }
