@@ -46,8 +46,8 @@ TEST_F(ReminderServiceTest, StartsBothCountdownsAndFiresAtTheExactDeadline) {
     EXPECT_EQ(service.remaining().at(ReminderKind::water), 2700);
     // Both due in one tick: water first.
     tickAt(3000 + 2700);
-    EXPECT_EQ(fired, (std::vector{ReminderKind::water, ReminderKind::water,
-                                  ReminderKind::movement}));
+    EXPECT_EQ(fired,
+              (std::vector{ReminderKind::water, ReminderKind::water, ReminderKind::movement}));
 }
 
 TEST_F(ReminderServiceTest, BothDueInOneTickStopWhenTheCallbackPauses) {
