@@ -27,12 +27,17 @@ public:
     void clear();
 
 private:
+    struct Key {
+        QString text;
+        size_t hash;
+    };
+
     int maximumItems_;
     int maximumTextLength_;
     QList<ClipboardEntry> items_;
     // The composed form of each item's text, in the same order, so comparing a new text costs
-    // one normalisation instead of one per entry.
-    QList<QString> composed_;
+    // one composition instead of one per entry, and its hash, so unequal texts are not compared.
+    QList<Key> composed_;
 };
 
 }  // namespace tundle

@@ -32,9 +32,17 @@ TEST(ClipboardHistory, ComparesTextsByCanonicalEquivalence) {
     ASSERT_TRUE(history.capture(QStringLiteral("  other\n"), first));
     EXPECT_EQ(history.items().size(), 4);
     EXPECT_EQ(history.items().front().text, "  other\n");
+    // Long texts, composed in pieces, and Korean syllables from their letters.
+    const QString words = QStringLiteral("x").repeated(63) + QStringLiteral("\u1100\u1161 ");
+    ASSERT_TRUE(history.capture(words.repeated(40) + QStringLiteral("cafe\u0301"), first));
+    ASSERT_TRUE(history.capture(
+        QStringLiteral("x").repeated(63).append(u'\uac00').append(u' ').repeated(40) +
+            QStringLiteral("caf\u00e9"),
+        first));
+    EXPECT_EQ(history.items().size(), 5);
     EXPECT_FALSE(history.capture(QStringLiteral(" \n\t\u3000\r\n"), first));
     EXPECT_FALSE(history.capture(QString(), first));
-    EXPECT_EQ(history.items().size(), 4);
+    EXPECT_EQ(history.items().size(), 5);
 }
 
 TEST(ClipboardHistory, RefusesTextsLongerThanTheLimitWhole) {
