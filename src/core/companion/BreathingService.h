@@ -8,14 +8,10 @@
 #include <optional>
 
 #include "companion/BreathMoment.h"
-#include "support/EnumText.h"
 
 namespace tundle {
 
 enum class BreathingState { idle, running, paused, completed };
-
-inline constexpr EnumText<BreathingState, 4> breathingStateText{
-    {"idle", "running", "paused", "completed"}};
 
 // The countdown of a guided breathing exercise. It runs on a monotonic clock, so changing the
 // wall-clock time never moves a running exercise.
