@@ -1,7 +1,6 @@
 #include "content/ContentEnvelope.h"
 
 #include <QSet>
-#include <optional>
 
 #include "content/ContentNames.h"
 #include "content/ContentUpdateError.h"
@@ -11,36 +10,6 @@
 namespace tundle {
 
 namespace {
-
-// Standard alphabet with padding and nothing else: no line breaks, no spaces, no URL-safe
-// letters.
-std::optional<QByteArray> strictBase64(const QString& text) {
-    if (text.size() % 4 != 0) {
-        return std::nullopt;
-    }
-    qsizetype padding = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c == u'=') {
-            ++padding;
-            continue;
-        }
-        const bool letter = (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') ||
-                            (c >= u'0' && c <= u'9') || c == u'+' || c == u'/';
-        if (!letter || padding > 0) {
-            return std::nullopt;
-        }
-    }
-    if (padding > 2) {
-        return std::nullopt;
-    }
-    auto decoded =
-        QByteArray::fromBase64Encoding(text.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
-    if (!decoded) {
-        return std::nullopt;
-    }
-    return *decoded;
-}
 
 ContentUpdateError refusal(const char* message) {
     return ContentUpdateError(QString::fromUtf8(message));
@@ -77,8 +46,8 @@ ContentRelease ContentEnvelope::decode(
     const JsonObject json = JsonObject::parse(envelope);
     const QString payloadText = json.required(QStringLiteral("payload")).toString();
     const QString signatureText = json.required(QStringLiteral("signature")).toString();
-    const auto payload = strictBase64(payloadText);
-    const auto signature = strictBase64(signatureText);
+    const auto payload = decodeStrictBase64(payloadText);
+    const auto signature = decodeStrictBase64(signatureText);
     if (!payload || !signature || !key.verify(*payload, *signature)) {
         throw refusal("资源签名校验失败");
     }

@@ -34,4 +34,29 @@ bool isHashText(const QString& text) {
     return true;
 }
 
+std::optional<QByteArray> decodeStrictBase64(const QString& text) {
+    if (text.size() % 4 != 0) {
+        return std::nullopt;
+    }
+    qsizetype padding = 0;
+    for (const QChar c : text) {
+        if (c == u'=') {
+            ++padding;
+            continue;
+        }
+        if (padding > 0 || !(isAlphanumeric(c) || c == u'+' || c == u'/')) {
+            return std::nullopt;
+        }
+    }
+    if (padding > 2) {
+        return std::nullopt;
+    }
+    auto decoded =
+        QByteArray::fromBase64Encoding(text.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+    if (!decoded) {
+        return std::nullopt;
+    }
+    return *decoded;
+}
+
 }  // namespace tundle

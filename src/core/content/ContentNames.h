@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <optional>
 
 namespace tundle {
 
@@ -11,5 +13,8 @@ bool isSafeName(const QString& name);
 
 // Exactly 64 lowercase hexadecimal digits.
 bool isHashText(const QString& text);
+
+// Standard base64 with padding and nothing else: no line breaks, spaces or URL-safe letters.
+std::optional<QByteArray> decodeStrictBase64(const QString& text);
 
 }  // namespace tundle
