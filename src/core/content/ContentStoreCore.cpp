@@ -85,9 +85,7 @@ public:
                 }
             });
         }
-        core_.suspended_ = handle;
         const quint64 ticket = ++core_.fetchCount_;
-        core_.waitingFetch_ = ticket;
         const std::weak_ptr<QObject> mailbox = core_.mailbox_;
         const QPointer<ContentStoreCore> core(&core_);
         FetchAwaiter* self = this;
@@ -109,6 +107,10 @@ public:
                     },
                     Qt::QueuedConnection);
             });
+        // Only now is the prepare waiting: a fetch that throws leaves it running, and the
+        // exception reaches the prepare's own handler.
+        core_.suspended_ = handle;
+        core_.waitingFetch_ = ticket;
     }
 
     QByteArray await_resume() {

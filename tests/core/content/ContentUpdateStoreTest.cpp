@@ -184,6 +184,16 @@ TEST_F(ContentUpdateStoreTest, ValidatorAndFetchFailuresPassThrough) {
     EXPECT_EQ(*validatorCalls, 1);
 }
 
+TEST_F(ContentUpdateStoreTest, FetchThatThrowsEndsOnlyThatPrepare) {
+    ContentUpdateStore store(root.path(), base, signer.publicKeyBase64(), 10, {},
+                             QStringLiteral("stable"),
+                             [](const QString&, qint64, const ContentFetchDone&) {
+                                 throw std::runtime_error("offline");
+                             });
+    EXPECT_EQ(test::prepareNow(store).error, QStringLiteral("offline"));
+    EXPECT_EQ(test::prepareNow(store).error, QStringLiteral("offline"));
+}
+
 TEST_F(ContentUpdateStoreTest, SecondPrepareWhileTheFirstWaitsAnswersNothing) {
     auto store = makeStore();
     install(*store, first);
