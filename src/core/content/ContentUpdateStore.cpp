@@ -27,9 +27,14 @@ QUrl checkedBase(const QString& text) {
     return url;
 }
 
+// The state file holds two folder names and a number; anything near this size is not ours.
+constexpr qint64 stateByteLimit = 65536;
+
 ContentStoreState readState(const QString& path) {
     try {
-        return ContentStoreState::decode(ContentDisk::readRegularFile(path, 65536));
+        const QByteArray bytes = ContentDisk::readRegularFile(path, stateByteLimit);
+        return bytes.size() > stateByteLimit ? ContentStoreState{}
+                                             : ContentStoreState::decode(bytes);
     } catch (const std::exception&) {
         return ContentStoreState{};
     }

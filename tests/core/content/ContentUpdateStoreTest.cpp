@@ -384,6 +384,12 @@ TEST_F(ContentUpdateStoreTest, RestoreSkipsAMissingCurrentFolderAndUnsafeNames) 
     test::writeAll(root.filePath(QStringLiteral("state.json")),
                    R"({"current":"..","previous":"releases/.","highestSequence":1})");
     EXPECT_EQ(test::restoreNow(*makeStore()), std::nullopt);
+    const QByteArray valid =
+        QStringLiteral(R"({"current":"%1","highestSequence":1})").arg(first.folderName()).toUtf8();
+    test::writeAll(root.filePath(QStringLiteral("state.json")), valid);
+    EXPECT_TRUE(test::restoreNow(*makeStore()));
+    test::writeAll(root.filePath(QStringLiteral("state.json")), valid + QByteArray(65536, ' '));
+    EXPECT_EQ(test::restoreNow(*makeStore()), std::nullopt);
     ::mkfifo(QFile::encodeName(root.filePath(QStringLiteral("state.json.fifo"))).constData(), 0600);
     QFile::remove(root.filePath(QStringLiteral("state.json")));
     ASSERT_TRUE(QFile::rename(root.filePath(QStringLiteral("state.json.fifo")),
