@@ -92,8 +92,6 @@ void ConfigurationStore::update(const std::function<void(UserConfiguration&)>& m
     setError(std::nullopt);
 }
 
-void ConfigurationStore::validate(const UserConfiguration&) {}
-
 UserConfiguration ConfigurationStore::decode(const QByteArray& bytes) {
     checkSize(bytes);
     const JsonObject document = JsonObject::parse(bytes);

@@ -6,19 +6,12 @@
 #include <QUuid>
 #include <optional>
 
-#include "support/EnumText.h"
+#include "records/ShortcutColor.h"
+#include "records/ShortcutKind.h"
 #include "support/JsonReader.h"
 #include "support/Uuid.h"
 
 namespace tundle {
-
-enum class ShortcutKind { application, folder, file, website };
-inline constexpr EnumText<ShortcutKind, 4> shortcutKindText{
-    {"application", "folder", "file", "website"}};
-
-enum class ShortcutColor { blue, red, orange, yellow, green, purple, gray };
-inline constexpr EnumText<ShortcutColor, 7> shortcutColorText{
-    {"blue", "red", "orange", "yellow", "green", "purple", "gray"}};
 
 // One shortcut: an application, folder or file by its absolute path, or a website address.
 struct ShortcutItem {
@@ -31,6 +24,12 @@ struct ShortcutItem {
     std::optional<QByteArray> bookmark = {};
     std::optional<ShortcutColor> tagColor = {};
     std::optional<QUuid> groupID = {};
+
+    // The most shortcuts pinned to the desktop at one time.
+    static constexpr int pinLimit = 6;
+
+    // The colour the bubble paints with.
+    ShortcutColor color() const { return tagColor.value_or(ShortcutColor::blue); }
 
     bool operator==(const ShortcutItem&) const = default;
 

@@ -1,6 +1,43 @@
 #include "records/WeatherLocation.h"
 
+#include <cmath>
+
+#include "support/Graphemes.h"
+
 namespace tundle {
+
+namespace {
+
+double roundedCoordinate(double value) {
+    if (value == 0 || std::abs(value) < 0.05) {
+        return 0.0;
+    }
+    // Beyond this every double is a whole number already, and scaling could overflow.
+    if (!std::isfinite(value) || std::abs(value) >= 1e15) {
+        return value;
+    }
+    return std::round(value * 10) / 10;
+}
+
+}  // namespace
+
+WeatherLocation WeatherLocation::create(const QString& name, double latitude, double longitude) {
+    return WeatherLocation{
+        .name = graphemePrefix(name, maximumNameLength),
+        .latitude = roundedCoordinate(latitude),
+        .longitude = roundedCoordinate(longitude),
+    };
+}
+
+QString WeatherLocation::key() const {
+    return QString::number(latitude, 'f', 1) + u',' + QString::number(longitude, 'f', 1);
+}
+
+bool WeatherLocation::isValid() const {
+    const qsizetype length = graphemeCount(name);
+    return std::isfinite(latitude) && std::abs(latitude) <= 90 && std::isfinite(longitude) &&
+           std::abs(longitude) <= 180 && length > 0 && length <= maximumNameLength;
+}
 
 WeatherLocation WeatherLocation::fromJson(const JsonObject& json) {
     return WeatherLocation{

@@ -1,6 +1,7 @@
 #include "records/WorkPlan.h"
 
 #include <QJsonArray>
+#include <algorithm>
 
 #include "support/JsonWriter.h"
 
@@ -43,6 +44,43 @@ QJsonObject WorkPeriod::toJson() const {
         {QStringLiteral("end"), end},
         {QStringLiteral("enabled"), enabled},
     };
+}
+
+QString WorkPlan::dateKey(const QDateTime& date, const Calendar& calendar) {
+    const QDate day = calendar.date(date);
+    return QString::asprintf("%04d-%02d-%02d", day.year(), day.month(), day.day());
+}
+
+std::vector<WorkPeriod> WorkPlan::periodsOn(const QDateTime& date, const Calendar& calendar) const {
+    if (dateOverrides) {
+        if (const auto entry = dateOverrides->find(dateKey(date, calendar));
+            entry != dateOverrides->end()) {
+            return entry->second;
+        }
+    }
+    const int weekday = calendar.weekday(date);
+    if (weeklyOverrides) {
+        if (const auto entry = weeklyOverrides->find(QString::number(weekday));
+            entry != weeklyOverrides->end()) {
+            return entry->second;
+        }
+    }
+    if (weekday > 0 && std::find(weekdays.begin(), weekdays.end(), weekday) != weekdays.end()) {
+        return periods;
+    }
+    return {};
+}
+
+std::vector<WorkPeriod> WorkPlan::allPeriods() const {
+    std::vector<WorkPeriod> all = periods;
+    for (const auto* table : {&weeklyOverrides, &dateOverrides}) {
+        if (*table) {
+            for (const auto& [key, list] : **table) {
+                all.insert(all.end(), list.begin(), list.end());
+            }
+        }
+    }
+    return all;
 }
 
 WorkPlan WorkPlan::fromJson(const JsonObject& json) {

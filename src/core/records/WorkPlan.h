@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "support/Calendar.h"
 #include "support/JsonReader.h"
 #include "support/Uuid.h"
 
@@ -36,6 +37,14 @@ struct WorkPlan {
     std::optional<WorkPeriodTable> dateOverrides = {};
 
     bool operator==(const WorkPlan&) const = default;
+
+    // The key of a date override: the day of `date` in the calendar, as "2026-03-05".
+    static QString dateKey(const QDateTime& date, const Calendar& calendar);
+    // The periods that apply on the day of `date`, as stored: a date override wins over a
+    // weekday override, which wins over the default day on its weekdays.
+    std::vector<WorkPeriod> periodsOn(const QDateTime& date, const Calendar& calendar) const;
+    // The default day's periods first, then every override list.
+    std::vector<WorkPeriod> allPeriods() const;
 
     static WorkPlan fromJson(const JsonObject& json);
     QJsonObject toJson() const;

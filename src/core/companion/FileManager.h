@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "companion/TrashedFileIdentity.h"
+
+namespace tundle {
+
+// The file operations the Trash feeding needs, kept apart so a failing move or an unreadable
+// fingerprint can be staged. Paths are absolute.
+class FileManager {
+public:
+    virtual ~FileManager() = default;
+
+    virtual QString homeDirectory() const = 0;
+    // The user's own Trash folder, whether or not it exists yet.
+    virtual QString trashDirectory() const = 0;
+    // Moves the item into the Trash and returns where it went; nothing when it was moved but
+    // its new place is unknown. Throws FileError when the item stayed where it was.
+    virtual std::optional<QString> moveToTrash(const QString& path) = 0;
+    virtual std::optional<TrashedFileIdentity> identity(const QString& path) const = 0;
+    // Whether anything, a dangling symbolic link included, stands at the path.
+    virtual bool itemExists(const QString& path) const = 0;
+    // Moves a trashed item back without ever replacing what stands at `originalPath`, and
+    // forgets it in the Trash. Throws FileError when the item was not moved.
+    virtual void restoreFromTrash(const QString& trashedPath, const QString& originalPath) = 0;
+};
+
+}  // namespace tundle
