@@ -18,9 +18,12 @@ double clockDaylight(const QDateTime& now, const QTimeZone& zone) {
 
 double phaseDaylight(RoomPhase phase) {
     switch (phase) {
-        case RoomPhase::day: return 1.0;
-        case RoomPhase::dusk: return 0.4;
-        case RoomPhase::night: return 0.0;
+        case RoomPhase::day:
+            return 1.0;
+        case RoomPhase::dusk:
+            return 0.4;
+        case RoomPhase::night:
+            return 0.0;
     }
     return 0.0;
 }
@@ -43,17 +46,17 @@ double RoomAtmosphere::solarElevation(const QDateTime& now, double latitude, dou
     const double equationOfTime =
         229.18 * (0.000075 + 0.001868 * std::cos(gamma) - 0.032077 * std::sin(gamma) -
                   0.014615 * std::cos(2 * gamma) - 0.040849 * std::sin(2 * gamma));
-    const double declination =
-        0.006918 - 0.399912 * std::cos(gamma) + 0.070257 * std::sin(gamma) -
-        0.006758 * std::cos(2 * gamma) + 0.000907 * std::sin(2 * gamma) -
-        0.002697 * std::cos(3 * gamma) + 0.00148 * std::sin(3 * gamma);
+    const double declination = 0.006918 - 0.399912 * std::cos(gamma) + 0.070257 * std::sin(gamma) -
+                               0.006758 * std::cos(2 * gamma) + 0.000907 * std::sin(2 * gamma) -
+                               0.002697 * std::cos(3 * gamma) + 0.00148 * std::sin(3 * gamma);
     const double trueSolarMinutes = 60 * t + equationOfTime + 4 * longitude;
     const double hourAngle = trueSolarMinutes / 4 - 180;
     constexpr double radians = std::numbers::pi / 180;
     const double phi = latitude * radians;
-    const double z = std::clamp(std::sin(phi) * std::sin(declination) +
-                                    std::cos(phi) * std::cos(declination) * std::cos(hourAngle * radians),
-                                -1.0, 1.0);
+    const double z =
+        std::clamp(std::sin(phi) * std::sin(declination) +
+                       std::cos(phi) * std::cos(declination) * std::cos(hourAngle * radians),
+                   -1.0, 1.0);
     return std::asin(z) / radians;
 }
 

@@ -13,7 +13,9 @@ namespace tundle {
 namespace {
 
 // Seconds from `from` to `to`, with the milliseconds of a live clock kept.
-double secondsBetween(const QDateTime& from, const QDateTime& to) { return from.msecsTo(to) / 1000.0; }
+double secondsBetween(const QDateTime& from, const QDateTime& to) {
+    return from.msecsTo(to) / 1000.0;
+}
 
 }  // namespace
 
@@ -23,11 +25,12 @@ bool WeatherSnapshot::usable(const QDateTime& now) const {
 }
 
 bool WeatherSnapshot::fresh(const QDateTime& now) const {
-    return !isStale && secondsBetween(reference(), now) < 7200 && secondsBetween(fetchedAt, now) < 1800;
+    return !isStale && secondsBetween(reference(), now) < 7200 &&
+           secondsBetween(fetchedAt, now) < 1800;
 }
 
 void WeatherSnapshot::validate(const WeatherLocation& location, const QDateTime& now) const {
-    const QDateTime epoch = QDateTime::fromSecsSinceEpoch(0, QTimeZone::UTC);
+    const QDateTime epoch = QDateTime::fromSecsSinceEpoch(0, Qt::UTC);
     const bool valid = schemaVersion == currentSchemaVersion && locationKey == location.key() &&
                        std::isfinite(intensity) && intensity >= 0 && intensity <= 1 &&
                        secondsBetween(now, reference()) <= 300 &&

@@ -35,7 +35,8 @@ std::optional<QDateTime> IsoDate::parse(const QString& text) {
         return std::nullopt;
     }
     const int year = digits(text, 0, 4), month = digits(text, 5, 2), day = digits(text, 8, 2);
-    const int hour = digits(text, 11, 2), minute = digits(text, 14, 2), second = digits(text, 17, 2);
+    const int hour = digits(text, 11, 2), minute = digits(text, 14, 2),
+              second = digits(text, 17, 2);
     const QDate date(year, month, day);
     const QTime time(hour, minute, second);
     if (year < 0 || !date.isValid() || !time.isValid()) {
@@ -49,13 +50,13 @@ std::optional<QDateTime> IsoDate::parse(const QString& text) {
     } else {
         const int sign = at(19, u'+') ? 1 : at(19, u'-') ? -1 : 0;
         const int offsetHours = digits(text, 20, 2), offsetMinutes = digits(text, 23, 2);
-        if (sign == 0 || !at(22, u':') || offsetHours < 0 || offsetHours > 23 || offsetMinutes < 0 ||
-            offsetMinutes > 59) {
+        if (sign == 0 || !at(22, u':') || offsetHours < 0 || offsetHours > 23 ||
+            offsetMinutes < 0 || offsetMinutes > 59) {
             return std::nullopt;
         }
         offsetSeconds = sign * (offsetHours * 3600 + offsetMinutes * 60);
     }
-    return QDateTime(date, time, QTimeZone::UTC).addSecs(-offsetSeconds);
+    return QDateTime(date, time, Qt::UTC).addSecs(-offsetSeconds);
 }
 
 }  // namespace tundle

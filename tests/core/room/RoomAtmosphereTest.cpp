@@ -5,36 +5,48 @@
 namespace tundle {
 namespace {
 
-QDateTime utc(const char* text) { return QDateTime::fromString(QString::fromLatin1(text), Qt::ISODate).toUTC(); }
+QDateTime utc(const char* text) {
+    return QDateTime::fromString(QString::fromLatin1(text), Qt::ISODate).toUTC();
+}
 
 RoomPreferences at(const WeatherLocation& place, RoomMode mode = RoomMode::daylight) {
     return RoomPreferences{.mode = mode, .location = place};
 }
 
-const WeatherLocation beijing{QStringLiteral("北京"), 39.9, 116.4};
-const WeatherLocation shanghai{QStringLiteral("上海"), 31.2, 121.5};
+const WeatherLocation beijing = WeatherLocation::cities()[0];
+const WeatherLocation shanghai = WeatherLocation::cities()[1];
 
 TEST(RoomAtmosphere, SolarElevationFollowsTheSun) {
-    EXPECT_NEAR(RoomAtmosphere::solarElevation(utc("2026-06-21T04:00:00Z"), 39.9, 116.4), 73.22, 0.01);
-    EXPECT_NEAR(RoomAtmosphere::solarElevation(utc("2026-06-21T16:00:00Z"), 39.9, 116.4), -26.54, 0.01);
-    EXPECT_NEAR(RoomAtmosphere::solarElevation(utc("2026-01-01T09:00:00Z"), 31.2, 121.5), -0.56, 0.01);
-    EXPECT_NEAR(RoomAtmosphere::solarElevation(utc("2026-01-01T00:00:00Z"), 31.2, 121.5), 11.54, 0.01);
+    EXPECT_NEAR(RoomAtmosphere::solarElevation(utc("2026-06-21T04:00:00Z"), 39.9, 116.4), 73.22,
+                0.01);
+    EXPECT_NEAR(RoomAtmosphere::solarElevation(utc("2026-06-21T16:00:00Z"), 39.9, 116.4), -26.54,
+                0.01);
+    EXPECT_NEAR(RoomAtmosphere::solarElevation(utc("2026-01-01T09:00:00Z"), 31.2, 121.5), -0.56,
+                0.01);
+    EXPECT_NEAR(RoomAtmosphere::solarElevation(utc("2026-01-01T00:00:00Z"), 31.2, 121.5), 11.54,
+                0.01);
 }
 
 TEST(RoomAtmosphere, DaylightAndPhaseFromTheSunAtTheChosenPlace) {
-    const auto day = RoomAtmosphere::resolve(at(beijing), std::nullopt, utc("2026-06-21T04:00:00Z"));
+    const auto day =
+        RoomAtmosphere::resolve(at(beijing), std::nullopt, utc("2026-06-21T04:00:00Z"));
     EXPECT_EQ(day, (RoomAtmosphere{RoomWeather::clear, RoomPhase::day, 0.0, 1.0}));
-    const auto night = RoomAtmosphere::resolve(at(beijing), std::nullopt, utc("2026-06-21T16:00:00Z"));
+    const auto night =
+        RoomAtmosphere::resolve(at(beijing), std::nullopt, utc("2026-06-21T16:00:00Z"));
     EXPECT_EQ(night.phase, RoomPhase::night);
     EXPECT_EQ(night.daylight, 0.0);
-    const auto dusk = RoomAtmosphere::resolve(at(shanghai), std::nullopt, utc("2026-01-01T09:00:00Z"));
+    const auto dusk =
+        RoomAtmosphere::resolve(at(shanghai), std::nullopt, utc("2026-01-01T09:00:00Z"));
     EXPECT_EQ(dusk.phase, RoomPhase::dusk);
     EXPECT_NEAR(dusk.daylight, 0.302, 0.001);
-    const auto morning = RoomAtmosphere::resolve(at(shanghai), std::nullopt, utc("2026-01-01T00:00:00Z"));
+    const auto morning =
+        RoomAtmosphere::resolve(at(shanghai), std::nullopt, utc("2026-01-01T00:00:00Z"));
     EXPECT_EQ(morning.phase, RoomPhase::day);
     EXPECT_NEAR(morning.daylight, 0.974, 0.001);
     const WeatherLocation nowhere{QStringLiteral("?"), std::nan(""), 0};
-    EXPECT_EQ(RoomAtmosphere::resolve(at(nowhere), std::nullopt, utc("2026-01-01T00:00:00Z")).daylight, 0.0);
+    EXPECT_EQ(
+        RoomAtmosphere::resolve(at(nowhere), std::nullopt, utc("2026-01-01T00:00:00Z")).daylight,
+        0.0);
 }
 
 TEST(RoomAtmosphere, WithoutAPlaceTheClockHourInTheUsersZoneDecides) {
@@ -51,7 +63,8 @@ TEST(RoomAtmosphere, WithoutAPlaceTheClockHourInTheUsersZoneDecides) {
     };
     for (const auto& c : cases) {
         const QDateTime local(QDate(2026, 7, 1), c.time, berlin);
-        const auto atmosphere = RoomAtmosphere::resolve(RoomPreferences(), std::nullopt, local.toUTC(), berlin);
+        const auto atmosphere =
+            RoomAtmosphere::resolve(RoomPreferences(), std::nullopt, local.toUTC(), berlin);
         EXPECT_EQ(atmosphere.daylight, c.daylight) << c.time.toString().toStdString();
         EXPECT_EQ(atmosphere.phase, c.phase) << c.time.toString().toStdString();
     }
@@ -67,7 +80,8 @@ TEST(RoomAtmosphere, ModesDecideWhereTheWeatherComesFrom) {
     RoomPreferences fixed = at(beijing, RoomMode::fixed);
     fixed.fixedWeather = RoomWeather::snow;
     fixed.fixedPhase = RoomPhase::night;
-    EXPECT_EQ(RoomAtmosphere::resolve(fixed, rain, noon), (RoomAtmosphere{RoomWeather::snow, RoomPhase::night, 0.5, 0.0}));
+    EXPECT_EQ(RoomAtmosphere::resolve(fixed, rain, noon),
+              (RoomAtmosphere{RoomWeather::snow, RoomPhase::night, 0.5, 0.0}));
 
     EXPECT_EQ(RoomAtmosphere::resolve(at(beijing, RoomMode::weather), rain, noon),
               (RoomAtmosphere{RoomWeather::rain, RoomPhase::day, 0.7, 1.0}));
@@ -75,7 +89,8 @@ TEST(RoomAtmosphere, ModesDecideWhereTheWeatherComesFrom) {
     const auto expired = RoomAtmosphere::resolve(at(beijing, RoomMode::weather), rain, later);
     EXPECT_EQ(expired.weather, RoomWeather::clear);
     EXPECT_EQ(expired.intensity, 0.0);
-    EXPECT_EQ(RoomAtmosphere::resolve(at(shanghai, RoomMode::weather), rain, noon).weather, RoomWeather::clear);
+    EXPECT_EQ(RoomAtmosphere::resolve(at(shanghai, RoomMode::weather), rain, noon).weather,
+              RoomWeather::clear);
     RoomPreferences nowhere{.mode = RoomMode::weather};
     EXPECT_EQ(RoomAtmosphere::resolve(nowhere, rain, noon).weather, RoomWeather::clear);
     EXPECT_EQ(RoomAtmosphere::resolve(at(beijing, RoomMode::daylight), rain, noon),
@@ -88,6 +103,10 @@ TEST(RoomAtmosphere, CasesHaveTheirTitlesInOrder) {
     EXPECT_EQ(title(RoomPhase::dusk), QStringLiteral("黄昏"));
     EXPECT_EQ(title(RoomMotion::off), QStringLiteral("关闭"));
     EXPECT_EQ(roomWeatherText.allCases().back(), RoomWeather::fog);
+    ASSERT_EQ(WeatherLocation::cities().size(), 12u);
+    EXPECT_EQ(beijing.key(), QStringLiteral("39.9,116.4"));
+    EXPECT_EQ(WeatherLocation::cities()[11],
+              (WeatherLocation{QStringLiteral("台北"), 25.0, 121.5}));
 }
 
 }  // namespace
