@@ -88,14 +88,14 @@ TEST(WeatherSnapshot, JsonRoundTripAndStrictReading) {
     EXPECT_FALSE(withoutObservation.contains("observedAt"));
     EXPECT_FALSE(WeatherSnapshot::decode(withoutObservation).observedAt);
     EXPECT_FALSE(
-        WeatherSnapshot::decode(QByteArray(withoutObservation).replace("{", "{\"observedAt\":null,\"extra\":1,"))
+        WeatherSnapshot::decode(
+            QByteArray(withoutObservation).replace("{", "{\"observedAt\":null,\"extra\":1,"))
             .observedAt);
     EXPECT_THROW(WeatherSnapshot::decode(QByteArray(bytes).replace("\"rain\"", "\"hail\"")),
                  JsonError);
     EXPECT_THROW(WeatherSnapshot::decode(QByteArray(bytes).replace("\"isStale\"", "\"stale\"")),
                  JsonError);
-    EXPECT_THROW(WeatherSnapshot::decode(QByteArray(bytes).replace("Z\"", "\"")),
-                 JsonError);
+    EXPECT_THROW(WeatherSnapshot::decode(QByteArray(bytes).replace("Z\"", "\"")), JsonError);
 }
 
 }  // namespace
