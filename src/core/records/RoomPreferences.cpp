@@ -2,6 +2,35 @@
 
 namespace tundle {
 
+namespace {
+
+template <std::size_t N, typename E>
+QString pick(const char* const (&titles)[N], E value) {
+    return QString::fromUtf8(titles[static_cast<std::size_t>(value)]);
+}
+
+}  // namespace
+
+QString title(RoomMode mode) {
+    static constexpr const char* titles[] = {"跟随天气与昼夜", "仅跟随昼夜", "固定氛围"};
+    return pick(titles, mode);
+}
+
+QString title(RoomWeather weather) {
+    static constexpr const char* titles[] = {"晴天", "阴天", "雨天", "雷雨天", "雪天", "雾天"};
+    return pick(titles, weather);
+}
+
+QString title(RoomPhase phase) {
+    static constexpr const char* titles[] = {"白天", "黄昏", "夜晚"};
+    return pick(titles, phase);
+}
+
+QString title(RoomMotion motion) {
+    static constexpr const char* titles[] = {"标准", "轻量", "关闭"};
+    return pick(titles, motion);
+}
+
 RoomPreferences RoomPreferences::fromJson(const JsonObject& json) {
     return RoomPreferences{
         .mode = json.required(QStringLiteral("mode")).toEnum(roomModeText),

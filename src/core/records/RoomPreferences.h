@@ -22,6 +22,12 @@ inline constexpr EnumText<RoomPhase, 3> roomPhaseText{{"day", "dusk", "night"}};
 enum class RoomMotion { standard, light, off };
 inline constexpr EnumText<RoomMotion, 3> roomMotionText{{"standard", "light", "off"}};
 
+// The Chinese names the room settings show for each case.
+QString title(RoomMode mode);
+QString title(RoomWeather weather);
+QString title(RoomPhase phase);
+QString title(RoomMotion motion);
+
 // How the room behind the pet is to look, and whose weather it follows.
 struct RoomPreferences {
     RoomMode mode = RoomMode::daylight;

@@ -2,6 +2,7 @@
 
 #include <QJsonObject>
 #include <QString>
+#include <vector>
 
 #include "support/JsonReader.h"
 
@@ -14,6 +15,9 @@ struct WeatherLocation {
     double longitude = 0;
 
     static constexpr qsizetype maximumNameLength = 60;
+
+    // The built-in cities offered in the room settings, in their display order.
+    static const std::vector<WeatherLocation>& cities();
 
     // A place as the user picks or searches it: the name cut to 60 characters, each coordinate
     // rounded to one decimal, halves away from zero, and values below 0.05 made 0.

@@ -5,6 +5,7 @@
 #include <QJsonParseError>
 #include <limits>
 
+#include "support/IsoDate.h"
 #include "support/Uuid.h"
 
 namespace tundle {
@@ -81,6 +82,13 @@ QByteArray JsonValue::toBase64Data() const {
         throw wrongType("Base64 数据");
     }
     return *decoded;
+}
+
+QDateTime JsonValue::toIsoDate() const {
+    if (auto date = IsoDate::parse(toString())) {
+        return *date;
+    }
+    throw wrongType("日期时间");
 }
 
 JsonObject JsonValue::toObject() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QJsonValue>
@@ -39,6 +40,8 @@ public:
     QString toString() const;
     QUuid toUuid() const;
     QByteArray toBase64Data() const;
+    // An internet date-time string (see IsoDate), as UTC.
+    QDateTime toIsoDate() const;
     JsonObject toObject() const;
 
     template <typename E, std::size_t N>
