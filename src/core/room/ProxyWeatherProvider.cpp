@@ -1,5 +1,6 @@
 #include "room/ProxyWeatherProvider.h"
 
+#include <QLocale>
 #include <QUrl>
 #include <QUrlQuery>
 
@@ -14,8 +15,10 @@ ProxyWeatherProvider::EndpointClient httpsClient(const QString& endpoint) {
     return [endpoint](double latitude, double longitude, const ContentFetchDone& done) {
         QUrl url(endpoint, QUrl::StrictMode);
         QUrlQuery query;
-        query.addQueryItem(QStringLiteral("latitude"), QString::number(latitude, 'g', 17));
-        query.addQueryItem(QStringLiteral("longitude"), QString::number(longitude, 'g', 17));
+        query.addQueryItem(QStringLiteral("latitude"),
+                           QString::number(latitude, 'g', QLocale::FloatingPointShortest));
+        query.addQueryItem(QStringLiteral("longitude"),
+                           QString::number(longitude, 'g', QLocale::FloatingPointShortest));
         url.setQuery(query);
         ContentHTTP::get(url.toString(QUrl::FullyEncoded), ProxyWeatherProvider::answerLimit, done);
     };

@@ -28,14 +28,20 @@ double phaseDaylight(RoomPhase phase) {
     return 0.0;
 }
 
-RoomPhase phaseFor(double daylight) {
+}  // namespace
+
+RoomPhase RoomAtmosphere::phaseFor(double daylight) {
     if (daylight > 0.75) {
         return RoomPhase::day;
     }
     return daylight > 0.02 ? RoomPhase::dusk : RoomPhase::night;
 }
 
-}  // namespace
+double RoomAtmosphere::daylightAt(double elevation) {
+    const double linear = (elevation + 6) / 18;
+    // NaN coordinates give no daylight rather than an undefined one.
+    return std::isnan(linear) ? 0.0 : std::clamp(linear, 0.0, 1.0);
+}
 
 double RoomAtmosphere::solarElevation(const QDateTime& now, double latitude, double longitude) {
     const QDateTime utc = now.toUTC();
@@ -69,10 +75,7 @@ RoomAtmosphere RoomAtmosphere::resolve(const RoomPreferences& preferences,
     }
     double daylight = clockDaylight(now, zone);
     if (const auto& place = preferences.location) {
-        const double elevation = solarElevation(now, place->latitude, place->longitude);
-        const double linear = (elevation + 6) / 18;
-        // NaN coordinates give no daylight rather than an undefined one.
-        daylight = std::isnan(linear) ? 0.0 : std::clamp(linear, 0.0, 1.0);
+        daylight = daylightAt(solarElevation(now, place->latitude, place->longitude));
     }
     RoomAtmosphere atmosphere{RoomWeather::clear, phaseFor(daylight), 0.0, daylight};
     if (preferences.mode == RoomMode::weather && snapshot && preferences.location &&

@@ -29,6 +29,9 @@ struct RoomAtmosphere {
 
     // The sun's elevation above the horizon in degrees, from the NOAA solar position equations.
     static double solarElevation(const QDateTime& now, double latitude, double longitude);
+    // None with the sun 6 degrees or more below the horizon, full 12 degrees above it.
+    static double daylightAt(double elevation);
+    static RoomPhase phaseFor(double daylight);
 };
 
 }  // namespace tundle

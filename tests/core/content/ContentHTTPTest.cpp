@@ -9,7 +9,7 @@
 
 #include "content/ContentUpdateError.h"
 #include "core/content/ContentStoreTestKit.h"
-#include "core/content/TlsTestServer.h"
+#include "support/TlsTestServer.h"
 
 namespace tundle {
 namespace {

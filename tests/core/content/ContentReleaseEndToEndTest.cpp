@@ -6,7 +6,7 @@
 #include "content/ContentHTTP.h"
 #include "content/ContentUpdateStore.h"
 #include "core/content/ContentStoreTestKit.h"
-#include "core/content/TlsTestServer.h"
+#include "support/TlsTestServer.h"
 #include "support/TemporaryHome.h"
 
 namespace tundle {

@@ -16,22 +16,9 @@
 #include "content/ContentUpdateStore.h"
 #include "content/Sha256.h"
 #include "support/ContentSigning.h"
+#include "support/RunUntil.h"
 
 namespace tundle::test {
-
-// Runs the event loop until `done` holds; false after ten seconds.
-template <typename Condition>
-bool runUntil(Condition done) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > 10000) {
-            return false;
-        }
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
-}
 
 inline QString messageOf(const std::exception_ptr& error) {
     if (!error) {

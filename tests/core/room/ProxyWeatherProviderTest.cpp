@@ -4,7 +4,9 @@
 
 #include "support/ConfigurationError.h"
 #include "support/JsonReader.h"
+#include "support/RunUntil.h"
 #include "support/ThrownMessage.h"
+#include "support/TlsTestServer.h"
 
 namespace tundle {
 namespace {
@@ -84,6 +86,39 @@ TEST(ProxyWeatherProvider, PassesTheAnswerAsDecodedOrTheFailureUnchanged) {
     const WeatherRequest elsewhere(endpoint, beijing,
                                    answerFor(QStringLiteral("31.2,121.5")).encoded());
     EXPECT_EQ(elsewhere.error(), QStringLiteral("天气数据无效"));
+}
+
+TEST(ProxyWeatherProvider, AsksTheEndpointOverHttpsWithTheCoordinates) {
+    const test::ThrowawayCertificate certificate = test::ThrowawayCertificate::make();
+    test::TlsTestServer server(certificate);
+    const QByteArray body = answerFor(beijing.key()).encoded();
+    server.on("/weather?latitude=39.9&longitude=116.4",
+              [&](QSslSocket* socket) { test::TlsTestServer::answerWithLength(socket, body); });
+    server.on("/big?latitude=39.9&longitude=116.4", [&](QSslSocket* socket) {
+        test::TlsTestServer::answerWithLength(socket, body + QByteArray(16385 - body.size(), ' '));
+    });
+
+    const QSslConfiguration system = QSslConfiguration::defaultConfiguration();
+    QSslConfiguration::setDefaultConfiguration(certificate.trustingClient());
+    const auto ask = [&](const char* path) {
+        ProxyWeatherProvider provider(server.url(path), {}, [] { return now; });
+        std::optional<WeatherResult> result;
+        provider.current(beijing, [&](WeatherResult r) { result = std::move(r); });
+        EXPECT_TRUE(test::runUntil([&] { return result.has_value(); }));
+        return result.value_or(std::exception_ptr());
+    };
+    const WeatherResult good = ask("/weather");
+    const WeatherResult big = ask("/big");
+    QSslConfiguration::setDefaultConfiguration(system);
+
+    ASSERT_TRUE(std::holds_alternative<WeatherSnapshot>(good))
+        << test::thrownMessage([&] {
+               std::rethrow_exception(std::get<std::exception_ptr>(good));
+           }).toStdString()
+        << server.requests().value(0).toStdString();
+    EXPECT_EQ(std::get<WeatherSnapshot>(good).condition, RoomWeather::snow);
+    EXPECT_TRUE(std::holds_alternative<std::exception_ptr>(big))
+        << "answers over 16384 bytes are refused";
 }
 
 }  // namespace

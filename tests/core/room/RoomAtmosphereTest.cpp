@@ -49,6 +49,19 @@ TEST(RoomAtmosphere, DaylightAndPhaseFromTheSunAtTheChosenPlace) {
         0.0);
 }
 
+TEST(RoomAtmosphere, ThresholdsBetweenNightDuskAndDay) {
+    EXPECT_EQ(RoomAtmosphere::daylightAt(-6), 0.0);
+    EXPECT_EQ(RoomAtmosphere::phaseFor(RoomAtmosphere::daylightAt(-6)), RoomPhase::night);
+    EXPECT_DOUBLE_EQ(RoomAtmosphere::daylightAt(7.5), 0.75);
+    EXPECT_EQ(RoomAtmosphere::phaseFor(0.75), RoomPhase::dusk) << "the day threshold is strict";
+    EXPECT_EQ(RoomAtmosphere::phaseFor(0.7500001), RoomPhase::day);
+    EXPECT_EQ(RoomAtmosphere::phaseFor(0.02), RoomPhase::night);
+    EXPECT_EQ(RoomAtmosphere::phaseFor(0.0200001), RoomPhase::dusk);
+    EXPECT_EQ(RoomAtmosphere::daylightAt(12), 1.0);
+    EXPECT_EQ(RoomAtmosphere::daylightAt(80), 1.0);
+    EXPECT_EQ(RoomAtmosphere::daylightAt(std::nan("")), 0.0);
+}
+
 TEST(RoomAtmosphere, WithoutAPlaceTheClockHourInTheUsersZoneDecides) {
     const QTimeZone berlin("Europe/Berlin");
     const struct {
