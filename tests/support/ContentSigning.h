@@ -21,6 +21,18 @@ public:
         }
     }
 
+    // The key pair of a fixed 32-byte private seed, for documents that must verify across runs.
+    explicit ContentSigner(const QByteArray& privateSeed)
+        : key_(EVP_PKEY_new_raw_private_key(
+                   EVP_PKEY_ED25519, nullptr,
+                   reinterpret_cast<const unsigned char*>(privateSeed.constData()),
+                   static_cast<size_t>(privateSeed.size())),
+               EVP_PKEY_free) {
+        if (!key_) {
+            throw std::runtime_error("Ed25519 key from seed failed");
+        }
+    }
+
     QByteArray rawPublicKey() const {
         QByteArray raw(32, Qt::Uninitialized);
         size_t length = 32;

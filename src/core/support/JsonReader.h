@@ -67,9 +67,7 @@ public:
 
     // A record that reads itself with `T::fromJson`.
     template <typename T>
-    T toRecord() const {
-        return T::fromJson(toObject());
-    }
+    T toRecord() const;
 
     template <typename T>
     std::vector<T> toRecords() const {
@@ -116,5 +114,10 @@ private:
     QJsonObject object_;
     QString path_;
 };
+
+template <typename T>
+T JsonValue::toRecord() const {
+    return T::fromJson(toObject());
+}
 
 }  // namespace tundle
