@@ -1,6 +1,7 @@
 #include "companion/FileBookmark.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
 #include <array>
