@@ -44,6 +44,7 @@ void checkSize(const QByteArray& bytes) {
 ConfigurationStore::ConfigurationStore(Defaults& preferences, std::optional<QString> storagePath,
                                        QObject* parent)
     : QObject(parent),
+      preferences_(preferences),
       configuration_(place(preferences, configurationFile(preferences, storagePath), QString())),
       previous_(place(preferences, configuration_.path(), QStringLiteral(".previous"))),
       beforeImport_(place(preferences, configuration_.path(), QStringLiteral(".before-import"))) {
@@ -128,10 +129,6 @@ const QByteArray& ConfigurationStore::encodedValue() {
         encoded_ = encode(value_);
     }
     return encoded_;
-}
-
-UserConfiguration ConfigurationStore::migrate() {
-    return UserConfiguration();
 }
 
 void ConfigurationStore::publish(UserConfiguration configuration, QByteArray encoded) {

@@ -59,10 +59,13 @@ private:
                        const std::optional<QByteArray>& previous);
     // The encoding of `value_`, kept from the last save so a change encodes only the new state.
     const QByteArray& encodedValue();
-    UserConfiguration migrate();
+    // The first configuration, built from the settings of older releases, which stay as they
+    // were; validated.
+    UserConfiguration migrate() const;
     void publish(UserConfiguration configuration, QByteArray encoded);
     void setError(std::optional<QString> error);
 
+    Defaults& preferences_;
     StoragePlace configuration_;
     StoragePlace previous_;
     StoragePlace beforeImport_;

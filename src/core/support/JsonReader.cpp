@@ -10,6 +10,21 @@
 
 namespace tundle {
 
+namespace {
+
+QJsonDocument parseDocument(const QByteArray& document) {
+    QJsonParseError error{};
+    QJsonDocument parsed = QJsonDocument::fromJson(document, &error);
+    if (error.error != QJsonParseError::NoError) {
+        throw JsonError(QStringLiteral("数据不是有效的 JSON（第 %1 字节）：%2")
+                            .arg(error.offset)
+                            .arg(error.errorString()));
+    }
+    return parsed;
+}
+
+}  // namespace
+
 JsonValue::JsonValue(QJsonValue value, QString path)
     : value_(std::move(value)), path_(std::move(path)) {}
 
@@ -91,6 +106,14 @@ QDateTime JsonValue::toIsoDate() const {
     throw wrongType("日期时间");
 }
 
+JsonValue JsonValue::parseArray(const QByteArray& document) {
+    const QJsonDocument parsed = parseDocument(document);
+    if (!parsed.isArray()) {
+        throw JsonError(QStringLiteral("数据的最外层不是 JSON 数组。"));
+    }
+    return JsonValue(parsed.array(), QString());
+}
+
 JsonObject JsonValue::toObject() const {
     if (!value_.isObject()) {
         throw wrongType("对象");
@@ -113,13 +136,7 @@ JsonObject::JsonObject(QJsonObject object, QString path)
     : object_(std::move(object)), path_(std::move(path)) {}
 
 JsonObject JsonObject::parse(const QByteArray& document) {
-    QJsonParseError error{};
-    const QJsonDocument parsed = QJsonDocument::fromJson(document, &error);
-    if (error.error != QJsonParseError::NoError) {
-        throw JsonError(QStringLiteral("数据不是有效的 JSON（第 %1 字节）：%2")
-                            .arg(error.offset)
-                            .arg(error.errorString()));
-    }
+    const QJsonDocument parsed = parseDocument(document);
     if (!parsed.isObject()) {
         throw JsonError(QStringLiteral("数据的最外层不是 JSON 对象。"));
     }

@@ -31,6 +31,9 @@ class JsonValue {
 public:
     JsonValue(QJsonValue value, QString path);
 
+    // The top-level array of a UTF-8 document.
+    static JsonValue parseArray(const QByteArray& document);
+
     const QString& path() const { return path_; }
 
     int toInt() const;
