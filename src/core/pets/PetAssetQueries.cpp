@@ -36,8 +36,19 @@ QString PetAssets::resolvedClip(const QString& clip) const {
 }
 
 const PetClip* PetAssets::playing(const QString& clip) const {
-    const auto found = clips_.find(resolvedClip(clip));
-    return found != clips_.end() && !found->second.frames.empty() ? &found->second : nullptr;
+    const auto withFrames = [this](const QString& id) -> const PetClip* {
+        const auto found = clips_.find(id);
+        return found != clips_.end() && !found->second.frames.empty() ? &found->second : nullptr;
+    };
+    if (const PetClip* own = withFrames(clip)) {
+        return own;
+    }
+    if (clip == QLatin1String("stretch")) {
+        if (const PetClip* jump = withFrames(QStringLiteral("jump"))) {
+            return jump;
+        }
+    }
+    return withFrames(QStringLiteral("idle"));
 }
 
 double PetAssets::fallbackDuration(const QString& clip) const {
@@ -156,20 +167,21 @@ std::optional<PetAssets::BreathFrames> PetAssets::breathingFrames(const BreathMo
 
 int PetAssets::frameIndex(const QString& clip, double elapsed, bool still) const {
     const PetClip* playing = this->playing(clip);
-    if (playing == nullptr) {
-        return 0;
-    }
-    const double count = static_cast<double>(playing->frames.size());
-    const double raw = still ? 0.0 : std::max(0.0, std::trunc(elapsed * playing->info.fps));
+    return playing != nullptr ? frameIndexIn(*playing, elapsed, still) : 0;
+}
+
+int PetAssets::frameIndexIn(const PetClip& clip, double elapsed, bool still) {
+    const double count = static_cast<double>(clip.frames.size());
+    const double raw = still ? 0.0 : std::max(0.0, std::trunc(elapsed * clip.info.fps));
     if (!std::isfinite(raw)) {
-        return playing->info.loop ? 0 : static_cast<int>(count) - 1;
+        return clip.info.loop ? 0 : static_cast<int>(count) - 1;
     }
-    return static_cast<int>(playing->info.loop ? std::fmod(raw, count) : std::min(raw, count - 1));
+    return static_cast<int>(clip.info.loop ? std::fmod(raw, count) : std::min(raw, count - 1));
 }
 
 const QImage* PetAssets::frame(const QString& clip, double elapsed, bool still) const {
     const PetClip* playing = this->playing(clip);
-    return playing != nullptr ? &playing->frames[frameIndex(clip, elapsed, still)] : nullptr;
+    return playing != nullptr ? &playing->frames[frameIndexIn(*playing, elapsed, still)] : nullptr;
 }
 
 QRectF PetAssets::normalizedRect(const QString& clip, const QRectF& rect) const {

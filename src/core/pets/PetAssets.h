@@ -97,7 +97,9 @@ public:
 private:
     void load(const QString& folder);
     void loadClip(const QString& folder, const QString& id, const ClipInfo& info);
+    // The clip that plays for `clip` (see resolvedClip); null when idle has no frames either.
     const PetClip* playing(const QString& clip) const;
+    static int frameIndexIn(const PetClip& clip, double elapsed, bool still);
     double fallbackDuration(const QString& clip) const;
 
     std::map<QString, PetClip> clips_;

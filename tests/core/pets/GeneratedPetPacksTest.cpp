@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QtEndian>
 
 #include "content/ContentRelease.h"
 #include "pets/PetAssets.h"
@@ -97,6 +99,23 @@ TEST(GeneratedPetPacksTest, PlacedClipsKeepThePetWhereIdleHasIt) {
         const QPointF feet = footing(assets.clips().at(clip).frames.front());
         EXPECT_NEAR(placed.left() + feet.x() * placed.width() / 256, idle.x(), 2.0);
         EXPECT_NEAR(placed.top() + feet.y() * placed.height() / 256, idle.y(), 2.0);
+    }
+}
+
+TEST(GeneratedPetPacksTest, SoundsAreSixteenBitPcmWaves) {
+    const QDir assets(QStringLiteral(TUNDLE_GENERATED_ASSETS));
+    for (const char* name : {"Sounds/Pop.wav", "Sounds/Purr.wav", "H3/jump.wav", "H3/poof.wav",
+                             "OriginalVideo/drink.wav"}) {
+        SCOPED_TRACE(name);
+        QFile file(assets.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        ASSERT_GT(bytes.size(), 44);
+        EXPECT_EQ(bytes.mid(0, 4), "RIFF");
+        EXPECT_EQ(bytes.mid(8, 8), "WAVEfmt ");
+        EXPECT_EQ(bytes.mid(20, 2), QByteArray("\x01\x00", 2));
+        EXPECT_EQ(bytes.mid(34, 2), QByteArray("\x10\x00", 2));
+        EXPECT_EQ(qFromLittleEndian<quint32>(bytes.constData() + 40), quint32(bytes.size() - 44));
     }
 }
 
