@@ -72,18 +72,15 @@ TEST(GeneratedPetPacksTest, BothPacksValidateAndLoadWithTheirClips) {
 // Where the pet stands: the lowest row with an opaque pixel and the middle of that row's opaque
 // pixels (between the feet), in the frame's pixels.
 QPointF footing(const QImage& frame) {
-    const QImage argb = frame.convertToFormat(QImage::Format_ARGB32);
-    for (int y = argb.height() - 1; y >= 0; --y) {
-        int first = -1;
-        int last = -1;
-        for (int x = 0; x < argb.width(); ++x) {
-            if (qAlpha(argb.pixel(x, y)) > 128) {
-                first = first < 0 ? x : first;
-                last = x;
+    for (int y = frame.height() - 1; y >= 0; --y) {
+        std::vector<int> opaque;
+        for (int x = 0; x < frame.width(); ++x) {
+            if (qAlpha(frame.pixel(x, y)) > 128) {
+                opaque.push_back(x);
             }
         }
-        if (first >= 0) {
-            return {(first + last + 1) / 2.0, y + 1.0};
+        if (!opaque.empty()) {
+            return {(opaque.front() + opaque.back() + 1) / 2.0, y + 1.0};
         }
     }
     return {};

@@ -59,12 +59,10 @@ TEST(PetAssetsLoaderTest, LeavesOutEachClipThatBreaksALimit) {
 
         const PetAssets assets(pack.folder(), PetAssetPack::h3);
         EXPECT_EQ(assets.loaded(), c.frames > 0);
-        EXPECT_EQ(assets.hasClip(QStringLiteral("idle")), c.frames > 0);
         if (c.frames > 0) {
             const std::vector<QImage>& frames = assets.clips().at(QStringLiteral("idle")).frames;
             ASSERT_EQ(frames.size(), std::size_t(c.frames));
             EXPECT_EQ(frames[9].size(), QSize(8, 8));
-            EXPECT_EQ(PetPackFixture::frameNumber(frames[5]), 5);
             EXPECT_EQ(PetPackFixture::frameNumber(frames[9]), 9);
             EXPECT_EQ(assets.firstAlpha().size(), 8 * 8 * 4);
         }
