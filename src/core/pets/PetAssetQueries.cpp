@@ -1,0 +1,210 @@
+#include <algorithm>
+#include <cmath>
+
+#include "companion/BreathMoment.h"
+#include "pets/PetActionTable.h"
+#include "pets/PetAssets.h"
+#include "pets/PetPlacement.h"
+
+namespace tundle {
+
+namespace {
+
+constexpr qint64 unrankedOrder = 100;
+constexpr double defaultDuration = 3.0;
+constexpr int maskThreshold = 24;
+
+int clampedFrame(qint64 frame, int count) {
+    return static_cast<int>(std::clamp<qint64>(frame, 0, count - 1));
+}
+
+}  // namespace
+
+bool PetAssets::hasClip(const QString& clip) const {
+    const auto found = clips_.find(clip);
+    return found != clips_.end() && !found->second.frames.empty();
+}
+
+QString PetAssets::resolvedClip(const QString& clip) const {
+    if (hasClip(clip)) {
+        return clip;
+    }
+    if (clip == QStringLiteral("stretch") && hasClip(QStringLiteral("jump"))) {
+        return QStringLiteral("jump");
+    }
+    return QStringLiteral("idle");
+}
+
+const PetClip* PetAssets::playing(const QString& clip) const {
+    const auto withFrames = [this](const QString& id) -> const PetClip* {
+        const auto found = clips_.find(id);
+        return found != clips_.end() && !found->second.frames.empty() ? &found->second : nullptr;
+    };
+    if (const PetClip* own = withFrames(clip)) {
+        return own;
+    }
+    if (clip == QLatin1String("stretch")) {
+        if (const PetClip* jump = withFrames(QStringLiteral("jump"))) {
+            return jump;
+        }
+    }
+    return withFrames(QStringLiteral("idle"));
+}
+
+double PetAssets::fallbackDuration(const QString& clip) const {
+    const auto found = clips_.find(clip);
+    return found != clips_.end() ? found->second.info.effectiveDuration() : defaultDuration;
+}
+
+double PetAssets::duration(const QString& clip) const {
+    if (const auto found = clips_.find(clip); found != clips_.end()) {
+        return found->second.info.effectiveDuration();
+    }
+    if (clip == QStringLiteral("eating")) {
+        return 1.5;
+    }
+    if (clip == QStringLiteral("poof")) {
+        return 1.7;
+    }
+    if (clip == QStringLiteral("drink")) {
+        return 3.0;
+    }
+    if (clip == QStringLiteral("stretch") || clip == QStringLiteral("jump")) {
+        return fallbackDuration(QStringLiteral("jump"));
+    }
+    return fallbackDuration(QStringLiteral("idle"));
+}
+
+std::optional<QString> PetAssets::actionAudioURL(const QString& clip) const {
+    const auto found = audioFiles_.find(clip);
+    return found != audioFiles_.end() ? std::optional(found->second) : std::nullopt;
+}
+
+std::vector<PetAssets::Action> PetAssets::actions() const {
+    struct Ranked {
+        qint64 rank;
+        Action action;
+    };
+    std::vector<Ranked> ranked;
+    for (const auto& [id, clip] : clips_) {
+        if (id == QStringLiteral("idle") || clip.info.previewable == false || clip.frames.empty()) {
+            continue;
+        }
+        const auto builtIn = PetActionDefault::of(id);
+        const qint64 rank = clip.info.sortOrder.value_or(builtIn ? builtIn->first : unrankedOrder);
+        const QString title = clip.info.title.value_or(builtIn ? builtIn->second.titleText() : id);
+        ranked.push_back({rank, {id, title, clip.info.group}});
+    }
+    std::sort(ranked.begin(), ranked.end(), [](const Ranked& a, const Ranked& b) {
+        return a.rank != b.rank ? a.rank < b.rank : a.action.id < b.action.id;
+    });
+    std::vector<Action> result;
+    result.reserve(ranked.size());
+    for (Ranked& entry : ranked) {
+        result.push_back(std::move(entry.action));
+    }
+    return result;
+}
+
+std::vector<PetAssets::Action> PetAssets::standaloneActions() const {
+    std::vector<Action> result = actions();
+    std::erase_if(result, [](const Action& action) { return action.group.has_value(); });
+    return result;
+}
+
+std::vector<PetAssets::ActionGroup> PetAssets::actionGroups() const {
+    std::vector<ActionGroup> groups;
+    for (const Action& action : actions()) {
+        if (!action.group) {
+            continue;
+        }
+        auto group = std::find_if(groups.begin(), groups.end(),
+                                  [&](const ActionGroup& g) { return g.id == *action.group; });
+        if (group == groups.end()) {
+            const auto info = groups_.find(*action.group);
+            groups.push_back(
+                {*action.group, info != groups_.end() ? info->second.title : *action.group, {}});
+            group = groups.end() - 1;
+        }
+        group->actions.push_back(action);
+    }
+    const auto rank = [this](const ActionGroup& group) {
+        const auto info = groups_.find(group.id);
+        return info != groups_.end() ? info->second.sortOrder.value_or(unrankedOrder)
+                                     : unrankedOrder;
+    };
+    std::sort(groups.begin(), groups.end(), [&](const ActionGroup& a, const ActionGroup& b) {
+        return rank(a) != rank(b) ? rank(a) < rank(b) : a.id < b.id;
+    });
+    return groups;
+}
+
+std::optional<PetAssets::BreathFrames> PetAssets::breathingFrames(const BreathMoment& moment,
+                                                                  bool still) const {
+    const auto idle = clips_.find(QStringLiteral("idle"));
+    if (idle == clips_.end() || idle->second.frames.empty()) {
+        return std::nullopt;
+    }
+    const std::vector<QImage>& frames = idle->second.frames;
+    const int count = static_cast<int>(frames.size());
+    const int rest = clampedFrame(idle->second.info.breathRestFrame.value_or(0), count);
+    if (still) {
+        return BreathFrames{&frames[rest], &frames[(rest + 1) % count], 0.0};
+    }
+    std::optional<int> peak;
+    if (idle->second.info.breathPeakFrame) {
+        peak = clampedFrame(*idle->second.info.breathPeakFrame, count);
+    }
+    double position = moment.sourceFramePosition(count, rest, peak);
+    // Rounding in the position's arithmetic may land on `count` itself, one past the last frame.
+    if (!(position >= 0)) {
+        position = 0;
+    }
+    position = std::min(position, std::nextafter(static_cast<double>(count), 0.0));
+    const int index = std::min(static_cast<int>(position), count - 1);
+    return BreathFrames{&frames[index], &frames[(index + 1) % count], position - index};
+}
+
+int PetAssets::frameIndex(const QString& clip, double elapsed, bool still) const {
+    const PetClip* playing = this->playing(clip);
+    return playing != nullptr ? frameIndexIn(*playing, elapsed, still) : 0;
+}
+
+int PetAssets::frameIndexIn(const PetClip& clip, double elapsed, bool still) {
+    const double count = static_cast<double>(clip.frames.size());
+    const double raw = still ? 0.0 : std::max(0.0, std::trunc(elapsed * clip.info.fps));
+    if (!std::isfinite(raw)) {
+        return clip.info.loop ? 0 : static_cast<int>(count) - 1;
+    }
+    return static_cast<int>(clip.info.loop ? std::fmod(raw, count) : std::min(raw, count - 1));
+}
+
+const QImage* PetAssets::frame(const QString& clip, double elapsed, bool still) const {
+    const PetClip* playing = this->playing(clip);
+    return playing != nullptr ? &playing->frames[frameIndexIn(*playing, elapsed, still)] : nullptr;
+}
+
+QRectF PetAssets::normalizedRect(const QString& clip, const QRectF& rect) const {
+    const std::optional<PetPlacement> placement = PetPlacement::of(resolvedClip(clip));
+    return placement ? placement->apply(rect) : rect;
+}
+
+bool PetAssets::contains(const QPointF& point, const QRectF& rect) const {
+    const bool inside = point.x() >= rect.left() && point.x() < rect.right() &&
+                        point.y() >= rect.top() && point.y() < rect.bottom();
+    if (!inside) {
+        return false;
+    }
+    if (!firstAlpha_.isEmpty()) {
+        const auto cell = [this](double offset, double extent) {
+            return std::clamp<qint64>(static_cast<qint64>(offset / extent * size_), 0, size_ - 1);
+        };
+        const qint64 column = cell(point.x() - rect.left(), rect.width());
+        const qint64 row = cell(point.y() - rect.top(), rect.height());
+        return static_cast<uchar>(firstAlpha_[(row * size_ + column) * 4 + 3]) > maskThreshold;
+    }
+    const double inset = rect.width() * 0.2;
+    return point.x() >= rect.left() + inset && point.x() < rect.right() - inset;
+}
+
+}  // namespace tundle
