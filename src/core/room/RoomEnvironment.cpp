@@ -129,10 +129,9 @@ void RoomEnvironment::setVisible(bool shown) {
         stopLocating();
         return;
     }
-    // Only a permission given before is used here; asking for one is left to the user's choice
-    // of device location in the settings.
+    // Coming on screen renews a fix older than six hours, and never prompts for a permission.
     if (preferences_.mode == RoomMode::weather && preferences_.usesDeviceLocation &&
-        lastLocationAt_.secsTo(clock_()) > 21600 && networkEnabled_) {
+        lastLocationAt_.msecsTo(clock_()) > 21600 * 1000LL && networkEnabled_) {
         LocationSource* source = locationSource();
         if (source && source->authorization() == LocationAuthorization::authorizedAlways) {
             locate();
@@ -296,7 +295,7 @@ void RoomEnvironment::resetRequest() {
     generation_ = QUuid::createUuid();
     setBusy(false);
     setSnapshot(std::nullopt);
-    nextAttempt_ = QDateTime::fromSecsSinceEpoch(0, Qt::UTC);
+    nextAttempt_ = distantPast();
     failures_ = 0;
     stopLocating();
 }

@@ -36,49 +36,33 @@ public:
     std::deque<WeatherDone> pending;
 };
 
-// Reports what the test tells it to; switched on and permitted as the fixture says.
-class ScriptedLocationSource : public LocationSource {
-public:
-    ScriptedLocationSource(const bool& enabled, const LocationAuthorization& authorization)
-        : enabled_(enabled), authorization_(authorization) {}
-
-    void setHandlers(Updated updated, Failed failed) override {
-        updated_ = std::move(updated);
-        failed_ = std::move(failed);
+// Switched on and permitted as the test says; reports what the test tells it to.
+struct ScriptedLocationSource : LocationSource {
+    ScriptedLocationSource(const bool& on, const LocationAuthorization& permission)
+        : on(on), permission(permission) {}
+    void setHandlers(Updated u, Failed f) override {
+        updated = std::move(u);
+        failed = std::move(f);
     }
-    bool servicesEnabled() const override { return enabled_; }
-    LocationAuthorization authorization() const override { return authorization_; }
-    void startUpdating() override {
-        ++starts;
-        updating = true;
-    }
+    bool servicesEnabled() const override { return on; }
+    LocationAuthorization authorization() const override { return permission; }
+    void startUpdating() override { updating = true; }
     void stopUpdating() override { updating = false; }
 
-    void report(const std::vector<LocationFix>& fixes) { updated_(fixes); }
-    void fail() { failed_(); }
-
-    int starts = 0;
+    const bool& on;
+    const LocationAuthorization& permission;
+    Updated updated;
+    Failed failed;
     bool updating = false;
-
-private:
-    const bool& enabled_;
-    const LocationAuthorization& authorization_;
-    Updated updated_;
-    Failed failed_;
 };
 
 // Keeps every request, even cancelled ones, so a test can deliver a late answer.
-class ScriptedGeocoder : public Geocoder {
-public:
+struct ScriptedGeocoder : Geocoder {
     void geocode(const QString& address, GeocodeDone done) override {
-        addresses.push_back(address);
+        addresses.append(address);
         pending.push_back(std::move(done));
     }
     void cancel() override {}
-
-    void answer(std::size_t request, GeocodeResult result) {
-        pending.at(request)(std::move(result));
-    }
 
     QStringList addresses;
     std::vector<GeocodeDone> pending;
@@ -103,21 +87,19 @@ protected:
             .networkEnabled = network,
             .resourceFolder = std::nullopt,
             .clock = [this] { return now; },
-            .locationSource =
-                [this] {
-                    auto made = std::make_unique<ScriptedLocationSource>(servicesOn, permission);
-                    source = made.get();
-                    return made;
-                },
-            .geocoder =
-                [this] {
-                    auto made = std::make_unique<ScriptedGeocoder>();
-                    geocoder = made.get();
-                    return made;
-                },
+            .locationSource = [this] { return made(source, servicesOn, permission); },
+            .geocoder = [this] { return made(geocoder); },
             .locationPatience = patience,
             .searchPatience = patience,
         };
+    }
+
+    // Keeps a pointer to the latest one the environment made.
+    template <typename T, typename... Arguments>
+    static std::unique_ptr<T> made(T*& latest, const Arguments&... arguments) {
+        auto made = std::make_unique<T>(arguments...);
+        latest = made.get();
+        return made;
     }
 
     std::unique_ptr<RoomEnvironment> make(bool network = true, bool withProvider = true) {
@@ -145,7 +127,6 @@ protected:
     bool servicesOn = true;
     LocationAuthorization permission = LocationAuthorization::authorizedAlways;
     std::chrono::milliseconds patience{20000};
-    // The most recently made ones.
     ScriptedLocationSource* source = nullptr;
     ScriptedGeocoder* geocoder = nullptr;
 };
