@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "config/ConfigurationStoreRead.h"
+#include "room/OfflineGeocoder.h"
 #include "room/ProxyWeatherProvider.h"
 #include "support/BundleInfo.h"
 #include "support/FileIO.h"
@@ -48,14 +49,31 @@ RoomEnvironment::RoomEnvironment(ConfigurationStore& configuration, Options opti
       networkEnabled_(options.networkEnabled),
       clock_(options.clock ? std::move(options.clock)
                            : [] { return QDateTime::currentDateTimeUtc(); }),
+      makeLocationSource_(std::move(options.locationSource)),
+      makeGeocoder_(options.geocoder ? std::move(options.geocoder)
+                                     : [] { return std::make_unique<OfflineGeocoder>(); }),
+      locationPatience_(options.locationPatience),
+      searchPatience_(options.searchPatience),
       preferences_(roomOf(configuration.value())),
       now_(clock_()),
-      nextAttempt_(QDateTime::fromSecsSinceEpoch(0, Qt::UTC)) {
+      geocoder_(makeGeocoder_()),
+      lastLocationAt_(distantPast()),
+      nextAttempt_(distantPast()) {
     restoreCache();
     findBuiltInScene(options.resourceFolder);
     connect(&configuration, &ConfigurationStore::valueWillChange, this, &RoomEnvironment::follow);
+    connectTimers();
+}
+
+void RoomEnvironment::connectTimers() {
     clock60_.setInterval(60000);
     connect(&clock60_, &QTimer::timeout, this, &RoomEnvironment::tick);
+    locationTimeout_.setSingleShot(true);
+    locationTimeout_.setInterval(locationPatience_);
+    connect(&locationTimeout_, &QTimer::timeout, this, &RoomEnvironment::locationTimedOut);
+    searchTimeout_.setSingleShot(true);
+    searchTimeout_.setInterval(searchPatience_);
+    connect(&searchTimeout_, &QTimer::timeout, this, &RoomEnvironment::searchTimedOut);
 }
 
 void RoomEnvironment::findBuiltInScene(const std::optional<QString>& resourceFolder) {
@@ -92,8 +110,8 @@ void RoomEnvironment::follow(const UserConfiguration& configuration) {
     tick();
 }
 
-RoomAtmosphere RoomEnvironment::atmosphere() const {
-    return RoomAtmosphere::resolve(preferences_, snapshot_, now_);
+RoomAtmosphere RoomEnvironment::atmosphere(const QTimeZone& zone) const {
+    return RoomAtmosphere::resolve(preferences_, snapshot_, now_, zone);
 }
 
 void RoomEnvironment::setVisible(bool shown) {
@@ -108,8 +126,16 @@ void RoomEnvironment::setVisible(bool shown) {
         // A new generation drops the answer of the request in flight.
         generation_ = QUuid::createUuid();
         setBusy(false);
-        setLocating(false);
+        stopLocating();
         return;
+    }
+    // Coming on screen renews a fix older than six hours, and never prompts for a permission.
+    if (preferences_.mode == RoomMode::weather && preferences_.usesDeviceLocation &&
+        lastLocationAt_.msecsTo(clock_()) > 21600 * 1000LL && networkEnabled_) {
+        LocationSource* source = locationSource();
+        if (source && source->authorization() == LocationAuthorization::authorizedAlways) {
+            locate();
+        }
     }
     tick();
     clock60_.start();
@@ -145,15 +171,31 @@ void RoomEnvironment::tick() {
 void RoomEnvironment::update(const std::function<void(RoomPreferences&)>& mutation) {
     RoomPreferences copy = preferences_;
     mutation(copy);
-    if (copy == preferences_ || !configuration_) {
+    if (copy == preferences_) {
         return;
     }
-    try {
-        configuration_->update(
-            [&](UserConfiguration& configuration) { configuration.device.room = copy; });
-    } catch (const std::exception& error) {
-        setStatus(describe(error));
+    if (configuration_) {
+        // The store's change comes back through follow(), which does the rest.
+        try {
+            configuration_->update(
+                [&](UserConfiguration& configuration) { configuration.device.room = copy; });
+        } catch (const std::exception& error) {
+            setStatus(describe(error));
+        }
+        return;
     }
+    const std::optional<WeatherSnapshot> old = snapshot_;
+    preferences_ = copy;
+    emit preferencesChanged();
+    emit changed();
+    resetRequest();
+    const std::optional<QString> newKey =
+        copy.location ? std::optional(copy.location->key()) : std::nullopt;
+    const std::optional<QString> oldKey = old ? std::optional(old->locationKey) : std::nullopt;
+    if (oldKey == newKey) {
+        setSnapshot(old);
+    }
+    tick();
 }
 
 void RoomEnvironment::installScene(const std::optional<QString>& folder,
@@ -253,9 +295,9 @@ void RoomEnvironment::resetRequest() {
     generation_ = QUuid::createUuid();
     setBusy(false);
     setSnapshot(std::nullopt);
-    nextAttempt_ = QDateTime::fromSecsSinceEpoch(0, Qt::UTC);
+    nextAttempt_ = distantPast();
     failures_ = 0;
-    setLocating(false);
+    stopLocating();
 }
 
 void RoomEnvironment::clearCache() {

@@ -3,75 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <QFileInfo>
-#include <QTemporaryDir>
-#include <deque>
 
-#include "support/ConfigurationError.h"
+#include "core/room/RoomFixture.h"
 #include "support/FileIO.h"
-#include "support/MemoryDefaults.h"
 #include "support/TemporaryHome.h"
 
 namespace tundle {
 namespace {
 
-const WeatherLocation beijing = WeatherLocation::cities()[0];
-const WeatherLocation shanghai = WeatherLocation::cities()[1];
+const WeatherLocation beijing = test::beijing();
+const WeatherLocation shanghai = test::shanghai();
 
-// Holds every request until the test answers it.
-class ScriptedProvider : public WeatherProvider {
-public:
-    void current(const WeatherLocation& location, WeatherDone done) override {
-        asked.push_back(location);
-        pending.push_back(std::move(done));
-    }
-    void answer(WeatherResult result) {
-        WeatherDone done = std::move(pending.front());
-        pending.pop_front();
-        done(std::move(result));
-    }
-    void fail() { answer(std::make_exception_ptr(ConfigurationError(QStringLiteral("网络断开")))); }
-
-    std::vector<WeatherLocation> asked;
-    std::deque<WeatherDone> pending;
-};
-
-class RoomEnvironmentTest : public ::testing::Test {
-protected:
-    RoomEnvironmentTest() : store(defaults) {}
-
-    void setRoom(RoomMode mode, std::optional<WeatherLocation> location) {
-        store.update([&](UserConfiguration& c) {
-            c.device.room = RoomPreferences{.mode = mode, .location = location};
-        });
-    }
-
-    std::unique_ptr<RoomEnvironment> make(bool network = true, bool withProvider = true) {
-        return std::make_unique<RoomEnvironment>(
-            store, RoomEnvironment::Options{.provider = withProvider ? provider : nullptr,
-                                            .cachePath = cache(),
-                                            .networkEnabled = network,
-                                            .resourceFolder = std::nullopt,
-                                            .clock = [this] { return now; }});
-    }
-
-    WeatherSnapshot weather(const WeatherLocation& place, qint64 observedAgo = 60,
-                            bool stale = false) const {
-        return WeatherSnapshot{.locationKey = place.key(),
-                               .condition = RoomWeather::rain,
-                               .intensity = 0.7,
-                               .observedAt = now.addSecs(-observedAgo),
-                               .fetchedAt = now,
-                               .isStale = stale};
-    }
-
-    QString cache() const { return dir.filePath("weather-v1.json"); }
-
-    QTemporaryDir dir;
-    MemoryDefaults defaults;
-    ConfigurationStore store;
-    std::shared_ptr<ScriptedProvider> provider = std::make_shared<ScriptedProvider>();
-    QDateTime now = QDateTime(QDate(2026, 3, 1), QTime(8, 30), Qt::UTC);
-};
+class RoomEnvironmentTest : public test::RoomFixture {};
 
 TEST_F(RoomEnvironmentTest, StatusLinesFollowTheModeAtEachTick) {
     setRoom(RoomMode::fixed, std::nullopt);
