@@ -3,6 +3,7 @@
 
 #include "FuzzInput.h"
 #include "config/ConfigurationStore.h"
+#include "config/ShortcutStore.h"
 #include "content/ContentRelease.h"
 #include "content/ContentStoreState.h"
 #include "room/RoomSceneDefinition.h"
@@ -104,6 +105,10 @@ int main(int argc, char** argv) {
     write(root, "Configuration",
           {ConfigurationStore::encode(UserConfiguration()),
            ConfigurationStore::encode(richConfiguration())});
+    const UserConfiguration rich = richConfiguration();
+    QByteArray bareArray = JsonWriter::compact(toJsonArray(rich.shortcuts));
+    write(root, "ShortcutStore",
+          {ShortcutStore::encode(ShortcutLists{rich.shortcuts, rich.groups}), bareArray});
     write(root, "WeatherSnapshot", {weather.encoded(), unobserved.encoded()});
     write(root, "RoomScene", {JsonWriter::pretty(scene().toJson())});
     write(root, "ContentManifest", {JsonWriter::compact(release().toJson())});
