@@ -10,14 +10,15 @@ namespace tundle {
 namespace {
 
 // The group names of a configuration, compared as the user reads them: in the user's
-// locale, ignoring case.
+// locale, ignoring case. Names are case-folded first because the collator of the C locale
+// ignores the case setting in its sort keys; keys make each comparison a plain byte compare.
 class GroupNames {
 public:
     explicit GroupNames(const std::vector<ShortcutGroup>& groups) {
         collator_.setCaseSensitivity(Qt::CaseInsensitive);
         keys_.reserve(groups.size());
         for (const ShortcutGroup& group : groups) {
-            keys_.push_back(collator_.sortKey(group.name));
+            keys_.push_back(key(group.name));
         }
     }
 
@@ -28,15 +29,19 @@ public:
         for (int n = 2; clashes(candidate); ++n) {
             candidate = QStringLiteral("%1（%2）").arg(name).arg(n);
         }
-        keys_.push_back(collator_.sortKey(candidate));
+        keys_.push_back(key(candidate));
         return candidate;
     }
 
 private:
+    QCollatorSortKey key(const QString& name) const {
+        return collator_.sortKey(name.toCaseFolded());
+    }
+
     bool clashes(const QString& candidate) const {
-        const QCollatorSortKey key = collator_.sortKey(candidate);
-        return std::any_of(keys_.begin(), keys_.end(), [&key](const QCollatorSortKey& other) {
-            return other.compare(key) == 0;
+        const QCollatorSortKey candidateKey = key(candidate);
+        return std::any_of(keys_.begin(), keys_.end(), [&](const QCollatorSortKey& other) {
+            return other.compare(candidateKey) == 0;
         });
     }
 
