@@ -2,6 +2,7 @@
 #include <QDir>
 
 #include "FuzzInput.h"
+#include "config/ConfigurationPackage.h"
 #include "config/ConfigurationStore.h"
 #include "content/ContentRelease.h"
 #include "content/ContentStoreState.h"
@@ -104,6 +105,11 @@ int main(int argc, char** argv) {
     write(root, "Configuration",
           {ConfigurationStore::encode(UserConfiguration()),
            ConfigurationStore::encode(richConfiguration())});
+    write(root, "ConfigurationPackage",
+          {ConfigurationPackage(richConfiguration(), observed).encoded(),
+           ConfigurationPackage(
+               PortableConfiguration::fromSnapshot(richConfiguration(), true, true, true), observed)
+               .encoded()});
     write(root, "WeatherSnapshot", {weather.encoded(), unobserved.encoded()});
     write(root, "RoomScene", {JsonWriter::pretty(scene().toJson())});
     write(root, "ContentManifest", {JsonWriter::compact(release().toJson())});

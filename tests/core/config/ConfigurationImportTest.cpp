@@ -13,16 +13,15 @@ namespace tundle {
 namespace {
 
 using test::readAll;
-using test::thrownMessage;
 
 // Equal but for the revision, which every save renews.
-UserConfiguration asSaved(UserConfiguration configuration, const UserConfiguration& saved) {
-    EXPECT_NE(configuration.revision, saved.revision);
-    configuration.revision = saved.revision;
-    return configuration;
+void expectSaved(UserConfiguration expected, const UserConfiguration& saved) {
+    EXPECT_NE(expected.revision, saved.revision);
+    expected.revision = saved.revision;
+    EXPECT_EQ(saved, expected);
 }
 
-TEST(ConfigurationImportTest, ExportImportAndRestoreOnFiles) {
+TEST(ConfigurationImportTest, ExportChangeImportAndRestoreOnFiles) {
     QTemporaryDir dir;
     const QString path = dir.filePath("configuration.json");
     MemoryDefaults defaults;
@@ -30,9 +29,7 @@ TEST(ConfigurationImportTest, ExportImportAndRestoreOnFiles) {
     EXPECT_THROW(store.restoreBeforeImport(), FileError);
     store.update([](UserConfiguration& c) {
         c.device.petX = 80;
-        c.shortcuts = {ShortcutItem{.name = QStringLiteral("下载"),
-                                    .target = QStringLiteral("/home/u/Downloads"),
-                                    .bookmark = QByteArray("mark")}};
+        c.shortcuts = {{.name = "下载", .target = "/home/u/Downloads", .bookmark = "mark"}};
     });
     const UserConfiguration exported = store.value();
     FileIO::writeAtomically(dir.filePath("备份.json"), ConfigurationPackage(exported).encoded());
@@ -41,15 +38,12 @@ TEST(ConfigurationImportTest, ExportImportAndRestoreOnFiles) {
     const UserConfiguration changed = store.value();
     store.importConfiguration(
         ConfigurationPackage::decode(ConfigurationStore::readFile(dir.filePath("备份.json"))));
-    EXPECT_EQ(store.value(), asSaved(exported, store.value()));
+    expectSaved(exported, store.value());
     EXPECT_EQ(ConfigurationStore::decode(readAll(path)), store.value());
     EXPECT_EQ(readAll(path + ".before-import"), JsonWriter::compact(changed.toJson()));
-
     for (int time = 0; time < 2; ++time) {
-        const QUuid before = store.value().revision;
         store.restoreBeforeImport();
-        EXPECT_EQ(store.value(), asSaved(changed, store.value()));
-        EXPECT_NE(store.value().revision, before);
+        expectSaved(changed, store.value());
     }
 }
 
@@ -58,38 +52,27 @@ TEST(ConfigurationImportTest, AFailedImportKeepsTheEarlierPreImportCopy) {
     const QString path = dir.filePath("configuration.json");
     MemoryDefaults defaults;
     ConfigurationStore store(defaults, path);
-    const ConfigurationPackage package(
-        PortableConfiguration{.schedule = ScheduleConfiguration{.legacyTimes = {OffWorkTime{}}}});
-    store.importConfiguration(package);
+    store.importConfiguration(ConfigurationPackage(
+        PortableConfiguration{.schedule = ScheduleConfiguration{.legacyTimes = {OffWorkTime{}}}}));
     const QByteArray earlier = readAll(path + ".before-import");
-    ASSERT_FALSE(earlier.isEmpty());
-
-    UserConfiguration elsewhere = store.value();
+    const UserConfiguration kept = store.value();
+    UserConfiguration elsewhere = kept;
     elsewhere.revision = newUuid();
     test::writeAll(path, ConfigurationStore::encode(elsewhere));
-    const UserConfiguration kept = store.value();
-    EXPECT_EQ(thrownMessage(
-                  [&] { store.importConfiguration(ConfigurationPackage(UserConfiguration())); }),
+
+    const ConfigurationPackage share(
+        PortableConfiguration{.preferences = CompanionPreferences{.waterMinutes = 30}});
+    EXPECT_EQ(test::thrownMessage([&] { store.importConfiguration(share); }),
               QStringLiteral("配置已被另一份糯墩修改，请退出并重新打开后再试。"));
     EXPECT_EQ(readAll(path + ".before-import"), earlier);
     EXPECT_EQ(store.value(), kept);
-}
 
-TEST(ConfigurationImportTest, DefaultsKeepThePreImportCopyUnderItsKey) {
-    MemoryDefaults defaults;
-    ConfigurationStore store(defaults);
-    EXPECT_EQ(thrownMessage([&] { store.restoreBeforeImport(); }),
+    ConfigurationStore inDefaults(defaults);
+    EXPECT_EQ(test::thrownMessage([&] { inDefaults.restoreBeforeImport(); }),
               QStringLiteral("暂无导入前备份。"));
-    const UserConfiguration original = store.value();
-    UserConfiguration shared;
-    shared.preferences.soundEnabled = false;
-    store.importConfiguration(
-        ConfigurationPackage(PortableConfiguration::fromSnapshot(shared, true, false, false)));
-    EXPECT_FALSE(store.value().preferences.soundEnabled);
-    EXPECT_EQ(defaults.value("userConfiguration.v1.before-import").toByteArray(),
-              JsonWriter::compact(original.toJson()));
-    store.restoreBeforeImport();
-    EXPECT_EQ(store.value(), asSaved(original, store.value()));
+    const QByteArray before = JsonWriter::compact(inDefaults.value().toJson());
+    inDefaults.importConfiguration(share);
+    EXPECT_EQ(defaults.value("userConfiguration.v1.before-import").toByteArray(), before);
 }
 
 }  // namespace
