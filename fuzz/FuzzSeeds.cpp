@@ -2,6 +2,7 @@
 #include <QDir>
 
 #include "FuzzInput.h"
+#include "config/ConfigurationPackage.h"
 #include "config/ConfigurationStore.h"
 #include "config/ShortcutStore.h"
 #include "content/ContentRelease.h"
@@ -102,13 +103,17 @@ int main(int argc, char** argv) {
     unobserved.observedAt.reset();
     unobserved.isStale = true;
 
-    write(root, "Configuration",
-          {ConfigurationStore::encode(UserConfiguration()),
-           ConfigurationStore::encode(richConfiguration())});
     const UserConfiguration rich = richConfiguration();
-    QByteArray bareArray = JsonWriter::compact(toJsonArray(rich.shortcuts));
+    write(root, "Configuration",
+          {ConfigurationStore::encode(UserConfiguration()), ConfigurationStore::encode(rich)});
+    const QByteArray bareArray = JsonWriter::compact(toJsonArray(rich.shortcuts));
     write(root, "ShortcutStore",
           {ShortcutStore::encode(ShortcutLists{rich.shortcuts, rich.groups}), bareArray});
+    write(
+        root, "ConfigurationPackage",
+        {ConfigurationPackage(rich, observed).encoded(),
+         ConfigurationPackage(PortableConfiguration::fromSnapshot(rich, true, true, true), observed)
+             .encoded()});
     write(root, "WeatherSnapshot", {weather.encoded(), unobserved.encoded()});
     write(root, "RoomScene", {JsonWriter::pretty(scene().toJson())});
     write(root, "ContentManifest", {JsonWriter::compact(release().toJson())});

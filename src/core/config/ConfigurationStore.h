@@ -12,6 +12,8 @@
 
 namespace tundle {
 
+struct ConfigurationPackage;
+
 // Owns the one configuration of the running program: loads it once, publishes it, and is the
 // only way to change it. Every change is validated, checked against a second running copy of
 // the program by its revision, saved atomically after a copy of the previous state, and only
@@ -38,6 +40,11 @@ public:
     // Applies `mutation` to a copy of the value and saves it; throws what refused the change,
     // leaving the value and the stored copies as they were.
     void update(const std::function<void(UserConfiguration&)>& mutation);
+
+    // Saves what `package` makes of the value, after keeping the value as the pre-import copy.
+    void importConfiguration(const ConfigurationPackage& package);
+    // Saves the pre-import copy as the value again; the copy stays for another restore.
+    void restoreBeforeImport();
 
     static void validate(const UserConfiguration& configuration);
     // Bytes to a validated configuration.

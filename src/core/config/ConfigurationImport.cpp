@@ -1,0 +1,58 @@
+#include "config/ConfigurationPackage.h"
+#include "config/ConfigurationStore.h"
+#include "support/ConfigurationError.h"
+#include "support/JsonWriter.h"
+
+namespace tundle {
+
+namespace {
+
+// The earlier pre-import copy, to put back when an import does not go through. A copy that
+// cannot be read could not be restored either, so there is nothing of it to keep.
+std::optional<QByteArray> earlierCopy(const StoragePlace& place) {
+    try {
+        return place.read();
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+}  // namespace
+
+void ConfigurationStore::importConfiguration(const ConfigurationPackage& package) {
+    if (!writable_) {
+        throw ConfigurationError(error_.value_or(QStringLiteral("配置暂不可写。")));
+    }
+    const UserConfiguration merged = package.applying(value_);
+    const std::optional<QByteArray> earlier = earlierCopy(beforeImport_);
+    beforeImport_.write(JsonWriter::compact(value_.toJson()));
+    try {
+        update([&merged](UserConfiguration& configuration) { configuration = merged; });
+    } catch (const std::exception&) {
+        // The save can still fail (a second running copy, a full disk); the user's last way
+        // back must not be lost to an import that never happened. The save's failure is
+        // what the user reads, even if putting the copy back fails too.
+        if (earlier) {
+            try {
+                beforeImport_.write(*earlier);
+            } catch (const std::exception&) {
+            }
+        }
+        throw;
+    }
+}
+
+void ConfigurationStore::restoreBeforeImport() {
+    QByteArray bytes;
+    if (const std::optional<QString>& path = beforeImport_.path()) {
+        bytes = readFile(*path);
+    } else if (auto stored = beforeImport_.read()) {
+        bytes = std::move(*stored);
+    } else {
+        throw ConfigurationError(QStringLiteral("暂无导入前备份。"));
+    }
+    const UserConfiguration restored = decode(bytes);
+    update([&restored](UserConfiguration& configuration) { configuration = restored; });
+}
+
+}  // namespace tundle
