@@ -1,0 +1,241 @@
+#include "model/FarmStore.h"
+
+#include <QJsonArray>
+#include <QLocale>
+#include <QSet>
+#include <algorithm>
+#include <cmath>
+
+#include "support/JsonWriter.h"
+
+namespace tundle {
+
+namespace {
+
+constexpr double minimumScale = 0.6;
+constexpr double maximumScale = 1.2;
+
+std::vector<FarmPlot> emptyField(int from = 0) {
+    std::vector<FarmPlot> plots;
+    for (int id = from; id < FarmStore::plotCount; ++id) {
+        plots.push_back(FarmPlot{.id = id});
+    }
+    return plots;
+}
+
+QString plotToken(const FarmPlot& plot, const QDateTime& now) {
+    if (!plot.crop) {
+        return plot.tilled ? QStringLiteral("tilled") : QStringLiteral("empty");
+    }
+    const int stage = std::min(static_cast<int>(std::floor(plot.progress(now) * 3.001)), 3);
+    return QStringLiteral("%1-%2-%3")
+        .arg(farmCropText.raw(*plot.crop))
+        .arg(stage)
+        .arg(plot.watered ? QStringLiteral("true") : QStringLiteral("false"));
+}
+
+}  // namespace
+
+const QString FarmStore::defaultsKey = QStringLiteral("desktopFarm.v1");
+
+FarmStore::FarmStore(Defaults& preferences, QObject* parent)
+    : QObject(parent), preferences_(preferences), plots_(emptyField()) {
+    if (!load()) {
+        plots_ = emptyField();
+    }
+}
+
+bool FarmStore::load() {
+    const QVariant stored = preferences_.value(defaultsKey);
+    if (stored.typeId() != QMetaType::QByteArray) {
+        return false;
+    }
+    try {
+        const JsonObject json = JsonObject::parse(stored.toByteArray());
+        const qint64 version = json.required(QStringLiteral("version")).toInteger();
+        const bool visible = json.required(QStringLiteral("visible")).toBool();
+        const double scale = json.required(QStringLiteral("scale")).toDouble();
+        const FarmBalance balance =
+            json.required(QStringLiteral("balance")).toEnum(farmBalanceText);
+        const int coins = json.required(QStringLiteral("coins")).toInt();
+        std::vector<FarmPlot> plots = json.required(QStringLiteral("plots")).toRecords<FarmPlot>();
+        const int count = static_cast<int>(plots.size());
+        QSet<int> ids;
+        for (const FarmPlot& plot : plots) {
+            ids.insert(plot.id);
+        }
+        const bool idsComplete =
+            ids.size() == count && std::all_of(plots.begin(), plots.end(), [&](const FarmPlot& p) {
+                return p.id >= 0 && p.id < count;
+            });
+        if ((version != 1 && version != 2) || (count != 4 && count != plotCount) ||
+            !std::isfinite(scale) || scale < minimumScale || scale > maximumScale || coins < 0 ||
+            !idsComplete) {
+            return false;
+        }
+        std::stable_sort(plots.begin(), plots.end(),
+                         [](const FarmPlot& a, const FarmPlot& b) { return a.id < b.id; });
+        const std::vector<FarmPlot> padding = emptyField(count);
+        plots.insert(plots.end(), padding.begin(), padding.end());
+        visible_ = visible;
+        scale_ = scale;
+        balance_ = balance;
+        coins_ = coins;
+        plots_ = std::move(plots);
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+void FarmStore::save() {
+    const QJsonObject snapshot{
+        {QStringLiteral("version"), 2},
+        {QStringLiteral("visible"), visible_},
+        {QStringLiteral("scale"), scale_},
+        {QStringLiteral("balance"), farmBalanceText.raw(balance_)},
+        {QStringLiteral("coins"), coins_},
+        {QStringLiteral("plots"), toJsonArray(plots_)},
+    };
+    preferences_.setValue(defaultsKey, JsonWriter::compact(snapshot));
+    try {
+        preferences_.sync();
+    } catch (const std::exception&) {
+        // The farm keeps playing in memory; the next save tries again.
+    }
+}
+
+void FarmStore::setVisible(bool visible) {
+    if (visible == visible_) {
+        return;
+    }
+    visible_ = visible;
+    emit visibleChanged();
+    emit changed();
+}
+
+FarmPlot* FarmStore::plot(int index) {
+    return index >= 0 && index < static_cast<int>(plots_.size()) ? &plots_[index] : nullptr;
+}
+
+void FarmStore::plotsEdited() {
+    save();
+    emit plotsChanged();
+    emit changed();
+}
+
+bool FarmStore::loosen(int index) {
+    FarmPlot* target = plot(index);
+    if (!target || target->tilled || target->crop) {
+        return false;
+    }
+    target->tilled = true;
+    plotsEdited();
+    return true;
+}
+
+bool FarmStore::sow(FarmCrop crop, int index, const QDateTime& now) {
+    FarmPlot* target = plot(index);
+    if (!target || !target->tilled || target->crop) {
+        return false;
+    }
+    target->crop = crop;
+    target->plantedAt = now;
+    target->watered = false;
+    plotsEdited();
+    return true;
+}
+
+bool FarmStore::water(int index, const QDateTime& now) {
+    FarmPlot* target = plot(index);
+    if (!target || !target->crop || target->watered || target->progress(now) >= 1) {
+        return false;
+    }
+    target->watered = true;
+    plotsEdited();
+    return true;
+}
+
+std::optional<FarmHarvestResult> FarmStore::harvest(int index, const QDateTime& now, double roll) {
+    FarmPlot* target = plot(index);
+    if (!target || !target->crop || target->progress(now) < 1) {
+        return std::nullopt;
+    }
+    const FarmHarvestResult result{*target->crop, salePrice(*target->crop), roll < 0.15 ? 2 : 1};
+    coins_ += result.price * result.multiplier;
+    *target = FarmPlot{.id = target->id, .tilled = true};
+    emit coinsChanged();
+    plotsEdited();
+    return result;
+}
+
+std::optional<QString> FarmStore::countdown(int index, const QDateTime& now) const {
+    if (index < 0 || index >= static_cast<int>(plots_.size())) {
+        return std::nullopt;
+    }
+    const std::optional<QDateTime> mature = plots_[index].maturityDate();
+    if (!mature) {
+        return std::nullopt;
+    }
+    const qint64 left = static_cast<qint64>(std::ceil(now.msecsTo(*mature) / 1000.0));
+    if (left < 1) {
+        return QStringLiteral("可以收获了");
+    }
+    if (left < 60) {
+        return QStringLiteral("还要 %1 秒").arg(left);
+    }
+    if (left < 3600) {
+        return QStringLiteral("还要 %1 分钟").arg((left + 59) / 60);
+    }
+    const qint64 hours = left / 3600;
+    const qint64 rest = left % 3600;
+    if (rest > 59) {
+        return QStringLiteral("还要 %1 小时 %2 分钟").arg(hours).arg(rest / 60);
+    }
+    return QStringLiteral("还要 %1 小时").arg(hours);
+}
+
+void FarmStore::setScale(double scale) {
+    if (std::isnan(scale)) {
+        return;
+    }
+    const double clamped = std::clamp(scale, minimumScale, maximumScale);
+    if (clamped == scale_) {
+        return;
+    }
+    scale_ = clamped;
+    save();
+    emit scaleChanged();
+    emit changed();
+}
+
+void FarmStore::setBalance(FarmBalance balance) {
+    if (balance == balance_) {
+        return;
+    }
+    balance_ = balance;
+    save();
+    emit balanceChanged();
+    emit changed();
+}
+
+QString FarmStore::renderKey(const QDateTime& now) const {
+    QString scaleText = QString::number(scale_, 'g', QLocale::FloatingPointShortest);
+    if (!scaleText.contains(u'.')) {
+        scaleText += QStringLiteral(".0");
+    }
+    QStringList tokens;
+    for (const FarmPlot& plot : plots_) {
+        tokens << plotToken(plot, now);
+    }
+    const qint64 bucket = static_cast<qint64>(std::floor(now.toMSecsSinceEpoch() / 5000.0));
+    return QStringList{visible_ ? QStringLiteral("true") : QStringLiteral("false"),
+                       scaleText,
+                       farmBalanceText.raw(balance_),
+                       QString::number(coins_),
+                       tokens.join(u','),
+                       QString::number(bucket)}
+        .join(u'-');
+}
+
+}  // namespace tundle

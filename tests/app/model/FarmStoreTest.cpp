@@ -1,0 +1,177 @@
+#include "model/FarmStore.h"
+
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+#include "support/JsonWriter.h"
+#include "support/MemoryDefaults.h"
+#include "support/ReferenceDate.h"
+
+namespace tundle {
+namespace {
+
+const QDateTime now(QDate(2026, 12, 6), QTime(21, 0), Qt::UTC);
+
+QJsonObject plotJson(int id, bool tilled = false) {
+    return QJsonObject{{"id", id}, {"tilled", tilled}, {"watered", false}};
+}
+
+QByteArray snapshot(QJsonValue version, int plots, double scale = 1.0, int coins = 7) {
+    QJsonArray list;
+    for (int id = plots - 1; id >= 0; --id) {
+        list.append(plotJson(id, id == 1));
+    }
+    return JsonWriter::compact(QJsonObject{{"version", version},
+                                           {"visible", false},
+                                           {"scale", scale},
+                                           {"balance", "pet"},
+                                           {"coins", coins},
+                                           {"plots", list}});
+}
+
+TEST(FarmStore, StartsEmptyAndLoadsOlderFourPlotRecords) {
+    MemoryDefaults defaults;
+    const FarmStore fresh(defaults);
+    EXPECT_TRUE(fresh.visible());
+    EXPECT_EQ(fresh.scale(), 0.85);
+    EXPECT_EQ(fresh.balance(), FarmBalance::balanced);
+    EXPECT_EQ(fresh.coins(), 0);
+    ASSERT_EQ(fresh.plots().size(), 9u);
+    EXPECT_EQ(fresh.plots()[8], FarmPlot{.id = 8});
+    EXPECT_FALSE(defaults.value(FarmStore::defaultsKey).isValid()) << "loading writes nothing";
+
+    defaults.setValue(FarmStore::defaultsKey, snapshot(1, 4));
+    FarmStore old(defaults);
+    EXPECT_FALSE(old.visible());
+    EXPECT_EQ(old.coins(), 7);
+    ASSERT_EQ(old.plots().size(), 9u);
+    for (int id = 0; id < 9; ++id) {
+        EXPECT_EQ(old.plots()[id].id, id) << "sorted and padded";
+    }
+    EXPECT_TRUE(old.plots()[1].tilled);
+    old.save();
+    const QJsonObject saved =
+        QJsonDocument::fromJson(defaults.value(FarmStore::defaultsKey).toByteArray()).object();
+    EXPECT_EQ(saved["version"].toInt(), 2);
+    EXPECT_EQ(saved["plots"].toArray().size(), 9);
+}
+
+TEST(FarmStore, AnyFaultInTheRecordGivesTheWholeStartingFarm) {
+    QByteArray missingWatered = snapshot(2, 9);
+    missingWatered.replace(",\"watered\":false}", "}");
+    const QList<QByteArray> broken{snapshot(3, 9),
+                                   snapshot(2, 5),
+                                   snapshot(2, 9, 0.5),
+                                   snapshot(2, 9, 1.3),
+                                   snapshot(2, 9, 1, -1),
+                                   missingWatered,
+                                   QByteArray(snapshot(2, 4)).replace("\"id\":2", "\"id\":1"),
+                                   QByteArray(snapshot(2, 9)).replace("\"pet\"", "\"cat\""),
+                                   "not json"};
+    for (const QByteArray& bytes : broken) {
+        MemoryDefaults defaults;
+        defaults.setValue(FarmStore::defaultsKey, bytes);
+        const FarmStore store(defaults);
+        EXPECT_EQ(store.coins(), 0) << bytes.constData();
+        EXPECT_TRUE(store.visible()) << bytes.constData();
+        EXPECT_EQ(defaults.value(FarmStore::defaultsKey).toByteArray(), bytes)
+            << "the record is not overwritten";
+    }
+}
+
+TEST(FarmStore, ActionsFollowThePlotsStates) {
+    MemoryDefaults defaults;
+    FarmStore farm(defaults);
+    EXPECT_FALSE(farm.sow(FarmCrop::radish, 0, now)) << "untilled";
+    EXPECT_FALSE(defaults.value(FarmStore::defaultsKey).isValid());
+    EXPECT_TRUE(farm.loosen(0));
+    EXPECT_TRUE(defaults.value(FarmStore::defaultsKey).isValid()) << "saved at once";
+    EXPECT_FALSE(farm.loosen(0));
+    EXPECT_FALSE(farm.loosen(9));
+    EXPECT_FALSE(farm.loosen(-1));
+
+    ASSERT_TRUE(farm.sow(FarmCrop::radish, 0, now.addSecs(-100)));
+    EXPECT_FALSE(farm.loosen(0)) << "holds a crop";
+    EXPECT_FALSE(farm.sow(FarmCrop::corn, 0, now));
+    EXPECT_DOUBLE_EQ(farm.plots()[0].progress(now), 100.0 / 300);
+    ASSERT_TRUE(farm.water(0, now));
+    EXPECT_DOUBLE_EQ(farm.plots()[0].progress(now), 100.0 / 240);
+    EXPECT_FALSE(farm.water(0, now)) << "once per sowing";
+    EXPECT_FALSE(farm.harvest(0, now, 0.5)) << "still growing";
+
+    const QDateTime ripe = now.addSecs(140);
+    EXPECT_EQ(farm.harvest(0, ripe, 0.1499), (FarmHarvestResult{FarmCrop::radish, 5, 2}));
+    EXPECT_EQ(farm.coins(), 10);
+    EXPECT_EQ(farm.plots()[0], (FarmPlot{.id = 0, .tilled = true}));
+    ASSERT_TRUE(farm.sow(FarmCrop::radish, 0, now)) << "no loosening needed after a harvest";
+    EXPECT_FALSE(farm.water(0, now.addSecs(300))) << "mature";
+    EXPECT_EQ(farm.harvest(0, now.addSecs(300), 0.15), (FarmHarvestResult{FarmCrop::radish, 5, 1}));
+    EXPECT_EQ(farm.coins(), 15);
+    EXPECT_FALSE(farm.harvest(1, now, 0)) << "empty plot";
+
+    FarmStore again(defaults);
+    EXPECT_EQ(again.coins(), 15);
+    EXPECT_EQ(again.plots(), farm.plots());
+}
+
+TEST(FarmStore, CountdownTexts) {
+    MemoryDefaults defaults;
+    FarmStore farm(defaults);
+    farm.loosen(0);
+    farm.sow(FarmCrop::watermelon, 0, now);
+    const QDateTime mature = now.addSecs(7200);
+    const auto left = [&](double seconds) {
+        return farm.countdown(0, mature.addMSecs(-std::llround(seconds * 1000))).value_or("(none)");
+    };
+    EXPECT_EQ(left(0.2), QStringLiteral("还要 1 秒"));
+    EXPECT_EQ(left(0), QStringLiteral("可以收获了"));
+    EXPECT_EQ(left(-5), QStringLiteral("可以收获了"));
+    EXPECT_EQ(left(12), QStringLiteral("还要 12 秒"));
+    EXPECT_EQ(left(61), QStringLiteral("还要 2 分钟"));
+    EXPECT_EQ(left(3599), QStringLiteral("还要 60 分钟"));
+    EXPECT_EQ(left(3600), QStringLiteral("还要 1 小时"));
+    EXPECT_EQ(left(3659), QStringLiteral("还要 1 小时"));
+    EXPECT_EQ(left(3660), QStringLiteral("还要 1 小时 1 分钟"));
+    EXPECT_EQ(left(5400), QStringLiteral("还要 1 小时 30 分钟"));
+    EXPECT_FALSE(farm.countdown(1, now));
+    EXPECT_FALSE(farm.countdown(9, now));
+}
+
+TEST(FarmStore, ScaleBalanceAndTheRedrawKey) {
+    MemoryDefaults defaults;
+    FarmStore farm(defaults);
+    farm.setScale(2);
+    EXPECT_EQ(farm.scale(), 1.2);
+    defaults.remove(FarmStore::defaultsKey);
+    farm.setScale(1.5);
+    EXPECT_FALSE(defaults.value(FarmStore::defaultsKey).isValid())
+        << "an equal value writes nothing";
+    farm.setScale(std::nan(""));
+    EXPECT_EQ(farm.scale(), 1.2);
+    farm.setBalance(FarmBalance::pet);
+    EXPECT_TRUE(defaults.value(FarmStore::defaultsKey).toByteArray().contains("\"pet\""));
+    defaults.remove(FarmStore::defaultsKey);
+    farm.setBalance(FarmBalance::pet);
+    EXPECT_FALSE(defaults.value(FarmStore::defaultsKey).isValid());
+    farm.setBalance(FarmBalance::balanced);
+    farm.setScale(0.85);
+
+    const QDateTime start =
+        QDateTime::fromSecsSinceEpoch(1796594400, Qt::UTC);  // a multiple of 5 s
+    farm.loosen(0);
+    farm.loosen(1);
+    farm.sow(FarmCrop::corn, 1, start.addSecs(-700));
+    EXPECT_EQ(farm.renderKey(start),
+              QStringLiteral("true-0.85-balanced-0-tilled,corn-1-false,empty,empty,empty,"
+                             "empty,empty,empty,empty-359318880"));
+    EXPECT_EQ(farm.renderKey(start.addSecs(4)), farm.renderKey(start));
+    EXPECT_NE(farm.renderKey(start.addSecs(5)), farm.renderKey(start));
+    farm.setScale(1.0);
+    EXPECT_TRUE(farm.renderKey(start).startsWith(QStringLiteral("true-1.0-balanced-")));
+    EXPECT_TRUE(farm.renderKey(start.addSecs(1800 - 700)).contains(QStringLiteral("corn-3-false")));
+}
+
+}  // namespace
+}  // namespace tundle
