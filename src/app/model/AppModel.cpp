@@ -12,6 +12,7 @@ RoomEnvironment::Options roomOptions(const AppWorld& world, bool networkEnabled)
     options.networkEnabled = networkEnabled;
     options.resourceFolder = world.resourceFolder;
     options.clock = world.clock;
+    options.locationSource = world.locationSource;
     return options;
 }
 

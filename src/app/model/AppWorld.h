@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "companion/BreathingService.h"
@@ -10,6 +11,7 @@
 #include "companion/Pasteboard.h"
 #include "model/Scheduler.h"
 #include "model/SoundOutput.h"
+#include "room/LocationSource.h"
 #include "support/Defaults.h"
 
 namespace tundle {
@@ -35,6 +37,8 @@ struct AppWorld {
     bool automaticallyTicks = true;
     // Holds the built-in pet packs and room scene.
     std::optional<QString> resourceFolder = std::nullopt;
+    // Makes the device's location source for the room's weather; absent, location services are off.
+    std::function<std::unique_ptr<LocationSource>()> locationSource = {};
 };
 
 }  // namespace tundle
