@@ -37,7 +37,7 @@ struct AppWorld {
     bool automaticallyTicks = true;
     // Holds the built-in pet packs and room scene.
     std::optional<QString> resourceFolder = std::nullopt;
-    // Makes the device's location source for the room's weather; absent, location services are off.
+    // Makes the source of the device's position for the room's weather; absent, there is none.
     std::function<std::unique_ptr<LocationSource>()> locationSource = {};
 };
 
