@@ -1,0 +1,91 @@
+#include <array>
+
+#include "model/AppModel.h"
+#include "support/ResourceReader.h"
+
+namespace tundle {
+
+void AppModel::setAnimation(const QString& clip) {
+    animation_ = clip;
+    animationStart_ = world_.clock();
+    emit animationChanged();
+    emit changed();
+}
+
+void AppModel::stopClipSound() {
+    if (actionAudioPlayer_) {
+        actionAudioPlayer_->stop();
+        actionAudioPlayer_.reset();
+    }
+}
+
+QString AppModel::reactionClip(const QString& trigger, const QString& fallback) const {
+    const auto named = assets_->triggers().find(trigger);
+    if (named != assets_->triggers().end() && assets_->hasClip(named->second)) {
+        return named->second;
+    }
+    return fallback;
+}
+
+void AppModel::play(const QString& clip, std::optional<double> seconds) {
+    stopAnimation();
+    if (reduceMotion_ || breathingQuiet()) {
+        return;
+    }
+    if (soundEnabled_) {
+        if (const std::optional<QString> audio = assets_->actionAudioURL(clip)) {
+            try {
+                actionAudioPlayer_ =
+                    world_.sounds.load(ResourceReader::read(*audio, ResourceReader::assetLimit));
+            } catch (const std::exception&) {
+                // An unreadable sound leaves the clip silent.
+            }
+        }
+    }
+    setAnimation(clip);
+    if (actionAudioPlayer_) {
+        actionAudioPlayer_->play();
+    }
+    animationTimer_->start(seconds.value_or(assets_->duration(clip)),
+                           [this, token = animationToken_] {
+                               if (animationToken_ != token) {
+                                   return;
+                               }
+                               stopClipSound();
+                               setAnimation(QStringLiteral("idle"));
+                           });
+}
+
+void AppModel::stopAnimation() {
+    animationTimer_->cancel();
+    stopClipSound();
+    animationToken_ = QUuid::createUuid();
+    setAnimation(QStringLiteral("idle"));
+}
+
+void AppModel::previewAction(const QString& clip) {
+    if (breathingQuiet()) {
+        return;
+    }
+    for (const PetAssets::Action& action : assets_->actions()) {
+        if (action.id == clip) {
+            play(clip);
+            return;
+        }
+    }
+}
+
+void AppModel::petClicked() {
+    closeFunctionPanel();
+    if (breathingQuiet()) {
+        return;
+    }
+    play(reactionClip(QStringLiteral("petClick"), assets_->resolvedClip(QStringLiteral("jump"))));
+    static const std::array<QString, 3> phrases{QStringLiteral("收到你的摸摸啦。"),
+                                                QStringLiteral("今天也有好好陪着你。"),
+                                                QStringLiteral("嘿嘿，收到啦！")};
+    say(phrases[static_cast<std::size_t>(world_.random(static_cast<int>(phrases.size())))], {},
+        std::nullopt, std::nullopt, 4);
+}
+
+}  // namespace tundle

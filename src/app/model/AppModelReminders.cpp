@@ -1,0 +1,96 @@
+#include <QPointer>
+#include <algorithm>
+
+#include "model/AppModel.h"
+
+namespace tundle {
+
+namespace {
+
+struct ReminderWords {
+    QString trigger;
+    QString fallbackClip;
+    QString message;
+    QString doneTitle;
+};
+
+ReminderWords reminderWords(ReminderKind kind) {
+    if (kind == ReminderKind::water) {
+        return {QStringLiteral("waterReminder"), QStringLiteral("drink"),
+                QStringLiteral("喝口水，再慢慢来。"), QStringLiteral("喝过啦")};
+    }
+    return {QStringLiteral("movementReminder"), QStringLiteral("stretch"),
+            QStringLiteral("坐了一会儿，起来走走吧。"), QStringLiteral("活动过啦")};
+}
+
+}  // namespace
+
+void AppModel::remind(ReminderKind kind) {
+    const bool answerAwaited = activeReminder_ && reminders_.pending().contains(*activeReminder_);
+    if (breathingQuiet() || functionPanel_ || answerAwaited) {
+        if (std::find(waitingReminders_.begin(), waitingReminders_.end(), kind) ==
+            waitingReminders_.end()) {
+            waitingReminders_.push_back(kind);
+        }
+        return;
+    }
+    const ReminderWords words = reminderWords(kind);
+    play(reactionClip(words.trigger, words.fallbackClip));
+    const QPointer<AppModel> model(this);
+    say(
+        words.message, {}, words.doneTitle, QStringLiteral("5 分钟后"), 60,
+        [model, kind] {
+            if (!model) {
+                return;
+            }
+            model->reminders_.complete(kind);
+            model->play(QStringLiteral("jump"));
+            model->say(QStringLiteral("好耶，照顾好自己。"), {}, std::nullopt, std::nullopt, 4);
+        },
+        [model, kind] {
+            if (!model) {
+                return;
+            }
+            model->reminders_.snooze(kind, snoozeMinutes);
+            model->say(QStringLiteral("好，5 分钟后再叫你。"), {}, std::nullopt, std::nullopt, 4);
+        });
+    activeReminder_ = kind;
+    if (soundEnabled_) {
+        world_.sounds.playNamed(QStringLiteral("Pop"));
+    }
+}
+
+void AppModel::deliverToFreeStage() {
+    if (deferredMessage_) {
+        const std::function<void()> parked = std::move(deferredMessage_);
+        deferredMessage_ = nullptr;
+        parked();
+        return;
+    }
+    while (!waitingReminders_.empty()) {
+        const ReminderKind kind = waitingReminders_.front();
+        waitingReminders_.erase(waitingReminders_.begin());
+        if (reminders_.isEnabled(kind)) {
+            remind(kind);
+            return;
+        }
+    }
+}
+
+void AppModel::startBreathing() {
+    closeFunctionPanel();
+    dismissBubble();
+    breathing_.start();
+    reminders_.setPaused(true);
+    stopAnimation();
+}
+
+void AppModel::resetBreathing() {
+    closeFunctionPanel();
+    breathing_.reset();
+    reminders_.setPaused(breathingPresented_);
+    dismissBubble();
+    deliverWaitingReminder();
+}
+
+}  // namespace tundle

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "companion/BreathingService.h"
+#include "companion/FileManager.h"
+#include "companion/Pasteboard.h"
+#include "model/Scheduler.h"
+#include "model/SoundOutput.h"
+#include "room/LocationSource.h"
+#include "support/Defaults.h"
+
+namespace tundle {
+
+// The value of an environment variable, or nothing when it is not set.
+std::optional<QString> systemEnvironment(const char* name);
+// A number from 0 up to below `bound`, uniformly.
+int systemRandom(int bound);
+
+// Everything the application model takes from outside. The objects behind the references must
+// outlive the model.
+struct AppWorld {
+    Defaults& preferences;
+    Pasteboard& pasteboard;
+    FileManager& fileManager;
+    Scheduler& scheduler;
+    SoundOutput& sounds;
+    std::function<QDateTime()> clock = &QDateTime::currentDateTimeUtc;
+    BreathingService::Clock uptime = &BreathingService::systemUptime;
+    std::function<std::optional<QString>(const char*)> environment = &systemEnvironment;
+    std::function<int(int)> random = &systemRandom;
+    // Whether the services run their own repeating timers; off, their owner ticks them.
+    bool automaticallyTicks = true;
+    // Holds the built-in pet packs and room scene.
+    std::optional<QString> resourceFolder = std::nullopt;
+    // Makes the source of the device's position for the room's weather; absent, there is none.
+    std::function<std::unique_ptr<LocationSource>()> locationSource = {};
+};
+
+}  // namespace tundle

@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include "support/ModelTestWorld.h"
+
+namespace tundle {
+namespace {
+
+using test::ModelTestWorld;
+
+constexpr double waterDue = 45 * 60;
+const QString waterText = "喝口水，再慢慢来。";
+
+double remaining(AppModel& model, ReminderKind kind) {
+    return model.reminders().remaining().at(kind);
+}
+
+TEST(AppModelRemindersTest, AReminderIsShownAndAnswered) {
+    ModelTestWorld world;
+    auto model = world.model();
+    world.pass(*model, waterDue);
+    EXPECT_EQ(model->bubble(), waterText);
+    EXPECT_EQ(model->bubbleActionTitle(), "喝过啦");
+    EXPECT_EQ(model->bubbleSecondaryTitle(), "5 分钟后");
+    EXPECT_EQ(model->animation(), "drink");
+    EXPECT_TRUE(world.sounds.log.contains("Pop"));
+
+    model->pressBubbleAction();
+    EXPECT_TRUE(model->reminders().pending().empty());
+    EXPECT_EQ(remaining(*model, ReminderKind::water), waterDue);
+    EXPECT_EQ(model->bubble(), "好耶，照顾好自己。");
+    EXPECT_EQ(model->animation(), "jump");
+
+    world.pass(*model, 15 * 60);
+    EXPECT_EQ(model->bubble(), "坐了一会儿，起来走走吧。");
+    model->pressBubbleSecondary();
+    EXPECT_EQ(model->bubble(), "好，5 分钟后再叫你。");
+    world.pass(*model, 4);
+    EXPECT_TRUE(model->bubble().isEmpty());
+    EXPECT_EQ(remaining(*model, ReminderKind::movement), 296);
+}
+
+TEST(AppModelRemindersTest, AnUnansweredReminderComesBackInFiveMinutes) {
+    ModelTestWorld world;
+    auto model = world.model();
+    model->setSoundEnabled(false);
+    world.pass(*model, waterDue);
+    world.pass(*model, 59.9);
+    EXPECT_EQ(model->bubble(), waterText);
+    world.pass(*model, 0.1);
+    EXPECT_TRUE(model->bubble().isEmpty());
+    EXPECT_EQ(remaining(*model, ReminderKind::water), 300);
+    EXPECT_FALSE(world.sounds.log.contains("Pop"));
+
+    // Clicked away, then replaced by another bubble: snoozed either way.
+    for (const auto& takeDown : {std::function([&] { model->dismissBubble(); }),
+                                 std::function([&] { model->say("另一件事"); })}) {
+        world.pass(*model, 300);
+        EXPECT_EQ(model->activeReminder(), ReminderKind::water);
+        takeDown();
+        EXPECT_EQ(remaining(*model, ReminderKind::water), 300);
+    }
+}
+
+TEST(AppModelRemindersTest, TheFunctionPanelParksBubblesAndHoldsReminders) {
+    ModelTestWorld world;
+    auto model = world.model();
+    world.pass(*model, waterDue);
+    model->toggleShortcuts();
+    EXPECT_TRUE(model->bubble().isEmpty());
+    EXPECT_TRUE(model->reminders().pending().contains(ReminderKind::water));
+
+    model->say("丢掉", {}, std::nullopt, std::nullopt, 4);
+    model->say("第一个", {}, "好", std::nullopt, 4);
+    model->say("留下", {}, "好", std::nullopt, 4);
+    model->deliverWaitingReminder();
+    EXPECT_TRUE(model->bubble().isEmpty());
+
+    model->toggleShortcuts();
+    EXPECT_EQ(model->bubble(), "留下");
+    EXPECT_FALSE(model->hasParkedBubble());
+    world.scheduler.advance(4);
+    model->deliverWaitingReminder();
+    EXPECT_EQ(model->bubble(), waterText);
+}
+
+TEST(AppModelRemindersTest, QueuedRemindersWaitTheirTurn) {
+    ModelTestWorld world;
+    auto model = world.model();
+    world.pass(*model, waterDue);
+    model->remind(ReminderKind::movement);
+    model->remind(ReminderKind::movement);
+    EXPECT_EQ(model->waitingReminders(), std::vector{ReminderKind::movement});
+    model->pressBubbleAction();
+    world.scheduler.advance(4);
+    model->deliverWaitingReminder();
+    EXPECT_EQ(model->activeReminder(), ReminderKind::movement);
+
+    model->toggleShortcuts();
+    model->remind(ReminderKind::water);
+    EXPECT_EQ(model->waitingReminders(),
+              (std::vector{ReminderKind::movement, ReminderKind::water}));
+    model->reminders().setEnabled(false, ReminderKind::movement);
+    model->toggleShortcuts();
+    EXPECT_EQ(model->activeReminder(), ReminderKind::water);
+    EXPECT_TRUE(model->waitingReminders().empty());
+}
+
+TEST(AppModelRemindersTest, BreathingHoldsThePetQuiet) {
+    ModelTestWorld world;
+    auto model = world.model();
+    int shown = 0;
+    model->setShowBreathing([&] { ++shown; });
+    model->presentBreathing();
+    EXPECT_EQ(shown, 1);
+    model->say("安静", {}, "好");
+    model->remind(ReminderKind::water);
+    model->deliverWaitingReminder();
+    EXPECT_TRUE(model->bubble().isEmpty());
+    EXPECT_FALSE(model->hasParkedBubble());
+
+    model->startBreathing();
+    world.scheduler.advance(3 * 60);
+    model->breathing().tick();
+    EXPECT_EQ(model->breathing().state(), BreathingState::completed);
+    EXPECT_TRUE(model->reminders().isPaused());
+
+    model->setBreathingPresented(false);
+    model->resetBreathing();
+    EXPECT_FALSE(model->reminders().isPaused());
+    EXPECT_EQ(model->bubble(), waterText);
+}
+
+}  // namespace
+}  // namespace tundle
