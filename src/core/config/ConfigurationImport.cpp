@@ -43,15 +43,12 @@ void ConfigurationStore::importConfiguration(const ConfigurationPackage& package
 }
 
 void ConfigurationStore::restoreBeforeImport() {
-    QByteArray bytes;
-    if (const std::optional<QString>& path = beforeImport_.path()) {
-        bytes = readFile(*path);
-    } else if (auto stored = beforeImport_.read()) {
-        bytes = std::move(*stored);
-    } else {
+    // A missing copy reads the same whether it was a file or a key: the user has not imported yet.
+    const std::optional<QByteArray> bytes = beforeImport_.read();
+    if (!bytes) {
         throw ConfigurationError(QStringLiteral("暂无导入前备份。"));
     }
-    const UserConfiguration restored = decode(bytes);
+    const UserConfiguration restored = decode(*bytes);
     update([&restored](UserConfiguration& configuration) { configuration = restored; });
 }
 

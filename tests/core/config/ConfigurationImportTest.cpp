@@ -70,6 +70,9 @@ TEST(ConfigurationImportTest, AFailedImportKeepsTheEarlierPreImportCopy) {
     ConfigurationStore inDefaults(defaults);
     EXPECT_EQ(test::thrownMessage([&] { inDefaults.restoreBeforeImport(); }),
               QStringLiteral("暂无导入前备份。"));
+    QFile::remove(path + ".before-import");
+    EXPECT_EQ(test::thrownMessage([&] { store.restoreBeforeImport(); }),
+              QStringLiteral("暂无导入前备份。"));
     const QByteArray before = JsonWriter::compact(inDefaults.value().toJson());
     inDefaults.importConfiguration(share);
     EXPECT_EQ(defaults.value("userConfiguration.v1.before-import").toByteArray(), before);
