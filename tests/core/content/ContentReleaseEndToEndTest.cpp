@@ -6,8 +6,8 @@
 #include "content/ContentHTTP.h"
 #include "content/ContentUpdateStore.h"
 #include "core/content/ContentStoreTestKit.h"
-#include "support/TlsTestServer.h"
 #include "support/TemporaryHome.h"
+#include "support/TlsTestServer.h"
 
 namespace tundle {
 namespace {
