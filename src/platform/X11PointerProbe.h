@@ -1,0 +1,22 @@
+#pragma once
+
+#include <optional>
+
+#include "PointerProbe.h"
+#include "X11Connection.h"
+
+namespace tundle {
+
+// Asks the X server for the pointer, so presses in other applications' windows count too.
+// Without an X connection it can only see the cursor and this application's own buttons.
+class X11PointerProbe : public PointerProbe {
+public:
+    explicit X11PointerProbe(std::optional<X11Connection> x11) : x11_(x11) {}
+
+    std::optional<PointerState> query() override;
+
+private:
+    std::optional<X11Connection> x11_;
+};
+
+}  // namespace tundle
