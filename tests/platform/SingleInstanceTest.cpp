@@ -1,0 +1,43 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QLocalSocket>
+#include <QTemporaryDir>
+
+#include "SingleInstance.h"
+#include "support/RunUntil.h"
+
+namespace tundle {
+namespace {
+
+TEST(SingleInstanceTest, SecondCopyAsksTheFirstToReopen) {
+    QTemporaryDir folder;
+    const QString path = QDir(folder.path()).filePath("app.socket");
+    // Left over from a copy that died: not answered, so taken over.
+    QFile(path).open(QIODevice::WriteOnly);
+
+    SingleInstance first(path);
+    int reopened = 0;
+    QObject::connect(&first, &SingleInstance::reopenRequested, [&reopened] { ++reopened; });
+    ASSERT_TRUE(first.claim());
+
+    SingleInstance second(path);
+    EXPECT_FALSE(second.claim());
+    EXPECT_TRUE(test::runUntil([&reopened] { return reopened == 1; }));
+
+    // Anything but the request does nothing.
+    QLocalSocket stranger;
+    stranger.connectToServer(path);
+    ASSERT_TRUE(stranger.waitForConnected(1000));
+    stranger.write("open everything\n");
+    stranger.waitForBytesWritten(1000);
+    SingleInstance third(path);
+    EXPECT_FALSE(third.claim());
+    EXPECT_TRUE(test::runUntil([&reopened] { return reopened >= 2; }));
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_EQ(reopened, 2);
+}
+
+}  // namespace
+}  // namespace tundle
