@@ -4,8 +4,8 @@
 
 #include <QGuiApplication>
 #include <QSocketNotifier>
-#include <cstdlib>
-#include <memory>
+
+#include "X11RawEvents.h"
 
 namespace tundle {
 
@@ -13,18 +13,6 @@ namespace {
 
 constexpr uint32_t leftButton = 1;
 constexpr uint32_t rightButton = 3;
-
-template <typename T>
-using Reply = std::unique_ptr<T, decltype(&std::free)>;
-
-bool hasRawEvents(xcb_connection_t* connection) {
-    const Reply<xcb_input_xi_query_version_reply_t> version(
-        xcb_input_xi_query_version_reply(connection, xcb_input_xi_query_version(connection, 2, 2),
-                                         nullptr),
-        &std::free);
-    return version != nullptr && (version->major_version > 2 ||
-                                  (version->major_version == 2 && version->minor_version >= 1));
-}
 
 }  // namespace
 
@@ -40,66 +28,30 @@ bool X11GlobalMouseMonitor::start(std::function<void()> onPress) {
     if (display_.isEmpty() && QGuiApplication::platformName() != QLatin1String("xcb")) {
         return false;
     }
-    int screenNumber = 0;
-    connection_ = xcb_connect(display_.isEmpty() ? nullptr : display_.constData(), &screenNumber);
-    const xcb_query_extension_reply_t* extension =
-        xcb_connection_has_error(connection_) == 0
-            ? xcb_get_extension_data(connection_, &xcb_input_id)
-            : nullptr;
-    if (extension == nullptr || extension->present == 0 || !hasRawEvents(connection_)) {
-        stop();
+    events_ = X11RawEvents::open(display_, XCB_INPUT_XI_EVENT_MASK_RAW_BUTTON_PRESS);
+    if (events_ == nullptr) {
         return false;
     }
-    inputOpcode_ = extension->major_opcode;
-    xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(connection_));
-    for (int i = 0; i < screenNumber && screens.rem > 0; ++i) {
-        xcb_screen_next(&screens);
-    }
-    struct {
-        xcb_input_event_mask_t head;
-        uint32_t mask;
-    } selection = {{XCB_INPUT_DEVICE_ALL_MASTER, 1}, XCB_INPUT_XI_EVENT_MASK_RAW_BUTTON_PRESS};
-    xcb_input_xi_select_events(connection_, screens.data->root, 1, &selection.head);
-    xcb_flush(connection_);
-
     onPress_ = std::move(onPress);
-    notifier_ = std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(connection_),
-                                                  QSocketNotifier::Read);
+    notifier_ = std::make_unique<QSocketNotifier>(events_->fileDescriptor(), QSocketNotifier::Read);
     connect(notifier_.get(), &QSocketNotifier::activated, this, &X11GlobalMouseMonitor::readEvents);
     return true;
 }
 
 void X11GlobalMouseMonitor::stop() {
     notifier_.reset();
+    events_.reset();
     onPress_ = nullptr;
-    if (connection_ != nullptr) {
-        xcb_disconnect(connection_);
-        connection_ = nullptr;
-    }
 }
 
 void X11GlobalMouseMonitor::readEvents() {
     int presses = 0;
-    while (connection_ != nullptr) {
-        const Reply<xcb_generic_event_t> event(xcb_poll_for_event(connection_), &std::free);
-        if (event == nullptr) {
-            break;
-        }
-        if ((event->response_type & 0x7f) != XCB_GE_GENERIC) {
-            continue;
-        }
-        const auto* generic = reinterpret_cast<const xcb_ge_generic_event_t*>(event.get());
-        if (generic->extension != inputOpcode_ ||
-            generic->event_type != XCB_INPUT_RAW_BUTTON_PRESS) {
-            continue;
-        }
-        const auto* press =
-            reinterpret_cast<const xcb_input_raw_button_press_event_t*>(event.get());
-        if (press->detail == leftButton || press->detail == rightButton) {
+    events_->drain([&presses](uint16_t type, uint32_t button) {
+        if (type == XCB_INPUT_RAW_BUTTON_PRESS && (button == leftButton || button == rightButton)) {
             ++presses;
         }
-    }
-    // The callback may stop this monitor; it runs after the queue has been read.
+    });
+    // The callback may stop this monitor; it runs once the queue has been read.
     for (int i = 0; i < presses && onPress_; ++i) {
         onPress_();
     }

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <xcb/xcb.h>
-
+#include <QByteArray>
 #include <QObject>
 #include <memory>
 
@@ -11,8 +10,10 @@ class QSocketNotifier;
 
 namespace tundle {
 
-// Listens for XInput2 raw button presses on the root window over a connection of its own, so
-// Qt's event handling is left untouched and the presses of every application are seen.
+class X11RawEvents;
+
+// Listens for XInput2 raw button presses over a connection of its own, so Qt's event handling
+// is left untouched and the presses of every application are seen.
 class X11GlobalMouseMonitor : public QObject, public GlobalMouseMonitor {
     Q_OBJECT
 
@@ -28,8 +29,7 @@ private:
     void readEvents();
 
     QByteArray display_;
-    xcb_connection_t* connection_ = nullptr;
-    uint8_t inputOpcode_ = 0;
+    std::unique_ptr<X11RawEvents> events_;
     std::unique_ptr<QSocketNotifier> notifier_;
     std::function<void()> onPress_;
 };

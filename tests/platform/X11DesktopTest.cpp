@@ -54,12 +54,9 @@ TEST(X11DesktopTest, InputShapeLetsClicksThroughAndFollowsResizes) {
     xcb_configure_window(x11.get(), panel, XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT,
                          std::array<uint32_t, 2>{side, side}.data());
     EXPECT_EQ(windowAt(x11, 350, 350), panel);
-
-    X11PointerProbe probe(x11);
-    EXPECT_EQ(probe.query(), (PointerState{QPoint(350, 350), false}));
 }
 
-TEST(X11DesktopTest, GlobalMonitorCountsLeftAndRightPressesAnywhere) {
+TEST(X11DesktopTest, GlobalMonitorCountsLeftAndRightPressesAndTheProbeFollowsThePointer) {
     test::XvfbServer server;
     const QString xdotool = QStandardPaths::findExecutable("xdotool");
     if (!server.running() || xdotool.isEmpty()) {
@@ -79,10 +76,15 @@ TEST(X11DesktopTest, GlobalMonitorCountsLeftAndRightPressesAnywhere) {
     EXPECT_EQ(presses, 2);
 
     monitor.stop();
-    click.start(xdotool, {"click", "1"});
+    X11PointerProbe probe(*X11Connection::of(server.connection()), server.display());
+    const std::optional<PointerState> before = probe.query();
+    click.start(xdotool, {"mousemove", "40", "50", "click", "1"});
     ASSERT_TRUE(click.waitForFinished(5000));
     QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     EXPECT_EQ(presses, 2);
+    EXPECT_NE(before, (PointerState{QPoint(40, 50), false}));
+    EXPECT_TRUE(test::runUntil(
+        [&probe] { return probe.query() == PointerState{QPoint(40, 50), false}; }));
 }
 
 }  // namespace
