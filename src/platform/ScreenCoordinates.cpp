@@ -28,8 +28,4 @@ QRectF ScreenCoordinates::fromQt(const QRectF& rect) const {
             rect.height()};
 }
 
-QPointF ScreenCoordinates::flipInWindow(QPointF point, double windowHeight) {
-    return {point.x(), windowHeight - point.y()};
-}
-
 }  // namespace tundle

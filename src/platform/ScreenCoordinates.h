@@ -23,10 +23,6 @@ public:
     QRectF toQt(const QRectF& rect) const;
     QRectF fromQt(const QRectF& rect) const;
 
-    // A point inside a window of `windowHeight`, from the window's top-left origin to its
-    // bottom-left origin; the conversion is its own inverse.
-    static QPointF flipInWindow(QPointF point, double windowHeight);
-
 private:
     double bottom() const { return primary_.y() + primary_.height(); }
 

@@ -2,7 +2,6 @@
 
 #include <QAction>
 
-#include "LeafIcon.h"
 #include "SystemStatusTray.h"
 
 namespace tundle {
@@ -25,16 +24,6 @@ TEST(SystemStatusTrayTest, MenuIsRebuiltFromTheEntriesEachTimeItOpens) {
     EXPECT_EQ(actions[2]->shortcut(), QKeySequence("Ctrl+Q"));
     actions[0]->trigger();
     EXPECT_EQ(runs, 1);
-}
-
-TEST(SystemStatusTrayTest, LeafIsDrawnAtEverySize) {
-    for (const int side : {16, 64}) {
-        const QImage leaf = LeafIcon::draw(side);
-        EXPECT_EQ(leaf.pixelColor(0, 0).alpha(), 0);
-        const QColor middle = leaf.pixelColor(side * 5 / 8, side * 9 / 16);
-        EXPECT_GT(middle.alpha(), 240);
-        EXPECT_GT(middle.green(), middle.red());
-    }
 }
 
 }  // namespace

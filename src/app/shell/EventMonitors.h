@@ -33,10 +33,11 @@ public:
     void remove();
 
     static bool localEventDismisses(const LocalEvent& event, const QWindow* petPanel);
+
+private:
     // Whether a press at `position` goes to another application: no window of ours takes it.
     bool pressGoesElsewhere(QPoint position) const;
 
-private:
     GlobalMouseMonitor& global_;
     PointerProbe& pointer_;
     Hooks hooks_;

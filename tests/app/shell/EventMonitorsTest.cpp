@@ -38,10 +38,11 @@ TEST(EventMonitorsTest, LocalEventsFoldOutsideThePetPanelOrOnEscape) {
         LocalEvent event;
         bool dismisses;
     };
+    // Clicks and Escape in windows are driven below; these are the cases only a table reaches.
     const Case cases[] = {
-        {{Kind::keyDown, true, &pet}, true},      {{Kind::keyDown, true, &other}, true},
-        {{Kind::keyDown, false, &pet}, false},    {{Kind::mouseDown, false, &pet}, false},
-        {{Kind::mouseDown, false, &other}, true}, {{Kind::keyDown, false, nullptr}, true},
+        {{Kind::keyDown, true, &other}, true},
+        {{Kind::keyDown, false, &pet}, false},
+        {{Kind::keyDown, false, nullptr}, true},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(EventMonitors::localEventDismisses(c.event, &pet), c.dismisses);
@@ -86,12 +87,6 @@ TEST(EventMonitorsTest, EventsReachTheirReceiversAndPressesElsewhereFold) {
         global.onPress();
         EXPECT_EQ(dismissals - before, folds ? 1 : 0) << position.x() << takes;
     }
-
-    monitors.remove();
-    EXPECT_FALSE(global.onPress);
-    QTest::mouseClick(control.windowHandle(), Qt::LeftButton);
-    EXPECT_EQ(control.presses, 2);
-    EXPECT_EQ(dismissals, 4);
 }
 
 }  // namespace

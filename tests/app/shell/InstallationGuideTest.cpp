@@ -4,11 +4,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QMessageBox>
-#include <QTimer>
-
 #include "shell/InstallationGuide.h"
 
 namespace tundle {
@@ -59,44 +54,6 @@ TEST(InstallationGuideTest, JudgesTheResolvedPathByWholeComponents) {
                                                          places,
                                                          [kind](const QString&) { return kind; }));
     }
-}
-
-// Answers the next modal alerts with the buttons titled in `answers`, noting their messages.
-std::shared_ptr<QStringList> answerAlerts(QStringList answers) {
-    auto messages = std::make_shared<QStringList>();
-    auto* timer = new QTimer(qApp);
-    QObject::connect(timer, &QTimer::timeout, [timer, messages, answers]() mutable {
-        auto* alert = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (alert == nullptr) {
-            return;
-        }
-        *messages << alert->text();
-        const QString title = answers.takeFirst();
-        for (QAbstractButton* button : alert->buttons()) {
-            if (button->text() == title) {
-                button->click();
-            }
-        }
-        if (answers.isEmpty()) {
-            timer->deleteLater();
-        }
-    });
-    timer->start(10);
-    return messages;
-}
-
-TEST(InstallationGuideTest, LaterChangesNothingAndAFailedOpeningExplains) {
-    int opened = 0;
-    answerAlerts({"稍后安装"});
-    InstallationGuide::show([&opened](const QUrl&) { return ++opened, true; });
-    EXPECT_EQ(opened, 0);
-
-    QUrl folder;
-    const auto messages = answerAlerts({"打开应用程序文件夹并退出", "OK"});
-    InstallationGuide::show([&folder](const QUrl& url) { return folder = url, false; });
-    EXPECT_EQ(folder, QUrl::fromLocalFile(InstallationGuide::applicationsFolder()));
-    EXPECT_TRUE(QFileInfo(InstallationGuide::applicationsFolder()).isDir());
-    EXPECT_EQ(*messages, (QStringList{"先将糯墩放入“应用程序”", "未能打开“应用程序”文件夹"}));
 }
 
 }  // namespace

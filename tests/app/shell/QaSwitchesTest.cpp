@@ -1,37 +1,33 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "shell/QaSwitches.h"
 
 namespace tundle {
 namespace {
 
-TEST(QaSwitchesTest, OnlyExactlyOneSwitchesOn) {
-    struct Case {
-        const char* value;
-        bool on;
-    };
-    const Case cases[] = {{"1", true},    {"true", false}, {"01", false},
-                          {"yes", false}, {"", false},     {" 1", false}};
-    for (const char* name : {"TUNDLE_QA_BREATHING", "TUNDLE_QA_MODE", "TUNDLE_QA_HOVER"}) {
-        for (const Case& c : cases) {
+const std::array<const char*, 4> names = {"TUNDLE_QA_BREATHING", "TUNDLE_QA_MODE",
+                                          "TUNDLE_QA_COMPACT", "TUNDLE_QA_HOVER"};
+const std::array<bool QaSwitches::*, 4> fields = {&QaSwitches::breathing, &QaSwitches::qaMode,
+                                                  &QaSwitches::compact, &QaSwitches::hover};
+
+TEST(QaSwitchesTest, EachSwitchIsOnOnlyForExactlyOne) {
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        for (const char* value : {"1", "true", "01", "yes", "", " 1"}) {
             QProcessEnvironment environment;
-            environment.insert(name, c.value);
-            const QaSwitches switches = QaSwitches::fromEnvironment(environment, "x");
-            const int on = switches.breathing + switches.qaMode + switches.hover;
-            EXPECT_EQ(on, c.on ? 1 : 0) << name << "=" << c.value;
+            environment.insert(names[i], value);
+            QaSwitches expected;
+            expected.*fields[i] = QByteArray(value) == "1";
+            EXPECT_EQ(QaSwitches::fromEnvironment(environment, QaSwitches::qaBundleIdentifier),
+                      expected)
+                << names[i] << "=" << value;
         }
     }
-    EXPECT_EQ(QaSwitches::fromEnvironment(QProcessEnvironment(), QaSwitches::qaBundleIdentifier),
-              QaSwitches());
-}
-
-TEST(QaSwitchesTest, CompactNeedsTheQaIdentifierToo) {
+    // The compact layout also needs the QA build's identifier.
     QProcessEnvironment environment;
     environment.insert("TUNDLE_QA_COMPACT", "1");
-    EXPECT_TRUE(QaSwitches::fromEnvironment(environment, "local.pet-tundle.qa-app").compact);
     EXPECT_FALSE(QaSwitches::fromEnvironment(environment, "local.pet-tundle.app").compact);
-    environment.insert("TUNDLE_QA_COMPACT", "true");
-    EXPECT_FALSE(QaSwitches::fromEnvironment(environment, "local.pet-tundle.qa-app").compact);
 }
 
 }  // namespace

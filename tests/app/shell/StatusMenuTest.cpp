@@ -30,22 +30,5 @@ TEST(StatusMenuTest, TitlesInOrderFollowPetAndFarm) {
     EXPECT_EQ(items.back().shortcut, QKeySequence(Qt::CTRL | Qt::Key_Q));
 }
 
-TEST(StatusMenuTest, EachTrayEntryPerformsItsOwnAction) {
-    std::vector<StatusMenuAction> performed;
-    const std::vector<TrayMenuEntry> entries = StatusMenu::entries(
-        true, true, [&performed](StatusMenuAction action) { performed.push_back(action); });
-    std::vector<StatusMenuAction> expected;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        const StatusMenuItem item = StatusMenu::items(true, true)[i];
-        EXPECT_EQ(entries[i].isSeparator(), !item.action);
-        if (!entries[i].isSeparator()) {
-            entries[i].action();
-            expected.push_back(*item.action);
-        }
-    }
-    EXPECT_EQ(performed, expected);
-    EXPECT_EQ(performed.size(), 9u);
-}
-
 }  // namespace
 }  // namespace tundle
