@@ -5,6 +5,7 @@
 
 #include <QSocketNotifier>
 #include <array>
+#include <cerrno>
 #include <csignal>
 
 namespace tundle {
