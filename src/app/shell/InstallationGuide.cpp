@@ -1,0 +1,129 @@
+#include "InstallationGuide.h"
+
+#include <sys/statfs.h>
+#include <sys/statvfs.h>
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace tundle {
+
+namespace {
+
+constexpr long tmpfsMagic = 0x01021994;
+constexpr long ramfsMagic = 0x858458f6;
+
+QStringList components(const QString& canonicalPath) {
+    return canonicalPath.split(u'/', Qt::SkipEmptyParts);
+}
+
+// A build tree is recognised by the cache CMake leaves at its top.
+bool liesInBuildTree(const QString& canonicalPath) {
+    QDir folder = QFileInfo(canonicalPath).dir();
+    do {
+        if (folder.exists(QStringLiteral("CMakeCache.txt"))) {
+            return true;
+        }
+    } while (folder.cdUp());
+    return false;
+}
+
+bool startsWith(const QStringList& path, const QStringList& prefix) {
+    return prefix.size() <= path.size() && std::equal(prefix.begin(), prefix.end(), path.begin());
+}
+
+}  // namespace
+
+bool InstallationGuide::needsInstallation(const QString& executablePath) {
+    return needsInstallation(executablePath, installedPlaces(QDir::homePath()), &mountOf);
+}
+
+bool InstallationGuide::needsInstallation(const QString& executablePath,
+                                          const QStringList& installedPlaces,
+                                          const std::function<MountKind(const QString&)>& mountOf) {
+    const QString resolved = QFileInfo(executablePath).canonicalFilePath();
+    const QString path = resolved.isEmpty() ? QDir::cleanPath(executablePath) : resolved;
+    const QStringList pathComponents = components(path);
+    if (pathComponents.contains(QStringLiteral("AppTranslocation")) ||
+        mountOf(path) != MountKind::writable || liesInBuildTree(path)) {
+        return true;
+    }
+    for (const QString& place : installedPlaces) {
+        // A folder that does not exist resolves to nothing, and nothing must not count as a
+        // prefix of every path.
+        const QString resolvedPlace = QFileInfo(place).canonicalFilePath();
+        if (!resolvedPlace.isEmpty() && startsWith(pathComponents, components(resolvedPlace))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+QStringList InstallationGuide::installedPlaces(const QString& home) {
+    const QDir homeFolder(home);
+    return {QStringLiteral("/Applications"), homeFolder.filePath(QStringLiteral("Applications")),
+            QStringLiteral("/opt"),          QStringLiteral("/usr"),
+            QStringLiteral("/usr/local"),    homeFolder.filePath(QStringLiteral(".local"))};
+}
+
+MountKind InstallationGuide::mountOf(const QString& path) {
+    const QByteArray encoded = QFile::encodeName(path);
+    struct statvfs volume = {};
+    if (::statvfs(encoded.constData(), &volume) == 0 && (volume.f_flag & ST_RDONLY) != 0) {
+        return MountKind::readOnly;
+    }
+    struct statfs system = {};
+    if (::statfs(encoded.constData(), &system) == 0 &&
+        (system.f_type == tmpfsMagic || system.f_type == ramfsMagic)) {
+        return MountKind::temporary;
+    }
+    // A question the file system cannot answer counts as a writable place.
+    return MountKind::writable;
+}
+
+QString InstallationGuide::applicationsFolder() {
+    return QDir::home().filePath(QStringLiteral("Applications"));
+}
+
+void InstallationGuide::show(const std::function<bool(const QUrl&)>& openFolder) {
+    QMessageBox guide(QMessageBox::Information, QString(),
+                      QStringLiteral("先将糯墩放入“应用程序”"));
+    guide.setInformativeText(QStringList{
+        QStringLiteral("当前运行位置不适合安装软件更新。"),
+        QString(),
+        QStringLiteral("1. 退出糯墩。"),
+        QStringLiteral("2. 在文件管理器中找到 Tundle.app，将它拖入“应用程序”文件夹。"),
+        QStringLiteral("3. 从“应用程序”重新打开糯墩，再检查更新。"),
+        QString(),
+        QStringLiteral("如果已经移动过，请退出当前这份，再打开“应用程序”里的糯墩。"),
+    }
+                                 .join(u'\n'));
+    QPushButton* install =
+        guide.addButton(QStringLiteral("打开应用程序文件夹并退出"), QMessageBox::AcceptRole);
+    guide.addButton(QStringLiteral("稍后安装"), QMessageBox::RejectRole);
+    guide.setDefaultButton(install);
+    guide.exec();
+    if (guide.clickedButton() != install) {
+        return;
+    }
+    const QString folder = applicationsFolder();
+    QDir().mkpath(folder);
+    if (openFolder(QUrl::fromLocalFile(folder))) {
+        QCoreApplication::quit();
+        return;
+    }
+    QMessageBox failure(QMessageBox::NoIcon, QString(), QStringLiteral("未能打开“应用程序”文件夹"));
+    failure.setInformativeText(
+        QStringLiteral("请在文件管理器中按 ⇧⌘A 打开，然后退出糯墩并按安装步骤操作。"));
+    failure.exec();
+}
+
+void InstallationGuide::show() {
+    show([](const QUrl& folder) { return QDesktopServices::openUrl(folder); });
+}
+
+}  // namespace tundle
