@@ -1,248 +1,172 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QDirIterator>
 #include <QStandardPaths>
 
 #include "config/ConfigurationPackage.h"
-#include "support/ConfigurationError.h"
 #include "support/ModelTestWorld.h"
 #include "support/TemporaryHome.h"
-#include "support/ThrownMessage.h"
 
 namespace tundle {
 namespace {
 
-using test::ModelTestWorld;
-
 // Files to feed, in a folder of the temporary home so they go to its Trash.
 struct Meal {
     QTemporaryDir folder{QDir::homePath() + "/mealXXXXXX"};
+    int made = 0;
 
-    QList<QUrl> files(int count) const {
+    QList<QUrl> files(int count) {
         QList<QUrl> urls;
-        for (int i = 0; i < count; ++i) {
-            const QString path = folder.filePath(QString("crumb-%1.txt").arg(i));
-            test::writeAll(path, "crumb");
-            urls << QUrl::fromLocalFile(path);
+        for (int end = made + count; made < end; ++made) {
+            urls << QUrl::fromLocalFile(folder.filePath(QString("crumb-%1").arg(made)));
+            test::writeAll(urls.back().toLocalFile(), "crumb");
         }
         return urls;
     }
     static bool exists(const QUrl& url) { return QFileInfo::exists(url.toLocalFile()); }
 };
 
-struct Bubble {
-    QString text;
-    QString detail;
-    std::optional<QString> action = {};
-    std::optional<QString> secondary = {};
-    bool operator==(const Bubble&) const = default;
-};
-
-Bubble bubbleOf(const AppModel& model) {
-    return {model.bubble(), model.bubbleDetail(), model.bubbleActionTitle(),
-            model.bubbleSecondaryTitle()};
+// The bubble as "text|detail", with "|buttons" when it has the receipt's buttons.
+QString bubbleOf(const AppModel& model) {
+    const bool receipt =
+        model.bubbleActionTitle() == "撤销这次" && model.bubbleSecondaryTitle() == "打开废纸篓";
+    return model.bubble() + "|" + model.bubbleDetail() + (receipt ? "|buttons" : "");
 }
 
-const std::optional<QString> undo = QString("撤销这次");
-const std::optional<QString> openTrash = QString("打开废纸篓");
+// Whether the bubble goes away exactly `seconds` from now.
+bool lastsFor(test::ModelTestWorld& world, const AppModel& model, double seconds) {
+    world.scheduler.advance(seconds - 0.01);
+    const bool up = !model.bubble().isEmpty();
+    world.scheduler.advance(0.01);
+    return up && model.bubble().isEmpty();
+}
 
-TEST(AppModelFeedingTest, TheFileIsEatenDigestedAndGivenBack) {
-    ModelTestWorld world;
+TEST(AppModelFeedingTest, EatenDigestedAndGivenBack) {
+    test::ModelTestWorld world;
     auto model = world.model();
     model->setSoundEnabled(true);
     Meal meal;
     const QList<QUrl> files = meal.files(1);
     EXPECT_TRUE(model->eatFiles(files));
     EXPECT_FALSE(Meal::exists(files[0]));
-    EXPECT_EQ(model->filesEaten(), 1);
-    EXPECT_TRUE(model->canUndoTrash());
-    EXPECT_EQ(model->lastTrashSummary(), "1 个文件已移到系统废纸篓。");
     EXPECT_EQ(model->animation(), "eating");
-    EXPECT_EQ(bubbleOf(*model),
-              (Bubble{"啊呜，吃掉啦！", "1 个文件已移入废纸篓 · 正在消化", undo, openTrash}));
-
+    EXPECT_EQ(bubbleOf(*model), "啊呜，吃掉啦！|1 个文件已移入废纸篓 · 正在消化|buttons");
     world.sounds.log.clear();
-    world.scheduler.advance(model->assets().duration("eating") - 0.01);
-    EXPECT_EQ(model->bubble(), "啊呜，吃掉啦！");
-    world.scheduler.advance(0.01);
+    world.scheduler.advance(model->assets().duration("eating"));
     EXPECT_EQ(model->animation(), "poof");
-    EXPECT_EQ(bubbleOf(*model),
-              (Bubble{"噗～ 已经排进废纸篓。", "1 个文件已移到系统废纸篓。", undo, openTrash}));
-    EXPECT_TRUE(world.sounds.log.contains("Purr"));
+    EXPECT_EQ(world.sounds.log.last(), "Purr");
+    EXPECT_EQ(bubbleOf(*model), "噗～ 已经排进废纸篓。|1 个文件已移到系统废纸篓。|buttons");
     model->pressBubbleSecondary();
-    EXPECT_EQ(world.opener->opened,
-              QStringList(QUrl::fromLocalFile(world.files.trashDirectory() + "/files").toString()));
-    world.scheduler.advance(19.9);
-    EXPECT_FALSE(model->bubble().isEmpty());
-    world.scheduler.advance(0.1);
-    EXPECT_TRUE(model->bubble().isEmpty());
+    EXPECT_EQ(world.opener->opened.last(),
+              QUrl::fromLocalFile(world.files.trashDirectory() + "/files").toString());
+    EXPECT_TRUE(lastsFor(world, *model, 20));
 
-    model->undoLastTrash();
+    const std::pair<QString, int> undos[] = {{"还给你，完好无损。|已恢复 1 个文件到原位置", 8},
+                                             {"没有待撤销的投喂。|", 5}};
+    for (const auto& [bubble, seconds] : undos) {
+        model->undoLastTrash();
+        EXPECT_EQ(bubbleOf(*model), bubble);
+        EXPECT_TRUE(lastsFor(world, *model, seconds));
+    }
     EXPECT_TRUE(Meal::exists(files[0]));
-    EXPECT_EQ(bubbleOf(*model), (Bubble{"还给你，完好无损。", "已恢复 1 个文件到原位置"}));
     EXPECT_EQ(model->lastTrashSummary(), "已恢复 1 个文件。");
     EXPECT_FALSE(model->canUndoTrash());
-    model->undoLastTrash();
-    EXPECT_EQ(bubbleOf(*model), (Bubble{"没有待撤销的投喂。", ""}));
-    world.scheduler.advance(5);
-    EXPECT_TRUE(model->bubble().isEmpty());
 }
 
-TEST(AppModelFeedingTest, MealSizesAndRefusals) {
-    ModelTestWorld world;
-    auto model = world.model();
-    Meal meal;
-    const QString home = QDir::homePath();
-    const QUrl homeFolder = QUrl::fromLocalFile(home);
-    const QString refused = "为避免误操作，不能吞掉系统目录、用户主目录或废纸篓。";
-
-    EXPECT_FALSE(model->eatFiles({}));
-    EXPECT_EQ(model->bubble(), "你好呀，我是糯墩。");
-
-    const QList<QUrl> tooMany = meal.files(33);
-    EXPECT_FALSE(model->eatFiles(tooMany));
-    EXPECT_TRUE(std::all_of(tooMany.begin(), tooMany.end(), Meal::exists));
-    EXPECT_EQ(bubbleOf(*model), (Bubble{"这一口有点太大啦。", "一次最多投喂 32 个文件"}));
-    world.scheduler.advance(8);
-    EXPECT_TRUE(model->bubble().isEmpty());
-
-    EXPECT_TRUE(model->eatFiles(tooMany.mid(0, 32)));
-    EXPECT_EQ(model->bubbleDetail(), "32 个文件已移入废纸篓 · 正在消化");
-    EXPECT_TRUE(Meal::exists(tooMany[32]));
-
-    EXPECT_TRUE(model->eatFiles({tooMany[32], homeFolder}));
-    EXPECT_EQ(model->bubbleDetail(), "1 个文件已移入废纸篓 · 正在消化");
-    EXPECT_EQ(model->lastTrashSummary(), "1 个文件已移到系统废纸篓，另有 1 项未移动。");
-    EXPECT_EQ(model->filesEaten(), 33);
-    EXPECT_TRUE(QFileInfo(home).isDir());
-
-    EXPECT_FALSE(model->eatFiles({homeFolder}));
-    EXPECT_EQ(bubbleOf(*model), (Bubble{"这一口没吃进去。", refused}));
-    EXPECT_EQ(model->lastTrashSummary(), refused);
-    world.scheduler.advance(12);
-    EXPECT_TRUE(model->bubble().isEmpty());
-
-    // Each feeding is undone on its own, newest first.
-    model->undoLastTrash();
-    EXPECT_EQ(model->bubbleDetail(), "已恢复 1 个文件到原位置");
-    EXPECT_TRUE(model->canUndoTrash());
-    model->undoLastTrash();
-    EXPECT_EQ(model->bubbleDetail(), "已恢复 32 个文件到原位置");
-    EXPECT_TRUE(std::all_of(tooMany.begin(), tooMany.end(), Meal::exists));
-    EXPECT_FALSE(model->canUndoTrash());
-}
-
-TEST(AppModelFeedingTest, AnOccupiedPlaceKeepsItsFileInTheTrash) {
-    ModelTestWorld world;
+TEST(AppModelFeedingTest, MealSizesRefusalsAndOccupiedPlaces) {
+    test::ModelTestWorld world;
     auto model = world.model();
     model->setReduceMotion(true);
     Meal meal;
-    const QList<QUrl> files = meal.files(2);
-    model->eatFiles(files);
-    model->pressBubbleAction();
-    EXPECT_EQ(model->bubble(), "还给你，完好无损。");
-    model->pressBubbleAction();
-    EXPECT_EQ(model->bubble(), "还给你，完好无损。");
+    const QList<QUrl> many = meal.files(33);
+    const QUrl home = QUrl::fromLocalFile(QDir::homePath());
+    const QString refused = "为避免误操作，不能吞掉系统目录、用户主目录或废纸篓。";
+    const std::tuple<QList<QUrl>, bool, QString, int> meals[] = {
+        {many, false, "这一口有点太大啦。|一次最多投喂 32 个文件", 8},
+        {{home}, false, "这一口没吃进去。|" + refused, 12},
+        {many.mid(0, 32), true, "文件已移到废纸篓。|32 个文件已移到系统废纸篓。|buttons", 20},
+        {{many[32], home},
+         true,
+         "文件已移到废纸篓。|1 个文件已移到系统废纸篓，另有 1 项未移动。|buttons",
+         20}};
+    for (const auto& [urls, eaten, bubble, seconds] : meals) {
+        EXPECT_EQ(model->eatFiles(urls), eaten);
+        EXPECT_EQ(bubbleOf(*model), bubble);
+        EXPECT_TRUE(lastsFor(world, *model, seconds)) << bubble.toStdString();
+    }
+    EXPECT_EQ(model->filesEaten(), 33);
+    EXPECT_TRUE(QFileInfo(home.toLocalFile()).isDir());
 
-    model->eatFiles(files);
-    const Bubble receipt = bubbleOf(*model);
-    test::writeAll(files[1].toLocalFile(), "someone else");
-    model->pressBubbleAction();
-    EXPECT_EQ(receipt,
-              (Bubble{"文件已移到废纸篓。", "2 个文件已移到系统废纸篓。", undo, openTrash}));
-    EXPECT_EQ(bubbleOf(*model),
-              (Bubble{"还有文件没能恢复。",
-                      "原位置已有同名项目，未覆盖。请先在文件管理器中处理同名项目。"}));
-    EXPECT_EQ(model->lastTrashSummary(), "已恢复 1 个文件；1 项需要处理。");
-    EXPECT_EQ(test::readAll(files[1].toLocalFile()), "someone else");
-    EXPECT_TRUE(model->canUndoTrash());
-    world.scheduler.advance(14.9);
-    EXPECT_FALSE(model->bubble().isEmpty());
-    world.scheduler.advance(0.1);
-    EXPECT_TRUE(model->bubble().isEmpty());
-
-    QFile::remove(files[1].toLocalFile());
+    // The newest feeding is undone first, and every one on its own.
+    test::writeAll(many[1].toLocalFile(), "someone else");
     model->undoLastTrash();
-    EXPECT_EQ(model->lastTrashSummary(), "已恢复 1 个文件。");
-    EXPECT_EQ(test::readAll(files[1].toLocalFile()), "crumb");
-    EXPECT_FALSE(model->canUndoTrash());
+    model->undoLastTrash();
+    EXPECT_EQ(bubbleOf(*model),
+              "还有文件没能恢复。|原位置已有同名项目，未覆盖。请先在文件管理器中处理同名项目。");
+    EXPECT_TRUE(lastsFor(world, *model, 15));
+    EXPECT_EQ(model->lastTrashSummary(), "已恢复 31 个文件；1 项需要处理。");
+    EXPECT_EQ(test::readAll(many[1].toLocalFile()), "someone else");
+    EXPECT_TRUE(model->canUndoTrash());
+    // Put back by other means while its receipt is still up.
+    EXPECT_TRUE(model->eatFiles(meal.files(1)));
+    model->trash().undo(model->trash().receipts().front());
+    model->pressBubbleAction();
+    EXPECT_EQ(bubbleOf(*model), "这次投喂已经撤销。|");
 }
 
 TEST(AppModelFeedingTest, AnInterruptedMealLeavesNoLateReceipt) {
-    ModelTestWorld world;
+    test::ModelTestWorld world;
     auto model = world.model();
     model->setSoundEnabled(true);
     Meal meal;
-    const double eating = model->assets().duration("eating");
-
-    // Clicked away: nothing follows, and the pet counts as busy until its next clip.
-    model->eatFiles(meal.files(1));
-    model->dismissBubble();
-    world.sounds.log.clear();
-    world.scheduler.advance(eating + 1);
-    EXPECT_EQ(model->animation(), "idle");
-    EXPECT_TRUE(model->bubble().isEmpty());
-    EXPECT_FALSE(world.sounds.log.contains("Purr"));
-    EXPECT_EQ(test::thrownMessage<ConfigurationError>(
-                  [&] { model->importConfiguration(ConfigurationPackage(UserConfiguration{})); }),
-              "请先结束当前互动或呼吸练习，再导入配置。");
-    model->play("jump");
-    EXPECT_TRUE(model->bubble().isEmpty());
-    EXPECT_TRUE(model->canUndoTrash());
-
-    // Undone while eating: the receipt shows for a moment, then the undo's own bubble.
     QStringList shown;
     QObject::connect(model.get(), &AppModel::bubbleChanged, [&] { shown << model->bubble(); });
-    const QList<QUrl> files = meal.files(1);
-    model->eatFiles(files);
-    model->pressBubbleAction();
-    EXPECT_EQ(shown, QStringList({"啊呜，吃掉啦！", "文件已移到废纸篓。", "还给你，完好无损。"}));
-    EXPECT_TRUE(Meal::exists(files[0]));
-    world.scheduler.advance(eating + 1);
-    EXPECT_EQ(model->bubble(), "还给你，完好无损。");
-
-    // Breathing starts: the meal ends in silence and stays undoable.
+    const std::function<void()> interruptions[] = {[&] { model->dismissBubble(); },
+                                                   [&] { model->pressBubbleAction(); },
+                                                   [&] { model->startBreathing(); }};
+    for (const auto& interrupt : interruptions) {
+        model->eatFiles(meal.files(1));
+        interrupt();
+        shown.clear();
+        world.sounds.log.clear();
+        world.scheduler.advance(5);
+        EXPECT_TRUE(shown.isEmpty() && !world.sounds.log.contains("Purr"))
+            << shown.join(",").toStdString();
+    }
+    // Clicked away, the meal keeps the pet busy until its next clip; undone, the receipt shows
+    // for a moment before the undo's own bubble.
+    model->resetBreathing();
     model->eatFiles(meal.files(1));
-    model->startBreathing();
-    world.sounds.log.clear();
-    world.scheduler.advance(eating + 1);
-    EXPECT_TRUE(model->bubble().isEmpty());
-    EXPECT_EQ(model->animation(), "idle");
-    EXPECT_TRUE(world.sounds.log.isEmpty());
+    model->dismissBubble();
+    EXPECT_THROW(model->importConfiguration(ConfigurationPackage(UserConfiguration{})),
+                 std::exception);
+    model->play("jump");
+    model->eatFiles(meal.files(1));
+    shown.clear();
+    model->pressBubbleAction();
+    EXPECT_EQ(shown, QStringList({"文件已移到废纸篓。", "还给你，完好无损。"}));
     EXPECT_TRUE(model->canUndoTrash());
 }
 
-TEST(AppModelFeedingTest, ReducedMotionAndTheDemonstration) {
-    ModelTestWorld world;
+TEST(AppModelFeedingTest, TheDemonstration) {
+    test::ModelTestWorld world;
     auto model = world.model();
-    model->setSoundEnabled(true);
-    model->setReduceMotion(true);
-    world.sounds.log.clear();
-    model->demonstrateTrash();
-    EXPECT_EQ(bubbleOf(*model),
-              (Bubble{"文件已移到废纸篓。", "演示文件已移到系统废纸篓。", undo, openTrash}));
-    EXPECT_EQ(model->lastTrashSummary(), "演示文件已移到系统废纸篓。");
-    EXPECT_EQ(model->animation(), "idle");
-    world.scheduler.advance(20);
-    EXPECT_TRUE(model->bubble().isEmpty());
-    EXPECT_TRUE(world.sounds.log.isEmpty());
-
     const QString cache =
         QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + "/pet-tundle";
+    model->demonstrateTrash();
+    EXPECT_EQ(model->lastTrashSummary(), "演示文件已移到系统废纸篓。");
     model->undoLastTrash();
-    QDirIterator found(cache, {"糯墩的小饼干.txt"}, QDir::Files, QDirIterator::Subdirectories);
+    QDirIterator found(cache + "/", {"糯墩的小饼干.txt"}, QDir::Files,
+                       QDirIterator::Subdirectories);
     ASSERT_TRUE(found.hasNext());
-    const QString file = found.next();
-    EXPECT_TRUE(QFileInfo(file).path().startsWith(cache + "/TundleDemo-"));
-    EXPECT_EQ(test::readAll(file), "这是糯墩生成的演示文件，可以从废纸篓恢复。\n");
+    EXPECT_TRUE(found.next().startsWith(cache + "/TundleDemo-"));
+    EXPECT_EQ(test::readAll(found.filePath()), "这是糯墩生成的演示文件，可以从废纸篓恢复。\n");
 
     QDir(cache).removeRecursively();
     test::writeAll(cache, "in the way");
     model->demonstrateTrash();
-    EXPECT_EQ(model->bubble(), "演示文件没准备好。");
-    EXPECT_FALSE(model->bubbleDetail().isEmpty());
-    EXPECT_EQ(model->filesEaten(), 1);
+    EXPECT_TRUE(bubbleOf(*model).startsWith("演示文件没准备好。|无法"));
+    EXPECT_TRUE(lastsFor(world, *model, 12));
     QFile::remove(cache);
 }
 
