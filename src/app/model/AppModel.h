@@ -130,6 +130,23 @@ public:
     // Set once by the shell: open the control centre at a page; resize the pet panel after the
     // farm was shown or hidden.
     void setShowPanel(std::function<void(PanelPage)> show) { showPanel_ = std::move(show); }
+    void setChangePetVisibility(std::function<void(bool)> change) {
+        changePetVisibility_ = std::move(change);
+    }
+    void setChangePetScale(std::function<void(double)> change) {
+        changePetScale_ = std::move(change);
+    }
+
+    // The pet panel is shown.
+    bool petVisible() const { return petVisible_; }
+    void setPetVisible(bool visible);
+    // Flips `petVisible` and lets the shell show or hide the panel.
+    void togglePetVisible();
+    // A new pet size chosen in the settings: published, then the shell resizes the panel.
+    void changePetScale(double scale);
+    // The control centre shows its room-settings sheet.
+    bool roomSettingsPresented() const { return roomSettingsPresented_; }
+    void setRoomSettingsPresented(bool presented);
     void setChangeFarmLayout(std::function<void()> change) {
         changeFarmLayout_ = std::move(change);
     }
@@ -223,6 +240,8 @@ signals:
     void filesEatenChanged();
     void lastTrashSummaryChanged();
     void canUndoTrashChanged();
+    void petVisibleChanged();
+    void roomSettingsPresentedChanged();
     void changed();
 
 private:
@@ -280,6 +299,10 @@ private:
     std::function<void()> configurationDidImport_;
     std::function<void(PanelPage)> showPanel_;
     std::function<void()> changeFarmLayout_;
+    std::function<void(bool)> changePetVisibility_;
+    std::function<void(double)> changePetScale_;
+    bool petVisible_ = true;
+    bool roomSettingsPresented_ = false;
     std::vector<ReminderKind> waitingReminders_;
     QUuid functionGeneration_ = QUuid::createUuid();
     std::function<void()> deferredMessage_;

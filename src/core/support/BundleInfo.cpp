@@ -7,6 +7,7 @@ namespace tundle {
 BundleInfo BundleInfo::current() {
     return BundleInfo{
         .weatherEndpoint = QStringLiteral(TUNDLE_WEATHER_ENDPOINT),
+        .bundleIdentifier = QStringLiteral(TUNDLE_BUNDLE_IDENTIFIER),
     };
 }
 

@@ -9,6 +9,8 @@ namespace tundle {
 struct BundleInfo {
     // The HTTPS weather endpoint (TUNDLE_WEATHER_ENDPOINT).
     QString weatherEndpoint;
+    // The application's identifier (TUNDLE_BUNDLE_IDENTIFIER); the QA build uses its own.
+    QString bundleIdentifier;
 
     static BundleInfo current();
 };
