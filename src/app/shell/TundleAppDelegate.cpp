@@ -157,6 +157,7 @@ PetPanelLayout TundleAppDelegate::layout() const {
 
 void TundleAppDelegate::makePet() {
     petPanel_ = std::make_unique<QWidget>();
+    petPanel_->setWindowTitle(QStringLiteral("糯墩桌宠"));
     petPanel_->setAccessibleName(QStringLiteral("糯墩桌宠"));
     FloatingPanel::configure(*petPanel_);
     placement_ = std::make_unique<PetPanelPlacement>(
