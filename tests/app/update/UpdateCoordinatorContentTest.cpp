@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "app/update/UpdateTestKit.h"
 #include "content/ContentUpdateError.h"
 #include "support/ApplicationSupport.h"
 #include "support/RunUntil.h"
-#include "app/update/UpdateTestKit.h"
 
 namespace tundle {
 namespace {
@@ -117,7 +117,8 @@ TEST(UpdateCoordinatorContentTest, EveryCheckOutcomeHasItsStatusAndClearsTheBusy
 
     rig.coordinator->check();
     ContentSnapshot unknownPack = snapshotOf(3);
-    unknownPack.release.modules.push_back({QStringLiteral("Cat"), QStringLiteral("pet.actions"), 1, {}});
+    unknownPack.release.modules.push_back(
+        {QStringLiteral("Cat"), QStringLiteral("pet.actions"), 1, {}});
     rig.record().prepares.back()(unknownPack, nullptr);
     ASSERT_TRUE(waitForStatus(rig, QStringLiteral("资源更新未完成，保留原版本（未知角色包）")));
     EXPECT_FALSE(rig.status().contentUpdateBusy());
@@ -184,7 +185,8 @@ TEST(UpdateCoordinatorContentTest, ActivationWaitsForARestingPetAndTestsAgainAft
 TEST(UpdateCoordinatorContentTest, ARestoredReleaseIsInstalledBeforeTheFirstCheck) {
     ContentRig rig;
     ContentSnapshot restored = snapshotOf(6);
-    restored.release.modules.push_back({QStringLiteral("H3"), QStringLiteral("pet.actions"), 1, {}});
+    restored.release.modules.push_back(
+        {QStringLiteral("H3"), QStringLiteral("pet.actions"), 1, {}});
     restored.root = QStringLiteral(TUNDLE_GENERATED_ASSETS);
     rig.record().restores[0](restored);
     ASSERT_TRUE(test::runUntil([&] {

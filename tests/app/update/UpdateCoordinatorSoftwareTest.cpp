@@ -1,15 +1,16 @@
 #include <gtest/gtest.h>
 
-#include "support/UserFacingError.h"
 #include "app/update/UpdateTestKit.h"
+#include "support/UserFacingError.h"
 
 namespace tundle {
 namespace {
 
 const QString keyText = QString::fromLatin1(QByteArray(32, 'k').toBase64());
 
-BundleInfo softwareBundle(const QString& feed = QStringLiteral("https://updates.invalid/appcast.xml"),
-                          const QString& key = keyText) {
+BundleInfo softwareBundle(
+    const QString& feed = QStringLiteral("https://updates.invalid/appcast.xml"),
+    const QString& key = keyText) {
     BundleInfo bundle;
     bundle.feedURL = feed;
     bundle.publicEDKey = key;
@@ -67,7 +68,8 @@ TEST(UpdateCoordinatorSoftwareTest, UnusableKeysLeaveSoftwareUpdatesOff) {
     for (const BundleInfo& bundle :
          {softwareBundle(QStringLiteral("http://updates.invalid/appcast.xml")),
           softwareBundle(QStringLiteral("HTTPS://updates.invalid/appcast.xml")),
-          softwareBundle(QString()), softwareBundle(QStringLiteral("https://u.invalid/a"), shortKey),
+          softwareBundle(QString()),
+          softwareBundle(QStringLiteral("https://u.invalid/a"), shortKey),
           softwareBundle(QStringLiteral("https://u.invalid/a"), longKey),
           softwareBundle(QStringLiteral("https://u.invalid/a"), keyText.chopped(1))}) {
         SoftwareRig rig(bundle);

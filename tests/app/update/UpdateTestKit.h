@@ -30,7 +30,8 @@ struct ScriptedReleases {
         void prepare(ContentPrepareDone done) override {
             record_->prepares.push_back(std::move(done));
         }
-        void activate(const ContentSnapshot&, std::function<void(std::exception_ptr)> done) override {
+        void activate(const ContentSnapshot&,
+                      std::function<void(std::exception_ptr)> done) override {
             record_->activations.push_back(std::move(done));
         }
 
