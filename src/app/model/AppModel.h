@@ -24,6 +24,7 @@
 #include "model/PanelPage.h"
 #include "model/Scheduler.h"
 #include "model/SoundOutput.h"
+#include "model/UpdateStatus.h"
 #include "pets/PetAssetLibrary.h"
 #include "pets/PetAssetPack.h"
 #include "pets/PetAssets.h"
@@ -70,6 +71,8 @@ public:
     FarmStore& farm() { return farm_; }
     // The update coordinator hands the downloaded packs to it.
     PetAssetLibrary& assetLibrary() { return assetLibrary_; }
+    // Written by the update coordinator, shown by the menu and the settings page.
+    UpdateStatus& updates() { return updates_; }
 
     const std::optional<QString>& configurationMessage() const { return configurationMessage_; }
     std::optional<FunctionPanel> functionPanel() const { return functionPanel_; }
@@ -351,6 +354,7 @@ private:
     ShortcutService shortcuts_;
     PetAssetLibrary assetLibrary_;
     AssetLoader assetLoader_;
+    UpdateStatus updates_;
 };
 
 }  // namespace tundle
