@@ -142,6 +142,9 @@ public:
 
     // The pet panel is shown.
     bool petVisible() const { return petVisible_; }
+    // True while a clip plays, breathing holds the pet or a feeding receipt is still to come:
+    // an import, a restore or a new content release waits.
+    bool busy() const;
     void setPetVisible(bool visible);
     // Flips `petVisible` and lets the shell show or hide the panel.
     void togglePetVisible();
@@ -256,9 +259,6 @@ private:
         std::vector<QUuid> batch;
     };
 
-    // True while a clip plays, breathing holds the pet or a feeding receipt is still to come;
-    // an import or restore waits.
-    bool busy() const;
     void applyStoredConfiguration();
     void applyPreferences(const CompanionPreferences& preferences);
     void choosePack(const CompanionPreferences& preferences);

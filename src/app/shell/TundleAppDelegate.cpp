@@ -1,6 +1,8 @@
 #include "shell/TundleAppDelegate.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QProcessEnvironment>
 #include <QTimer>
 
@@ -45,7 +47,17 @@ void TundleAppDelegate::startRuntime() {
         .resourceFolder = resources,
         .locationSource = [] { return std::make_unique<QtLocationSource>(); },
     });
-    // The update coordinator takes its place here, between the model and the menus.
+    const QString executable = QCoreApplication::applicationFilePath();
+    updates_ = std::make_unique<UpdateCoordinator>(
+        *model_, true,
+        UpdateCoordinator::Environment{
+            .scheduler = scheduler_,
+            .wake = &wake_,
+            .installLocation = installLocation(executable),
+            .needsInstallation =
+                [executable] { return InstallationGuide::needsInstallation(executable); },
+            .showInstallationGuide = [] { InstallationGuide::show(); },
+        });
     makeMenus();
     makePet();
 
@@ -132,6 +144,27 @@ void TundleAppDelegate::perform(StatusMenuAction action) {
             QCoreApplication::quit();
             break;
     }
+}
+
+void TundleAppDelegate::checkOrExplain(const std::function<void()>& check) {
+    // Without usable update settings the settings page is where updates are explained.
+    if (check) {
+        check();
+    } else {
+        openPanel(PanelPage::settings);
+    }
+}
+
+std::optional<QString> TundleAppDelegate::installLocation(const QString& executable) {
+    // Software updates replace the whole install folder, so only a folder of our own qualifies:
+    // <folder named pet-tundle>/bin/pet-tundle, never a shared prefix such as /usr/local.
+    const QDir bin = QFileInfo(executable).dir();
+    QDir root = bin;
+    if (bin.dirName() != QStringLiteral("bin") || !root.cdUp() ||
+        root.dirName() != QStringLiteral("pet-tundle")) {
+        return std::nullopt;
+    }
+    return root.absolutePath();
 }
 
 void TundleAppDelegate::openPanel(PanelPage page) {

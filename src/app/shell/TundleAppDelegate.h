@@ -20,6 +20,8 @@
 #include "shell/StatusMenu.h"
 #include "sound/QtSoundOutput.h"
 #include "support/Defaults.h"
+#include "update/LogindWakeEvents.h"
+#include "update/UpdateCoordinator.h"
 
 namespace tundle {
 
@@ -56,6 +58,8 @@ private:
     void resizePet(double scale);
     void showPet();
     bool interactiveAt(QPoint global) const;
+    void checkOrExplain(const std::function<void()>& check);
+    static std::optional<QString> installLocation(const QString& executable);
 
     bool runtimeStarted_ = false;
     bool checkInstallation_;
@@ -65,6 +69,8 @@ private:
     QtScheduler scheduler_;
     std::unique_ptr<QtSoundOutput> sounds_;
     std::unique_ptr<AppModel> model_;
+    LogindWakeEvents wake_;
+    std::unique_ptr<UpdateCoordinator> updates_;
 
     QtScreens screens_;
     SystemStatusTray tray_;

@@ -180,7 +180,7 @@ void UpdateCoordinator::scheduleActivation(bool alreadyCommitted) {
 }
 
 bool UpdateCoordinator::petAtRest() const {
-    return model_.animation() == QLatin1String("idle") && !model_.breathingQuiet();
+    return !model_.busy();
 }
 
 void UpdateCoordinator::activateIfSafe(bool alreadyCommitted) {
