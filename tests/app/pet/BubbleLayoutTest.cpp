@@ -35,18 +35,42 @@ TEST(BubbleLayoutTest, MeasuresTextsAndButtonsByTheRule) {
         QRectF text, detail, action, secondary;
     } cases[] = {
         // One character: the narrowest bubble, 32 pt more than its single line.
-        {{"嗯", "", {}, {}}, 300, 100, 52, {18, 16, 64, 20}, {18, 8, 64, 0}, {18, 16, 0, 0},
+        {{"嗯", "", {}, {}},
+         300,
+         100,
+         52,
+         {18, 16, 64, 20},
+         {18, 8, 64, 0},
+         {18, 16, 0, 0},
          {18, 16, 0, 0}},
         // One button: no gap, an empty secondary rectangle; the row adds 39.
-        {{"嗯", "", "好", {}}, 300, 108, 91, {18, 55, 72, 20}, {18, 47, 72, 0}, {18, 16, 72, 27},
+        {{"嗯", "", "好", {}},
+         300,
+         108,
+         91,
+         {18, 55, 72, 20},
+         {18, 47, 72, 0},
+         {18, 16, 72, 27},
          {98, 16, 0, 27}},
         // Two buttons 8 apart, the second sized by its title.
-        {{"嗯", "", "稍后提醒我", "12345678901234"}, 300, 224, 91, {18, 55, 188, 20},
-         {18, 47, 188, 0}, {18, 16, 72, 27}, {98, 16, 108, 27}},
+        {{"嗯", "", "稍后提醒我", "12345678901234"},
+         300,
+         224,
+         91,
+         {18, 55, 188, 20},
+         {18, 47, 188, 0},
+         {18, 16, 72, 27},
+         {98, 16, 108, 27}},
         // A long text wraps at the width allowed and gains one more line; the detail goes
         // under it.
-        {{QString(50, u'字'), "细节", {}, {}}, 300, 300, 114, {18, 41, 264, 57},
-         {18, 16, 264, 17}, {18, 16, 0, 0}, {18, 16, 0, 0}},
+        {{QString(50, u'字'), "细节", {}, {}},
+         300,
+         300,
+         114,
+         {18, 41, 264, 57},
+         {18, 16, 264, 17},
+         {18, 16, 0, 0},
+         {18, 16, 0, 0}},
     };
     for (const auto& row : cases) {
         const BubbleLayout layout(row.content, row.maxWidth, fake);

@@ -23,7 +23,8 @@ TEST(PetStageLayoutTest, TheSpriteStandsWhereEachLayoutPutsIt) {
     const struct {
         FarmBalance balance;
         double side;
-    } balances[] = {{FarmBalance::pet, 104 * 1.18}, {FarmBalance::balanced, 104},
+    } balances[] = {{FarmBalance::pet, 104 * 1.18},
+                    {FarmBalance::balanced, 104},
                     {FarmBalance::farm, 104 * 0.82}};
     for (const auto& row : balances) {
         const QRectF rect = PetStageLayout::spriteRect(
@@ -66,9 +67,8 @@ TEST(PetStageLayoutTest, TheBubbleStaysOnScreenAndInsideTheView) {
     EXPECT_EQ(PetStageLayout::bubbleRect(sized(200, 80), sprite, 444, 100, true, 10),
               QRectF(197, 266, 200, 80));
     // The left clamp first, then the right clamp wins.
-    EXPECT_EQ(PetStageLayout::bubbleRect(sized(200, 80), {0, 0, 100, 100}, 444, 569, false, 2000)
-                  .x(),
-              8);
+    EXPECT_EQ(
+        PetStageLayout::bubbleRect(sized(200, 80), {0, 0, 100, 100}, 444, 569, false, 2000).x(), 8);
     EXPECT_EQ(PetStageLayout::bubbleRect(sized(440, 80), sprite, 444, 569, false, 2000).x(), -4);
 }
 
