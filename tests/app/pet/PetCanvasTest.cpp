@@ -129,6 +129,15 @@ TEST(PetCanvasTest, TheRoomClockRunsOnUptimeOnlyWhileTheFarmShows) {
     w.uptime += 1;
     panel.canvas().tick();
     EXPECT_EQ(w.model->room().now(), w.world.scheduler.now());
+
+    // A change of the room shows at the next tick.
+    w.model->room().update([](RoomPreferences& room) {
+        room.mode = RoomMode::fixed;
+        room.fixedWeather = RoomWeather::storm;
+        room.fixedPhase = RoomPhase::night;
+    });
+    panel.canvas().tick();
+    EXPECT_TRUE(panel.canvas().lastPaintKey().contains("|storm|night|"));
 }
 
 TEST(PetCanvasTest, AnswersWhereThePanelTakesClicks) {
