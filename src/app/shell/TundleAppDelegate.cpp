@@ -6,7 +6,6 @@
 #include <QProcessEnvironment>
 #include <QTimer>
 
-#include "FloatingPanel.h"
 #include "QtLocationSource.h"
 #include "shell/InstallationGuide.h"
 #include "shell/QaSwitches.h"
@@ -189,10 +188,8 @@ PetPanelLayout TundleAppDelegate::layout() const {
 }
 
 void TundleAppDelegate::makePet() {
-    petPanel_ = std::make_unique<QWidget>();
+    petPanel_ = std::make_unique<PetPanel>(*model_, model_->farm());
     petPanel_->setWindowTitle(QStringLiteral("糯墩桌宠"));
-    petPanel_->setAccessibleName(QStringLiteral("糯墩桌宠"));
-    FloatingPanel::configure(*petPanel_);
     placement_ = std::make_unique<PetPanelPlacement>(
         *petPanel_, screens_,
         PetPanelPlacement::Hooks{
@@ -203,6 +200,10 @@ void TundleAppDelegate::makePet() {
                     model_->updateConfiguration(edit);
                 },
         });
+    petPanel_->canvas().onMoved = [this] {
+        placement_->clamp();
+        placement_->savePosition();
+    };
     placement_->place();
     showPet();
 }

@@ -13,6 +13,7 @@
 #include "companion/SystemFileManager.h"
 #include "model/AppModel.h"
 #include "model/QtScheduler.h"
+#include "pet/PetPanel.h"
 #include "shell/ClickThroughTracker.h"
 #include "shell/ControlCenterWindow.h"
 #include "shell/EventMonitors.h"
@@ -46,7 +47,7 @@ public:
 
     bool runtimeStarted() const { return runtimeStarted_; }
     AppModel* model() const { return model_.get(); }
-    QWidget* petPanel() const { return petPanel_.get(); }
+    PetPanel* petPanel() const { return petPanel_.get(); }
     ControlCenterWindow* controlWindow() const { return controlWindow_.get(); }
 
 private:
@@ -74,7 +75,7 @@ private:
 
     QtScreens screens_;
     SystemStatusTray tray_;
-    std::unique_ptr<QWidget> petPanel_;
+    std::unique_ptr<PetPanel> petPanel_;
     std::unique_ptr<PetPanelPlacement> placement_;
     std::unique_ptr<ControlCenterWindow> controlWindow_;
 
