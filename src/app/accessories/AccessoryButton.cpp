@@ -27,11 +27,17 @@ QRectF grown(const QRectF& rect, double dx, double dy) {
 
 }  // namespace
 
-AccessoryButton::AccessoryButton(PetAccessory accessory, bool previewRevealed, QWidget* parent)
+AccessoryButton::AccessoryButton(PetAccessory accessory, bool previewRevealed,
+                                 std::function<double()> seconds, QWidget* parent)
     : QWidget(parent),
       accessory_(accessory),
       previewRevealed_(previewRevealed),
-      artwork_(AccessoryArtwork::image(accessory)) {
+      artwork_(AccessoryArtwork::image(accessory)),
+      seconds_(std::move(seconds)) {
+    if (!seconds_) {
+        systemClock_.start();
+        seconds_ = [this] { return systemClock_.nsecsElapsed() / 1e9; };
+    }
     setAttribute(Qt::WA_TranslucentBackground);
     setMouseTracking(true);
     setCursor(Qt::PointingHandCursor);
@@ -107,12 +113,12 @@ void AccessoryButton::animate() {
         return;
     }
     animationFrom_ = reveal_;
-    animationClock_.start();
+    animationStart_ = seconds_();
     animationTimer_.start();
 }
 
 void AccessoryButton::step() {
-    const double t = std::min(animationClock_.nsecsElapsed() / 1e9 / revealSeconds, 1.0);
+    const double t = std::min((seconds_() - animationStart_) / revealSeconds, 1.0);
     setReveal(animationFrom_ + (animationTarget_ - animationFrom_) * (1 - std::pow(1 - t, 3)));
     if (t >= 1) {
         animationTimer_.stop();

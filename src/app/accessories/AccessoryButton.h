@@ -24,7 +24,9 @@ public:
     static constexpr double pillHitReveal = 0.08;
 
     // `previewRevealed`: the label is out from the first tracked position on and stays.
-    AccessoryButton(PetAccessory accessory, bool previewRevealed, QWidget* parent = nullptr);
+    // `seconds`: a monotonic clock for the label's animation; the system's when empty.
+    AccessoryButton(PetAccessory accessory, bool previewRevealed,
+                    std::function<double()> seconds = {}, QWidget* parent = nullptr);
 
     PetAccessory accessory() const { return accessory_; }
     std::function<void()> action;
@@ -76,7 +78,9 @@ private:
     std::optional<QImage> artwork_;
     QTimer animationTimer_;
     QTimer closeTimer_;
-    QElapsedTimer animationClock_;
+    QElapsedTimer systemClock_;
+    std::function<double()> seconds_;
+    double animationStart_ = 0;
     double animationFrom_ = 0;
     double animationTarget_ = 0;
 };

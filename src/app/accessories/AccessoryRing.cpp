@@ -26,7 +26,7 @@ AccessoryRing::AccessoryRing(QWidget& canvas, AppModel& model, bool hoverReveale
     toggle_->setFocusPolicy(Qt::NoFocus);
     connect(toggle_, &QToolButton::clicked, this, &AccessoryRing::fold);
     for (PetAccessory accessory : allPetAccessories) {
-        auto* button = new AccessoryButton(accessory, hoverRevealed, &canvas);
+        auto* button = new AccessoryButton(accessory, hoverRevealed, {}, &canvas);
         const QPointer<AppModel> owner = model_;
         button->action = accessory == PetAccessory::clipboard ? std::function<void()>([owner] {
             if (owner) {
