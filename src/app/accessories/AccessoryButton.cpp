@@ -46,6 +46,7 @@ AccessoryButton::AccessoryButton(PetAccessory accessory, bool previewRevealed,
     animationTimer_.setTimerType(Qt::PreciseTimer);
     connect(&animationTimer_, &QTimer::timeout, this, &AccessoryButton::step);
     closeTimer_.setSingleShot(true);
+    closeTimer_.setTimerType(Qt::PreciseTimer);
     closeTimer_.setInterval(closeDelayMilliseconds);
     connect(&closeTimer_, &QTimer::timeout, this, [this] {
         hovered_ = false;

@@ -6,6 +6,7 @@
 
 #include "accessories/SymbolImage.h"
 #include "model/AppModel.h"
+#include "model/FarmStore.h"
 #include "pet/YUpSpace.h"
 
 namespace tundle {
@@ -18,8 +19,9 @@ QRectF upward(const QRect& rect) {
 
 }  // namespace
 
-AccessoryRing::AccessoryRing(QWidget& canvas, AppModel& model, bool hoverRevealed, bool compact)
-    : QObject(&canvas), canvas_(canvas), model_(&model), compact_(compact) {
+AccessoryRing::AccessoryRing(QWidget& canvas, AppModel& model, const FarmStore& farm,
+                             bool hoverRevealed, bool compact)
+    : QObject(&canvas), canvas_(canvas), model_(&model), farm_(farm), compact_(compact) {
     toggle_ = new QToolButton(&canvas);
     toggle_->setAutoRaise(true);
     toggle_->setCursor(Qt::PointingHandCursor);
@@ -53,7 +55,7 @@ void AccessoryRing::fold() {
 AccessoryRingInput AccessoryRing::input(const QRectF& sprite) const {
     AccessoryRingInput input{.sprite = sprite,
                              .boundsWidth = double(canvas_.width()),
-                             .farmVisible = model_->farm().visible(),
+                             .farmVisible = farm_.visible(),
                              .collapsed = model_->accessoriesCollapsed(),
                              .panelOpen = model_->functionPanel().has_value(),
                              .available = QRectF(0, 0, canvas_.width(), canvas_.height()),

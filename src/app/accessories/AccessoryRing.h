@@ -11,6 +11,7 @@
 namespace tundle {
 
 class AppModel;
+class FarmStore;
 
 // The controls beside the pet: the accessory buttons, their fold toggle and the shortcut
 // panel's host, all children of the canvas. `update` places them and shows or hides them from
@@ -20,7 +21,8 @@ class AccessoryRing : public QObject {
 
 public:
     // `hoverRevealed`: the labels stay out from the first layout on.
-    AccessoryRing(QWidget& canvas, AppModel& model, bool hoverRevealed, bool compact);
+    AccessoryRing(QWidget& canvas, AppModel& model, const FarmStore& farm, bool hoverRevealed,
+                  bool compact);
 
     const std::vector<AccessoryButton*>& buttons() const { return buttons_; }
     QToolButton& toggle() { return *toggle_; }
@@ -37,6 +39,7 @@ private:
 
     QWidget& canvas_;
     QPointer<AppModel> model_;
+    const FarmStore& farm_;
     bool compact_;
     std::vector<AccessoryButton*> buttons_;
     QToolButton* toggle_;

@@ -27,7 +27,7 @@ PetCanvas::PetCanvas(AppModel& model, FarmStore& farm, bool preview, PetClocks c
         setAccessibleName(QStringLiteral("糯墩桌宠与功能按钮"));
         const QaSwitches qa = QaSwitches::fromEnvironment(QProcessEnvironment::systemEnvironment(),
                                                           BundleInfo::current().bundleIdentifier);
-        ring_ = new AccessoryRing(*this, model_, qa.hover, qa.compact);
+        ring_ = new AccessoryRing(*this, model_, farm_, qa.hover, qa.compact);
         new FileDropFilter(*this, model_);
     }
     new PetInput(*this, model_);

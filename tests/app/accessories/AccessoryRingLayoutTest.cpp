@@ -39,8 +39,7 @@ TEST(AccessoryRingLayoutTest, ShowsAndHidesEachControlByState) {
         EXPECT_EQ(layout.buttons[0].active, c.active);
         EXPECT_FALSE(layout.buttons[1].active);
         EXPECT_EQ(layout.toggleWording, c.wording);
-        EXPECT_EQ(layout.toggleSymbol,
-                  c.collapsed ? "ellipsis.circle" : "chevron.compact.left");
+        EXPECT_EQ(layout.toggleSymbol, c.collapsed ? "ellipsis.circle" : "chevron.compact.left");
     }
 }
 

@@ -69,7 +69,7 @@ void PetInput::pressed(QMouseEvent* event) {
     }
     // The pet stands inside the farm scene: pressing it there clicks it but never drags the
     // panel, as a press on a plot would not.
-    const bool farm = model_.farm().visible() && YUpSpace::contains(canvas_.farmSceneRect(), p);
+    const bool farm = YUpSpace::contains(canvas_.farmSceneRect(), p);
     press_.begin(farm ? PressKind::farmScene : PressKind::pet, event->globalPosition(), origin);
 }
 
