@@ -12,6 +12,7 @@
 #include "PetScene.h"
 #include "PetStageLayout.h"
 #include "SoapFilm.h"
+#include "room/RoomAtmosphere.h"
 
 namespace tundle {
 
@@ -102,6 +103,9 @@ private:
     // key: the next tick lays out and repaints anyway.
     bool layoutPending_ = false;
     std::optional<qint64> lastRoomTick_;
+    // The room's look changes only with the room: resolving it reads the system's time zone,
+    // too slow for every tick.
+    mutable std::optional<RoomAtmosphere> atmosphere_;
     std::optional<QString> roomImageRoot_;
     std::map<QString, QImage> roomImages_;
     SoapFilm films_;
