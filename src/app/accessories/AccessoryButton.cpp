@@ -10,6 +10,7 @@
 #include "accessories/AccessoryArtwork.h"
 #include "accessories/SymbolImage.h"
 #include "pet/YUpSpace.h"
+#include "pet/input/AccessiblePress.h"
 
 namespace tundle {
 namespace {
@@ -41,6 +42,8 @@ AccessoryButton::AccessoryButton(PetAccessory accessory, bool previewRevealed,
     setAttribute(Qt::WA_TranslucentBackground);
     setMouseTracking(true);
     setCursor(Qt::PointingHandCursor);
+    // Before the name: naming the widget may already create its accessible interface.
+    new AccessiblePress(*this, QAccessible::Button, [this] { press(); });
     setAccessibleName(petAccessoryLabel(accessory));
     animationTimer_.setInterval(16);
     animationTimer_.setTimerType(Qt::PreciseTimer);

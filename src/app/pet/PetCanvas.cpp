@@ -22,6 +22,8 @@ PetCanvas::PetCanvas(AppModel& model, FarmStore& farm, bool preview, PetClocks c
                      QWidget* parent)
     : QWidget(parent), model_(model), farm_(farm), preview_(preview), clocks_(std::move(clocks)) {
     setAttribute(Qt::WA_TranslucentBackground);
+    // Before the accessible name, which may already create the accessible interface.
+    new PetInput(*this, model_);
     setAutoFillBackground(false);
     if (!preview_) {
         setAccessibleName(QStringLiteral("糯墩桌宠与功能按钮"));
@@ -30,7 +32,6 @@ PetCanvas::PetCanvas(AppModel& model, FarmStore& farm, bool preview, PetClocks c
         ring_ = new AccessoryRing(*this, model_, farm_, qa.hover, qa.compact);
         new FileDropFilter(*this, model_);
     }
-    new PetInput(*this, model_);
     const auto relayout = [this] { layoutPending_ = true; };
     connect(&model_, &AppModel::functionPanelChanged, this, relayout);
     connect(&model_, &AppModel::accessoriesCollapsedChanged, this, relayout);

@@ -6,6 +6,7 @@
 #include "model/AppModel.h"
 #include "pet/PetCanvas.h"
 #include "pet/YUpSpace.h"
+#include "pet/input/AccessiblePress.h"
 
 namespace tundle {
 
@@ -13,6 +14,7 @@ PetInput::PetInput(PetCanvas& canvas, AppModel& model)
     : QObject(&canvas), canvas_(canvas), model_(model) {
     canvas.setMouseTracking(true);
     canvas.installEventFilter(this);
+    new AccessiblePress(canvas, QAccessible::Grouping, [&model] { model.petClicked(); });
 }
 
 bool PetInput::eventFilter(QObject*, QEvent* event) {

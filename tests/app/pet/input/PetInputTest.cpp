@@ -3,6 +3,7 @@
 #include <QMimeData>
 #include <QTest>
 
+#include <QAccessible>
 #include <QMenu>
 
 #include "accessories/AccessoryRing.h"
@@ -168,6 +169,21 @@ TEST(PetInputTest, FilesAreTakenOnlyOverThePetsOpaquePixels) {
     // The same file again is refused by the feeding and the drop says so.
     send(QEvent::DragEnter, opaque, files);
     EXPECT_EQ(send(QEvent::Drop, opaque, files), Qt::IgnoreAction);
+}
+
+TEST(PetInputTest, AssistiveTechnologyPressesThePetAndTheButtons) {
+    InputWorld w;
+    const auto press = [](QWidget* widget) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        ASSERT_TRUE(accessible && accessible->actionInterface());
+        accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    };
+    press(&w.canvas);
+    EXPECT_NE(w.model->animation(), "idle");
+    AccessoryButton* shortcuts = w.canvas.accessoryRing()->buttons()[0];
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(shortcuts)->role(), QAccessible::Button);
+    press(shortcuts);
+    EXPECT_TRUE(w.model->functionPanel());
 }
 
 TEST(PetInputTest, TheContextMenuOffersHomeClipboardAndHiding) {
