@@ -75,19 +75,5 @@ TEST(AccessoryArtworkTest, ReadsOnlyTheFirstExistingCandidate) {
     EXPECT_FALSE(AccessoryArtwork::load(files));
 }
 
-TEST(AccessoryArtworkTest, TheGeneratedPicturesHaveTransparentMargins) {
-    const QString folder = QStringLiteral(TUNDLE_GENERATED_ASSETS);
-    for (PetAccessory accessory : allPetAccessories) {
-        const QStringList files =
-            AccessoryArtwork::candidates(accessory, folder, QDir::currentPath());
-        const QImage original(files[0]);
-        const std::optional<QImage> trimmed = AccessoryArtwork::load(files);
-        ASSERT_TRUE(trimmed) << files[0].toStdString();
-        EXPECT_LT(trimmed->width(), original.width());
-        EXPECT_LT(trimmed->height(), original.height());
-        EXPECT_EQ(qAlpha(trimmed->pixel(0, 0)), 0);
-    }
-}
-
 }  // namespace
 }  // namespace tundle
