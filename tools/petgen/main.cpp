@@ -3,11 +3,12 @@
 #include <cstdio>
 #include <exception>
 
+#include "AccessoryArt.h"
 #include "PackWriter.h"
 #include "WavSynth.h"
 
-// Draws the built-in pet packs, their sounds, the two named sounds and a contact sheet per pack
-// into the folder given as the only argument.
+// Draws the built-in pet packs, their sounds, the two named sounds, the accessories' pictures
+// and a contact sheet per pack into the folder given as the only argument.
 int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: petgen <assets folder>\n");
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
         QDir(assets).mkpath(QStringLiteral("Sounds"));
         WavSynth::write(QDir(assets).filePath(QStringLiteral("Sounds/Pop.wav")), WavSynth::pop());
         WavSynth::write(QDir(assets).filePath(QStringLiteral("Sounds/Purr.wav")), WavSynth::purr());
+        AccessoryArt::write(assets);
         // H3's manifest is the build's record that the assets are complete, so it comes last.
         writePack(
             assets,

@@ -206,6 +206,8 @@ public:
     void openShortcut(const ShortcutItem& item);
     void openShortcutSettings();
     void openClipboard();
+    // The control centre on its home page.
+    void openHome();
 
     // Feeding files to the Trash. True when at least one file was moved.
     bool eatFiles(const QList<QUrl>& urls, bool demo = false);

@@ -39,6 +39,12 @@ void AppModel::openShortcut(const ShortcutItem& item) {
                           });
 }
 
+void AppModel::openHome() {
+    if (showPanel_) {
+        showPanel_(PanelPage::home);
+    }
+}
+
 void AppModel::showPanelPage(PanelPage page) {
     closeFunctionPanel();
     deliverWaitingReminder();

@@ -7,8 +7,13 @@
 #include <QWindow>
 
 #include "YUpSpace.h"
+#include "accessories/AccessoryRing.h"
 #include "model/AppModel.h"
 #include "model/FarmStore.h"
+#include "pet/input/FileDropFilter.h"
+#include "pet/input/PetInput.h"
+#include "shell/QaSwitches.h"
+#include "support/BundleInfo.h"
 #include "support/ReferenceDate.h"
 
 namespace tundle {
@@ -17,12 +22,19 @@ PetCanvas::PetCanvas(AppModel& model, FarmStore& farm, bool preview, PetClocks c
                      QWidget* parent)
     : QWidget(parent), model_(model), farm_(farm), preview_(preview), clocks_(std::move(clocks)) {
     setAttribute(Qt::WA_TranslucentBackground);
+    // Before the accessible name, which may already create the accessible interface.
+    new PetInput(*this, model_);
     setAutoFillBackground(false);
     if (!preview_) {
         setAccessibleName(QStringLiteral("糯墩桌宠与功能按钮"));
+        const QaSwitches qa = QaSwitches::fromEnvironment(QProcessEnvironment::systemEnvironment(),
+                                                          BundleInfo::current().bundleIdentifier);
+        ring_ = new AccessoryRing(*this, model_, farm_, qa.hover, qa.compact);
+        new FileDropFilter(*this, model_);
     }
     const auto relayout = [this] { layoutPending_ = true; };
     connect(&model_, &AppModel::functionPanelChanged, this, relayout);
+    connect(&model_, &AppModel::accessoriesCollapsedChanged, this, relayout);
     connect(&model_, &AppModel::petScaleChanged, this, relayout);
     connect(&model_, &AppModel::reduceMotionChanged, this, relayout);
     connect(&model_.room(), &RoomEnvironment::changed, this, [this] { atmosphere_.reset(); });
@@ -68,7 +80,21 @@ void PetCanvas::tick() {
     lastPaintKey_ = std::move(key);
     layoutPending_ = false;
     resizeForBubble();
+    updateFunctionLayout();
     update();
+}
+
+void PetCanvas::updateFunctionLayout() {
+    if (ring_) {
+        ring_->update(spriteRect());
+    }
+}
+
+void PetCanvas::setDraggingFile(bool dragging) {
+    if (dragging != draggingFile_) {
+        draggingFile_ = dragging;
+        update();
+    }
 }
 
 PaintKey PetCanvas::paintKey(const QDateTime& now, int frame) const {
@@ -153,6 +179,9 @@ PetScene PetCanvas::scene() const {
 }
 
 bool PetCanvas::interactiveHit(QPointF point) const {
+    if (ring_ && ring_->hit(point)) {
+        return true;
+    }
     const YUpSpace space(height());
     const QPointF p = space.fromQt(point);
     if (bubbleShown() && YUpSpace::contains(bubbleRect(), p)) {

@@ -16,6 +16,7 @@
 
 namespace tundle {
 
+class AccessoryRing;
 class AppModel;
 class FarmStore;
 
@@ -59,9 +60,16 @@ public:
     PetScene scene() const;
 
     // Whether the panel should take clicks at `point`, in the canvas's own (Qt) coordinates:
-    // on the bubble, on the farm scene, on the pet's opaque pixels, or anywhere on the sprite
-    // while files are dragged over it.
+    // on the accessory controls, on the bubble, on the farm scene, on the pet's opaque pixels,
+    // or anywhere on the sprite while files are dragged over it.
     bool interactiveHit(QPointF point) const;
+
+    // Files are being dragged over the canvas.
+    bool draggingFile() const { return draggingFile_; }
+    void setDraggingFile(bool dragging);
+    // The accessory buttons, their toggle and the shortcut panel; none in the preview.
+    AccessoryRing* accessoryRing() const { return ring_; }
+    void updateFunctionLayout();
 
     // Keeps `roomImages` in step with the room's installed scene folder.
     void loadRoomImagesIfNeeded();
@@ -101,6 +109,7 @@ private:
     std::optional<QString> roomImageRoot_;
     std::map<QString, QImage> roomImages_;
     SoapFilm films_;
+    AccessoryRing* ring_ = nullptr;
 };
 
 }  // namespace tundle
