@@ -27,9 +27,41 @@ for _ in $(seq 100); do
 done
 
 mkdir -p "$home/runtime" && chmod 700 "$home/runtime"
+# The breathing switch keeps the control centre from opening over the pet: without a window
+# manager, the window mapped last is on top.
 export HOME="$home" XDG_DATA_HOME="$home/data" XDG_CONFIG_HOME="$home/config" \
-  XDG_CACHE_HOME="$home/cache" XDG_RUNTIME_DIR="$home/runtime" QT_QPA_PLATFORM=xcb TUNDLE_QA_MODE=1
+  XDG_CACHE_HOME="$home/cache" XDG_RUNTIME_DIR="$home/runtime" QT_QPA_PLATFORM=xcb TUNDLE_QA_MODE=1 \
+  TUNDLE_QA_BREATHING=1
 config="$home/data/pet-tundle/configuration-v1.json"
+
+# The window that takes a click at a screen position.
+window_at() {
+  eval "$(xdotool mousemove $(($1 - 1)) "$2" mousemove_relative 1 0 sleep 0.3 getmouselocation --shell)"
+  echo "$WINDOW"
+}
+
+# Clicks fall through the panel's transparent corner, and somewhere on the pet they are taken.
+check_click_through() {
+  local panel x y width height
+  panel=$(xdotool search --name "糯墩桌宠" | head -n 1)
+  eval "$(xdotool getwindowgeometry --shell "$panel")"
+  x=$X y=$Y width=$WIDTH height=$HEIGHT
+  if [ "$(window_at $((x + 5)) $((y + 5)))" = "$panel" ]; then
+    echo "the transparent corner of the pet panel takes clicks"; exit 1
+  fi
+  # The tracker looks at the pointer every 80 ms and hears of it through the pointer's own
+  # motion (a warp alone is not input), so each probe warps beside the point, moves onto it and
+  # waits a little longer than a tick.
+  for dy in $(seq $((height - 60)) -30 $((height / 3))); do
+    for dx in $(seq $((width / 3)) 30 $((width - 20))); do
+      if [ "$(xdotool mousemove $((x + dx - 1)) $((y + dy)) mousemove_relative 1 0 sleep 0.12 \
+        getmouselocation --shell | sed -n 's/^WINDOW=//p')" = "$panel" ]; then
+        return 0
+      fi
+    done
+  done
+  echo "no part of the pet takes clicks"; exit 1
+}
 
 # Runs the application until its pet window exists, then ends it with SIGTERM.
 run_once() {
@@ -42,6 +74,8 @@ run_once() {
   if ! kill -0 "$pid" 2>/dev/null; then
     echo "the application ended on its own"; cat "$home/app.log"; exit 1
   fi
+  sleep 0.5
+  [ "${1:-}" = "clicks" ] && check_click_through
   kill -TERM "$pid"
   local status=0
   wait "$pid" || status=$?
@@ -52,7 +86,7 @@ run_once() {
 
 position() { grep -E '"pet[XY]"' "$config" | tr -d ' \n'; }
 
-run_once
+run_once clicks
 [ -f "$config" ] || { echo "no configuration was written"; exit 1; }
 first=$(position)
 [ -n "$first" ] || { echo "the pet's position was not stored"; exit 1; }

@@ -217,8 +217,9 @@ void TundleAppDelegate::resizePet(double scale) {
     placement_->resize(scale);
 }
 
-bool TundleAppDelegate::interactiveAt(QPoint) const {
-    return false;
+bool TundleAppDelegate::interactiveAt(QPoint global) const {
+    PetCanvas& canvas = petPanel_->canvas();
+    return canvas.interactiveHit(canvas.mapFromGlobal(QPointF(global)));
 }
 
 void TundleAppDelegate::applicationWillTerminate() {
