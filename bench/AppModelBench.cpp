@@ -1,5 +1,9 @@
 #include <benchmark/benchmark.h>
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
 #include "model/AppModel.h"
 #include "model/QtScheduler.h"
 #include "support/ModelTestWorld.h"
@@ -45,6 +49,30 @@ void BM_Say(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Say);
+
+// A full meal of 32 files of 1 MiB, each put back between rounds.
+void BM_EatFiles(benchmark::State& state) {
+    BenchModel bench;
+    QTemporaryDir folder(QDir::homePath() + "/mealXXXXXX");
+    const QByteArray mebibyte(1 << 20, 'x');
+    QList<QUrl> files;
+    for (int i = 0; i < AppModel::feedingLimit; ++i) {
+        QFile file(folder.filePath(QString("crumb-%1.bin").arg(i)));
+        file.open(QIODevice::WriteOnly);
+        file.write(mebibyte);
+        files << QUrl::fromLocalFile(file.fileName());
+    }
+    for (auto _ : state) {
+        if (!bench.model.eatFiles(files)) {
+            state.SkipWithError("the meal was refused");
+            break;
+        }
+        state.PauseTiming();
+        bench.model.undoLastTrash();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_EatFiles)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tundle

@@ -75,6 +75,26 @@ struct FakeSounds : SoundOutput {
     QStringList log;
 };
 
+// Writes down what it was asked to open and answers as the test says.
+struct FakeOpener : ShortcutOpener {
+    bool openUrl(const QUrl& url) override {
+        opened << url.toString();
+        if (during) {
+            std::exchange(during, nullptr)();
+        }
+        return opens;
+    }
+    std::optional<QString> launch(const QString& path) override {
+        opened << path;
+        return launchError;
+    }
+    QStringList opened;
+    bool opens = true;
+    std::optional<QString> launchError;
+    // Runs once while an address is being opened, as a click might come in meanwhile.
+    std::function<void()> during;
+};
+
 // The generated packs, each loaded once for the whole run.
 inline std::shared_ptr<const PetAssets> generatedPack(PetAssetPack pack) {
     static std::map<PetAssetPack, std::shared_ptr<const PetAssets>> packs;
@@ -95,6 +115,8 @@ struct ModelTestWorld {
     FakeSounds sounds;
     std::optional<QString> qaMode;
     int randomPick = 0;
+    double roll = 0.5;
+    std::shared_ptr<FakeOpener> opener = std::make_shared<FakeOpener>();
 
     AppWorld world(Defaults* preferences = nullptr) {
         return AppWorld{
@@ -107,6 +129,8 @@ struct ModelTestWorld {
             .uptime = [this] { return scheduler.elapsed; },
             .environment = [this](const char*) { return qaMode; },
             .random = [this](int) { return randomPick; },
+            .roll = [this] { return roll; },
+            .opener = opener,
             .automaticallyTicks = false,
             .resourceFolder = QString(TUNDLE_GENERATED_ASSETS),
         };

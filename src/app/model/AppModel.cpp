@@ -27,9 +27,15 @@ AppModel::AppModel(AppWorld world, std::shared_ptr<const PetAssets> assets, Asse
       clipboard_(world_.pasteboard, world_.automaticallyTicks, world_.clock),
       trash_(world_.fileManager),
       animationStart_(world_.clock()),
+      farmMoveStart_(world_.clock()),
       messageTimer_(world_.scheduler.makeOneShot()),
       animationTimer_(world_.scheduler.makeOneShot()),
+      farmMoveTask_(world_.scheduler.makeOneShot()),
+      farmFeedbackTask_(world_.scheduler.makeOneShot()),
+      farmCelebrationTask_(world_.scheduler.makeOneShot()),
+      eatingTimer_(world_.scheduler.makeOneShot()),
       configuration_(world_.preferences),
+      farm_(world_.preferences),
       room_(configuration_, roomOptions(world_, roomNetworking(world_))),
       shortcuts_(world_.preferences, std::nullopt, &configuration_),
       assetLibrary_(world_.resourceFolder),
@@ -97,7 +103,7 @@ void AppModel::applyPreferences(const CompanionPreferences& preferences) {
 }
 
 bool AppModel::busy() const {
-    return animation_ != QStringLiteral("idle") || breathingQuiet();
+    return animation_ != QStringLiteral("idle") || breathingQuiet() || eatingFeedback_;
 }
 
 void AppModel::setPage(PanelPage page) {

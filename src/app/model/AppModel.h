@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QDateTime>
+#include <QList>
 #include <QObject>
 #include <QString>
+#include <QUrl>
 #include <QUuid>
 #include <functional>
 #include <memory>
@@ -17,9 +19,12 @@
 #include "companion/TrashService.h"
 #include "config/ConfigurationStore.h"
 #include "model/AppWorld.h"
+#include "model/FarmFeedback.h"
+#include "model/FarmStore.h"
 #include "model/PanelPage.h"
 #include "model/Scheduler.h"
 #include "model/SoundOutput.h"
+#include "model/UpdateStatus.h"
 #include "pets/PetAssetLibrary.h"
 #include "pets/PetAssetPack.h"
 #include "pets/PetAssets.h"
@@ -30,8 +35,8 @@ namespace tundle {
 struct ConfigurationPackage;
 
 // The hub of the application: it owns every service, holds the state that crosses features
-// (the speech bubble, the pet's clip, the function panel, reminder delivery) and reaches the
-// windows only through the callbacks the shell installs. Main thread only.
+// (the speech bubble, the pet's clip, the function panel, reminder delivery, feeding, the farm
+// walk) and reaches the windows only through the callbacks the shell installs. Main thread only.
 class AppModel : public QObject {
     Q_OBJECT
 
@@ -41,6 +46,11 @@ public:
     using AssetLoader = std::function<std::shared_ptr<const PetAssets>(PetAssetPack)>;
 
     static constexpr int snoozeMinutes = 5;
+    static constexpr int feedingLimit = 32;
+    // Seconds of a walk between plots, and of the short pause before working where the pet
+    // already stands.
+    static constexpr double farmWalkSeconds = 0.62;
+    static constexpr double farmStepSeconds = 0.08;
 
     // `assets`, when given, serves every pack; `assetLoader`, when given, loads the packs.
     explicit AppModel(AppWorld world, std::shared_ptr<const PetAssets> assets = nullptr,
@@ -58,12 +68,16 @@ public:
     ConfigurationStore& configuration() { return configuration_; }
     RoomEnvironment& room() { return room_; }
     ShortcutService& shortcuts() { return shortcuts_; }
+    FarmStore& farm() { return farm_; }
     // The update coordinator hands the downloaded packs to it.
     PetAssetLibrary& assetLibrary() { return assetLibrary_; }
+    // Written by the update coordinator, shown by the menu and the settings page.
+    UpdateStatus& updates() { return updates_; }
 
     const std::optional<QString>& configurationMessage() const { return configurationMessage_; }
     std::optional<FunctionPanel> functionPanel() const { return functionPanel_; }
     const std::optional<QString>& shortcutOpenError() const { return shortcutOpenError_; }
+    const std::optional<QUuid>& openingShortcut() const { return openingShortcut_; }
     const QUuid& functionGeneration() const { return functionGeneration_; }
     bool accessoriesCollapsed() const { return accessoriesCollapsed_; }
     bool breathingPresented() const { return breathingPresented_; }
@@ -94,6 +108,16 @@ public:
     const PetAssets& assets() const { return *assets_; }
     const QUuid& assetRevision() const { return assetRevision_; }
 
+    std::optional<int> farmPetPlot() const { return farmPetPlot_; }
+    std::optional<int> farmMoveFromPlot() const { return farmMoveFromPlot_; }
+    std::optional<int> farmMoveToPlot() const { return farmMoveToPlot_; }
+    const QDateTime& farmMoveStart() const { return farmMoveStart_; }
+    const std::optional<FarmFeedback>& farmFeedback() const { return farmFeedback_; }
+
+    int filesEaten() const { return filesEaten_; }
+    const QString& lastTrashSummary() const { return lastTrashSummary_; }
+    bool canUndoTrash() const { return canUndoTrash_; }
+
     void setPage(PanelPage page);
     void setPetScale(double scale);
     void setReduceMotion(bool on);
@@ -105,6 +129,32 @@ public:
     void setShowBreathing(std::function<void()> show) { showBreathing_ = std::move(show); }
     void setConfigurationDidImport(std::function<void()> done) {
         configurationDidImport_ = std::move(done);
+    }
+    // Set once by the shell: open the control centre at a page; resize the pet panel after the
+    // farm was shown or hidden.
+    void setShowPanel(std::function<void(PanelPage)> show) { showPanel_ = std::move(show); }
+    void setChangePetVisibility(std::function<void(bool)> change) {
+        changePetVisibility_ = std::move(change);
+    }
+    void setChangePetScale(std::function<void(double)> change) {
+        changePetScale_ = std::move(change);
+    }
+
+    // The pet panel is shown.
+    bool petVisible() const { return petVisible_; }
+    // True while a clip plays, breathing holds the pet or a feeding receipt is still to come:
+    // an import, a restore or a new content release waits.
+    bool busy() const;
+    void setPetVisible(bool visible);
+    // Flips `petVisible` and lets the shell show or hide the panel.
+    void togglePetVisible();
+    // A new pet size chosen in the settings: published, then the shell resizes the panel.
+    void changePetScale(double scale);
+    // The control centre shows its room-settings sheet.
+    bool roomSettingsPresented() const { return roomSettingsPresented_; }
+    void setRoomSettingsPresented(bool presented);
+    void setChangeFarmLayout(std::function<void()> change) {
+        changeFarmLayout_ = std::move(change);
     }
 
     // Settings and configuration.
@@ -118,6 +168,7 @@ public:
     // After a content release went live; waits for an idle pet.
     void refreshContentAssets();
     void presentBreathing();
+    void setFarmVisible(bool visible);
 
     // The speech bubble. `duration` in seconds, 0 for a bubble that stays.
     void say(const QString& message, const QString& detail = {},
@@ -151,6 +202,24 @@ public:
     // The function panel beside the pet.
     void toggleShortcuts();
     void closeFunctionPanel();
+    // One shortcut at a time; a failure shows in `shortcutOpenError` with the panel left open.
+    void openShortcut(const ShortcutItem& item);
+    void openShortcutSettings();
+    void openClipboard();
+
+    // Feeding files to the Trash. True when at least one file was moved.
+    bool eatFiles(const QList<QUrl>& urls, bool demo = false);
+    void undoLastTrash();
+    // Feeds a harmless text file made for the purpose.
+    void demonstrateTrash();
+    void openTrash();
+
+    // Farm actions: the pet walks to the plot, then works there. A hidden farm, a plot that
+    // does not exist or a refused action changes nothing beyond the walk.
+    void loosenFarmPlot(int plot);
+    void sowFarmCrop(FarmCrop crop, int plot);
+    void waterFarmPlot(int plot);
+    void harvestFarmPlot(int plot);
 
 signals:
     void configurationMessageChanged();
@@ -170,11 +239,26 @@ signals:
     void assetPackLoadErrorChanged();
     void assetsWillChange();
     void assetRevisionChanged();
+    void openingShortcutChanged();
+    // The pet's plot or the walk under way.
+    void farmWalkChanged();
+    void farmFeedbackChanged();
+    void filesEatenChanged();
+    void lastTrashSummaryChanged();
+    void canUndoTrashChanged();
+    void petVisibleChanged();
+    void roomSettingsPresentedChanged();
     void changed();
 
 private:
-    // True while a clip plays or breathing holds the pet; an import or restore waits.
-    bool busy() const;
+    // A feeding whose receipt bubble waits for the eating clip to end; `token` is the eating
+    // bubble's message token.
+    struct EatingFeedback {
+        QUuid token;
+        QString summary;
+        std::vector<QUuid> batch;
+    };
+
     void applyStoredConfiguration();
     void applyPreferences(const CompanionPreferences& preferences);
     void choosePack(const CompanionPreferences& preferences);
@@ -189,6 +273,18 @@ private:
     void snoozeActiveReminder();
     void stopClipSound();
     QString reactionClip(const QString& trigger, const QString& fallback) const;
+    void showPanelPage(PanelPage page);
+    void setOpeningShortcut(std::optional<QUuid> id);
+    void showTrashReceipt(const QString& summary, const std::vector<QUuid>& batch, bool withPoof);
+    void undoTrash(const std::vector<QUuid>& batch);
+    void pruneTrashBatches();
+    void setLastTrashSummary(const QString& summary);
+    void setCanUndoTrash(bool canUndo);
+    void moveToFarmPlot(int plot, std::function<void()> action);
+    void setFarmWalk(std::optional<int> at, std::optional<int> from, std::optional<int> to);
+    void showFarmFeedback(int plot, const QString& title, const QString& detail, bool doubled,
+                          double duration);
+    QString celebrationClip() const;
 
     AppWorld world_;
     ReminderService reminders_;
@@ -199,10 +295,17 @@ private:
     std::optional<QString> configurationMessage_;
     std::optional<FunctionPanel> functionPanel_;
     std::optional<QString> shortcutOpenError_;
+    std::optional<QUuid> openingShortcut_;
     bool accessoriesCollapsed_ = false;
     bool breathingPresented_ = false;
     std::function<void()> showBreathing_;
     std::function<void()> configurationDidImport_;
+    std::function<void(PanelPage)> showPanel_;
+    std::function<void()> changeFarmLayout_;
+    std::function<void(bool)> changePetVisibility_;
+    std::function<void(double)> changePetScale_;
+    bool petVisible_ = true;
+    bool roomSettingsPresented_ = false;
     std::vector<ReminderKind> waitingReminders_;
     QUuid functionGeneration_ = QUuid::createUuid();
     std::function<void()> deferredMessage_;
@@ -217,23 +320,41 @@ private:
     QDateTime animationStart_;
     PetAssetPack assetPack_ = PetAssetPack::h3;
     std::optional<QString> assetPackLoadError_;
+    std::optional<int> farmPetPlot_;
+    std::optional<int> farmMoveFromPlot_;
+    std::optional<int> farmMoveToPlot_;
+    QDateTime farmMoveStart_;
+    std::optional<FarmFeedback> farmFeedback_;
     std::shared_ptr<const PetAssets> assets_;
     QUuid assetRevision_ = QUuid::createUuid();
+    int filesEaten_ = 0;
+    QString lastTrashSummary_ = QStringLiteral("把文件拖到桌面上的糯墩，喂它吃一口。");
+    bool canUndoTrash_ = false;
     bool soundEnabled_ = false;
     std::function<void()> bubbleAction_;
     std::function<void()> bubbleSecondary_;
     std::unique_ptr<OneShot> messageTimer_;
     std::unique_ptr<OneShot> animationTimer_;
+    std::unique_ptr<OneShot> farmMoveTask_;
+    std::unique_ptr<OneShot> farmFeedbackTask_;
+    std::unique_ptr<OneShot> farmCelebrationTask_;
     std::unique_ptr<ClipSound> actionAudioPlayer_;
+    // Receipt ids of each feeding that may still be undone, oldest first.
+    std::vector<std::vector<QUuid>> trashBatches_;
+    std::unique_ptr<OneShot> eatingTimer_;
+    std::optional<EatingFeedback> eatingFeedback_;
     QUuid animationToken_ = QUuid::createUuid();
+    QUuid eatingToken_ = QUuid::createUuid();
     QUuid messageToken_ = QUuid::createUuid();
     std::optional<ReminderKind> activeReminder_;
 
     ConfigurationStore configuration_;
+    FarmStore farm_;
     RoomEnvironment room_;
     ShortcutService shortcuts_;
     PetAssetLibrary assetLibrary_;
     AssetLoader assetLoader_;
+    UpdateStatus updates_;
 };
 
 }  // namespace tundle

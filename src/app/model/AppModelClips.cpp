@@ -1,4 +1,5 @@
 #include <array>
+#include <utility>
 
 #include "model/AppModel.h"
 #include "support/ResourceReader.h"
@@ -58,9 +59,16 @@ void AppModel::play(const QString& clip, std::optional<double> seconds) {
 
 void AppModel::stopAnimation() {
     animationTimer_->cancel();
+    eatingTimer_->cancel();
     stopClipSound();
     animationToken_ = QUuid::createUuid();
+    eatingToken_ = QUuid::createUuid();
     setAnimation(QStringLiteral("idle"));
+    // A feeding cut short still gets its receipt, as long as its eating bubble is the one up.
+    if (const std::optional<EatingFeedback> feeding = std::exchange(eatingFeedback_, std::nullopt);
+        feeding && feeding->token == messageToken_) {
+        showTrashReceipt(feeding->summary, feeding->batch, false);
+    }
 }
 
 void AppModel::previewAction(const QString& clip) {

@@ -16,4 +16,8 @@ int systemRandom(int bound) {
     return static_cast<int>(QRandomGenerator::global()->bounded(bound));
 }
 
+double systemRoll() {
+    return QRandomGenerator::global()->generateDouble();
+}
+
 }  // namespace tundle

@@ -9,6 +9,8 @@
 #include "companion/BreathingService.h"
 #include "companion/FileManager.h"
 #include "companion/Pasteboard.h"
+#include "companion/ShortcutOpener.h"
+#include "companion/SystemShortcutOpener.h"
 #include "model/Scheduler.h"
 #include "model/SoundOutput.h"
 #include "room/LocationSource.h"
@@ -20,6 +22,8 @@ namespace tundle {
 std::optional<QString> systemEnvironment(const char* name);
 // A number from 0 up to below `bound`, uniformly.
 int systemRandom(int bound);
+// A number from 0 up to below 1, uniformly.
+double systemRoll();
 
 // Everything the application model takes from outside. The objects behind the references must
 // outlive the model.
@@ -33,6 +37,9 @@ struct AppWorld {
     BreathingService::Clock uptime = &BreathingService::systemUptime;
     std::function<std::optional<QString>(const char*)> environment = &systemEnvironment;
     std::function<int(int)> random = &systemRandom;
+    std::function<double()> roll = &systemRoll;
+    // Opens shortcuts and the Trash folder.
+    std::shared_ptr<ShortcutOpener> opener = std::make_shared<SystemShortcutOpener>();
     // Whether the services run their own repeating timers; off, their owner ticks them.
     bool automaticallyTicks = true;
     // Holds the built-in pet packs and room scene.

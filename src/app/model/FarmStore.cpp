@@ -23,15 +23,17 @@ std::vector<FarmPlot> emptyField(int from = 0) {
     return plots;
 }
 
-QString plotToken(const FarmPlot& plot, const QDateTime& now) {
+// Appended in place: the canvas asks for the key on every frame.
+void appendPlotToken(QString& key, const FarmPlot& plot, const QDateTime& now) {
     if (!plot.crop) {
-        return plot.tilled ? QStringLiteral("tilled") : QStringLiteral("empty");
+        key += plot.tilled ? QLatin1String("tilled") : QLatin1String("empty");
+        return;
     }
     const int stage = std::min(static_cast<int>(std::floor(plot.progress(now) * 3.001)), 3);
-    return QStringLiteral("%1-%2-%3")
-        .arg(farmCropText.raw(*plot.crop))
-        .arg(stage)
-        .arg(plot.watered ? QStringLiteral("true") : QStringLiteral("false"));
+    key += farmCropText.raw(*plot.crop);
+    key += u'-';
+    key += QChar(u'0' + stage);
+    key += plot.watered ? QLatin1String("-true") : QLatin1String("-false");
 }
 
 }  // namespace
@@ -220,22 +222,28 @@ void FarmStore::setBalance(FarmBalance balance) {
 }
 
 QString FarmStore::renderKey(const QDateTime& now) const {
-    QString scaleText = QString::number(scale_, 'g', QLocale::FloatingPointShortest);
-    if (!scaleText.contains(u'.')) {
-        scaleText += QStringLiteral(".0");
+    QString key;
+    key.reserve(192);
+    key += visible_ ? QLatin1String("true-") : QLatin1String("false-");
+    const qsizetype scaleStart = key.size();
+    key += QString::number(scale_, 'g', QLocale::FloatingPointShortest);
+    if (!QStringView(key).sliced(scaleStart).contains(u'.')) {
+        key += QLatin1String(".0");
     }
-    QStringList tokens;
-    for (const FarmPlot& plot : plots_) {
-        tokens << plotToken(plot, now);
+    key += u'-';
+    key += farmBalanceText.raw(balance_);
+    key += u'-';
+    key += QString::number(coins_);
+    key += u'-';
+    for (std::size_t i = 0; i < plots_.size(); ++i) {
+        if (i > 0) {
+            key += u',';
+        }
+        appendPlotToken(key, plots_[i], now);
     }
-    const qint64 bucket = static_cast<qint64>(std::floor(now.toMSecsSinceEpoch() / 5000.0));
-    return QStringList{visible_ ? QStringLiteral("true") : QStringLiteral("false"),
-                       scaleText,
-                       farmBalanceText.raw(balance_),
-                       QString::number(coins_),
-                       tokens.join(u','),
-                       QString::number(bucket)}
-        .join(u'-');
+    key += u'-';
+    key += QString::number(static_cast<qint64>(std::floor(now.toMSecsSinceEpoch() / 5000.0)));
+    return key;
 }
 
 }  // namespace tundle

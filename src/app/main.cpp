@@ -1,0 +1,31 @@
+#include <QApplication>
+#include <QTimer>
+
+#include "SingleInstance.h"
+#include "TerminationSignals.h"
+#include "shell/TundleAppDelegate.h"
+#include "support/SettingsDefaults.h"
+
+int main(int argc, char** argv) {
+    // Qt's other media backend crashes when the machine has no audio device.
+    qputenv("QT_MEDIA_BACKEND", "gstreamer");
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("pet-tundle"));
+    QApplication::setApplicationDisplayName(QStringLiteral("糯墩"));
+    QApplication::setDesktopFileName(QStringLiteral("pet-tundle"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    tundle::SingleInstance instance;
+    if (!instance.claim()) {
+        return 0;
+    }
+    tundle::TundleAppDelegate delegate(tundle::SettingsDefaults::standard());
+    QObject::connect(&instance, &tundle::SingleInstance::reopenRequested, &delegate,
+                     &tundle::TundleAppDelegate::reopen);
+    // A logout or Ctrl+C ends the application the ordinary way, so the settings are saved.
+    tundle::TerminationSignals termination([] { QCoreApplication::quit(); });
+    QObject::connect(&application, &QCoreApplication::aboutToQuit, &delegate,
+                     &tundle::TundleAppDelegate::applicationWillTerminate);
+    QTimer::singleShot(0, &delegate, &tundle::TundleAppDelegate::applicationDidFinishLaunching);
+    return application.exec();
+}

@@ -1,0 +1,233 @@
+#include "shell/TundleAppDelegate.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcessEnvironment>
+#include <QTimer>
+
+#include "FloatingPanel.h"
+#include "QtLocationSource.h"
+#include "shell/InstallationGuide.h"
+#include "shell/QaSwitches.h"
+#include "shell/ResourceFolder.h"
+#include "support/BundleInfo.h"
+
+namespace tundle {
+
+TundleAppDelegate::TundleAppDelegate(std::unique_ptr<Defaults> preferences, bool checkInstallation,
+                                     QObject* parent)
+    : QObject(parent),
+      checkInstallation_(checkInstallation),
+      preferences_(std::move(preferences)),
+      pointer_(X11Connection::ofApplication()),
+      passThrough_(X11Connection::ofApplication(),
+                   [this] { return petPanel_ ? static_cast<uint32_t>(petPanel_->winId()) : 0u; }) {}
+
+TundleAppDelegate::~TundleAppDelegate() = default;
+
+void TundleAppDelegate::applicationDidFinishLaunching() {
+    if (runtimeStarted_) {
+        return;
+    }
+    runtimeStarted_ = true;
+    startRuntime();
+}
+
+void TundleAppDelegate::startRuntime() {
+    const std::optional<QString> resources =
+        ResourceFolder::locate(QCoreApplication::applicationDirPath());
+    sounds_ = std::make_unique<QtSoundOutput>(resources);
+    model_ = std::make_unique<AppModel>(AppWorld{
+        .preferences = *preferences_,
+        .pasteboard = pasteboard_,
+        .fileManager = fileManager_,
+        .scheduler = scheduler_,
+        .sounds = *sounds_,
+        .resourceFolder = resources,
+        .locationSource = [] { return std::make_unique<QtLocationSource>(); },
+    });
+    const QString executable = QCoreApplication::applicationFilePath();
+    updates_ = std::make_unique<UpdateCoordinator>(
+        *model_, true,
+        UpdateCoordinator::Environment{
+            .scheduler = scheduler_,
+            .wake = &wake_,
+            .installLocation = installLocation(executable),
+            .needsInstallation =
+                [executable] { return InstallationGuide::needsInstallation(executable); },
+            .showInstallationGuide = [] { InstallationGuide::show(); },
+        });
+    makeMenus();
+    makePet();
+
+    monitors_ = std::make_unique<EventMonitors>(
+        globalMouse_, pointer_,
+        EventMonitors::Hooks{
+            .petPanel = [this] { return petPanel_->windowHandle(); },
+            .petPanelTakesClickAt = [this](QPoint global) { return interactiveAt(global); },
+            .dismiss =
+                [this] {
+                    model_->closeFunctionPanel();
+                    model_->deliverWaitingReminder();
+                },
+        });
+    monitors_->install();
+
+    model_->setShowPanel([this](PanelPage page) { openPanel(page); });
+    model_->setChangePetVisibility([this](bool visible) {
+        if (visible) {
+            showPet();
+        } else {
+            petPanel_->hide();
+        }
+    });
+    model_->setChangePetScale([this](double scale) { resizePet(scale); });
+    model_->setChangeFarmLayout([this] { resizePet(model_->petScale()); });
+    model_->setConfigurationDidImport([this] { placement_->applyImportedConfiguration(); });
+    connect(&screens_, &QtScreens::changed, this, [this] { placement_->screensChanged(); });
+
+    tracker_ = std::make_unique<ClickThroughTracker>(
+        pointer_, passThrough_, [this] { return petPanel_->isVisible(); },
+        [this](QPoint global) { return interactiveAt(global); }, this);
+    tracker_->start();
+
+    const QaSwitches qa = QaSwitches::fromEnvironment(QProcessEnvironment::systemEnvironment(),
+                                                      BundleInfo::current().bundleIdentifier);
+    if (qa.breathing) {
+        model_->presentBreathing();
+    } else {
+        openPanel(PanelPage::home);
+    }
+    if (checkInstallation_ &&
+        InstallationGuide::needsInstallation(QCoreApplication::applicationFilePath())) {
+        QTimer::singleShot(0, this, [] { InstallationGuide::show(); });
+    }
+}
+
+void TundleAppDelegate::makeMenus() {
+    tray_.show([this] {
+        return StatusMenu::entries(model_->petVisible(), model_->farm().visible(),
+                                   [this](StatusMenuAction action) { perform(action); });
+    });
+}
+
+void TundleAppDelegate::perform(StatusMenuAction action) {
+    switch (action) {
+        case StatusMenuAction::openHome:
+            openPanel(PanelPage::home);
+            break;
+        case StatusMenuAction::openRoomSettings:
+            openPanel(PanelPage::home);
+            model_->setRoomSettingsPresented(true);
+            break;
+        case StatusMenuAction::openClipboard:
+            openPanel(PanelPage::clipboard);
+            break;
+        case StatusMenuAction::togglePet:
+            model_->togglePetVisible();
+            break;
+        case StatusMenuAction::toggleFarm:
+            model_->setFarmVisible(!model_->farm().visible());
+            break;
+        case StatusMenuAction::resetPosition:
+            placement_->resetPosition();
+            model_->setPetVisible(true);
+            showPet();
+            break;
+        // Without an update coordinator the settings page is where updates are explained.
+        case StatusMenuAction::checkSoftwareUpdate:
+        case StatusMenuAction::checkContentUpdate:
+            openPanel(PanelPage::settings);
+            break;
+        case StatusMenuAction::quit:
+            QCoreApplication::quit();
+            break;
+    }
+}
+
+void TundleAppDelegate::checkOrExplain(const std::function<void()>& check) {
+    // Without usable update settings the settings page is where updates are explained.
+    if (check) {
+        check();
+    } else {
+        openPanel(PanelPage::settings);
+    }
+}
+
+std::optional<QString> TundleAppDelegate::installLocation(const QString& executable) {
+    // Software updates replace the whole install folder, so only a folder of our own qualifies:
+    // <folder named pet-tundle>/bin/pet-tundle, never a shared prefix such as /usr/local.
+    const QDir bin = QFileInfo(executable).dir();
+    QDir root = bin;
+    if (bin.dirName() != QStringLiteral("bin") || !root.cdUp() ||
+        root.dirName() != QStringLiteral("pet-tundle")) {
+        return std::nullopt;
+    }
+    return root.absolutePath();
+}
+
+void TundleAppDelegate::openPanel(PanelPage page) {
+    if (!runtimeStarted_) {
+        return;
+    }
+    if (page == PanelPage::breathing) {
+        model_->presentBreathing();
+        return;
+    }
+    model_->closeFunctionPanel();
+    model_->deliverWaitingReminder();
+    model_->setPage(page);
+    if (!controlWindow_) {
+        controlWindow_ = std::make_unique<ControlCenterWindow>();
+    }
+    controlWindow_->present();
+}
+
+PetPanelLayout TundleAppDelegate::layout() const {
+    return PetPanelLayout{model_->petScale(), model_->farm().visible(), model_->farm().scale()};
+}
+
+void TundleAppDelegate::makePet() {
+    petPanel_ = std::make_unique<QWidget>();
+    petPanel_->setWindowTitle(QStringLiteral("糯墩桌宠"));
+    petPanel_->setAccessibleName(QStringLiteral("糯墩桌宠"));
+    FloatingPanel::configure(*petPanel_);
+    placement_ = std::make_unique<PetPanelPlacement>(
+        *petPanel_, screens_,
+        PetPanelPlacement::Hooks{
+            .layout = [this] { return layout(); },
+            .device = [this] { return model_->configuration().value().device; },
+            .updateConfiguration =
+                [this](const std::function<void(UserConfiguration&)>& edit) {
+                    model_->updateConfiguration(edit);
+                },
+        });
+    placement_->place();
+    showPet();
+}
+
+void TundleAppDelegate::showPet() {
+    petPanel_->show();
+    petPanel_->raise();
+}
+
+void TundleAppDelegate::resizePet(double scale) {
+    placement_->resize(scale);
+}
+
+bool TundleAppDelegate::interactiveAt(QPoint) const {
+    return false;
+}
+
+void TundleAppDelegate::applicationWillTerminate() {
+    if (!runtimeStarted_) {
+        return;
+    }
+    model_->saveSettings();
+    model_->clipboard().clear();
+    tracker_->stop();
+    monitors_->remove();
+}
+
+}  // namespace tundle

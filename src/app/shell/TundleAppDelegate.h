@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QObject>
+#include <QWidget>
+#include <memory>
+
+#include "QtPasteboard.h"
+#include "QtScreens.h"
+#include "SystemStatusTray.h"
+#include "X11GlobalMouseMonitor.h"
+#include "X11InputPassThrough.h"
+#include "X11PointerProbe.h"
+#include "companion/SystemFileManager.h"
+#include "model/AppModel.h"
+#include "model/QtScheduler.h"
+#include "shell/ClickThroughTracker.h"
+#include "shell/ControlCenterWindow.h"
+#include "shell/EventMonitors.h"
+#include "shell/PetPanelPlacement.h"
+#include "shell/StatusMenu.h"
+#include "sound/QtSoundOutput.h"
+#include "support/Defaults.h"
+#include "update/LogindWakeEvents.h"
+#include "update/UpdateCoordinator.h"
+
+namespace tundle {
+
+// The application's run time: the model, the tray, the pet panel, the watches that make the
+// panel click-through, and the control centre. Built once when the event loop starts.
+class TundleAppDelegate : public QObject {
+    Q_OBJECT
+
+public:
+    // `checkInstallation` off keeps the installation guide from asking (tests run from the build).
+    explicit TundleAppDelegate(std::unique_ptr<Defaults> preferences, bool checkInstallation = true,
+                               QObject* parent = nullptr);
+    ~TundleAppDelegate() override;
+
+    // Builds the run time the first time; later calls do nothing.
+    void applicationDidFinishLaunching();
+    // Saves and tidies up, only when the run time started.
+    void applicationWillTerminate();
+    // Another launch of the application asked this one to come forward.
+    void reopen() { openPanel(PanelPage::home); }
+    void openPanel(PanelPage page);
+
+    bool runtimeStarted() const { return runtimeStarted_; }
+    AppModel* model() const { return model_.get(); }
+    QWidget* petPanel() const { return petPanel_.get(); }
+    ControlCenterWindow* controlWindow() const { return controlWindow_.get(); }
+
+private:
+    void startRuntime();
+    void makeMenus();
+    void makePet();
+    void perform(StatusMenuAction action);
+    PetPanelLayout layout() const;
+    void resizePet(double scale);
+    void showPet();
+    bool interactiveAt(QPoint global) const;
+    void checkOrExplain(const std::function<void()>& check);
+    static std::optional<QString> installLocation(const QString& executable);
+
+    bool runtimeStarted_ = false;
+    bool checkInstallation_;
+    std::unique_ptr<Defaults> preferences_;
+    QtPasteboard pasteboard_;
+    SystemFileManager fileManager_;
+    QtScheduler scheduler_;
+    std::unique_ptr<QtSoundOutput> sounds_;
+    std::unique_ptr<AppModel> model_;
+    LogindWakeEvents wake_;
+    std::unique_ptr<UpdateCoordinator> updates_;
+
+    QtScreens screens_;
+    SystemStatusTray tray_;
+    std::unique_ptr<QWidget> petPanel_;
+    std::unique_ptr<PetPanelPlacement> placement_;
+    std::unique_ptr<ControlCenterWindow> controlWindow_;
+
+    X11PointerProbe pointer_;
+    X11InputPassThrough passThrough_;
+    X11GlobalMouseMonitor globalMouse_;
+    std::unique_ptr<EventMonitors> monitors_;
+    std::unique_ptr<ClickThroughTracker> tracker_;
+};
+
+}  // namespace tundle

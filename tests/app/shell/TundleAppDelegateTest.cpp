@@ -1,0 +1,74 @@
+#include "shell/TundleAppDelegate.h"
+
+#include <gtest/gtest.h>
+
+#include "support/MemoryDefaults.h"
+
+namespace tundle {
+namespace {
+
+class TundleAppDelegateTest : public ::testing::Test {
+protected:
+    TundleAppDelegateTest() {
+        auto owned = std::make_unique<MemoryDefaults>();
+        defaults = owned.get();
+        delegate = std::make_unique<TundleAppDelegate>(std::move(owned), false);
+    }
+    ~TundleAppDelegateTest() override { qunsetenv("TUNDLE_QA_BREATHING"); }
+
+    MemoryDefaults* defaults;
+    std::unique_ptr<TundleAppDelegate> delegate;
+};
+
+TEST_F(TundleAppDelegateTest, NothingHappensBeforeTheRunTimeStarts) {
+    delegate->openPanel(PanelPage::home);
+    delegate->applicationWillTerminate();
+    EXPECT_FALSE(delegate->model());
+    EXPECT_FALSE(delegate->controlWindow());
+    EXPECT_FALSE(defaults->value("userConfiguration.v1").isValid())
+        << "quitting early writes nothing";
+}
+
+TEST_F(TundleAppDelegateTest, StartsOnceShowsThePetAndOpensTheHomePage) {
+    delegate->applicationDidFinishLaunching();
+    AppModel* model = delegate->model();
+    ASSERT_TRUE(model);
+    ASSERT_TRUE(delegate->petPanel());
+    EXPECT_TRUE(delegate->petPanel()->isVisible());
+    EXPECT_EQ(delegate->petPanel()->width(), 445) << "the farm shows from the start";
+    EXPECT_EQ(delegate->petPanel()->height(), 655);
+    const DevicePreferences device = model->configuration().value().device;
+    EXPECT_TRUE(device.petX && device.petY && device.accessoryLayoutV1)
+        << "the first place is stored at once";
+    ASSERT_TRUE(delegate->controlWindow());
+    EXPECT_TRUE(delegate->controlWindow()->isVisible());
+    EXPECT_EQ(model->page(), PanelPage::home);
+
+    delegate->applicationDidFinishLaunching();
+    EXPECT_EQ(delegate->model(), model) << "a second start does nothing";
+
+    model->togglePetVisible();
+    EXPECT_FALSE(delegate->petPanel()->isVisible());
+    model->togglePetVisible();
+    EXPECT_TRUE(delegate->petPanel()->isVisible());
+
+    model->setFarmVisible(false);
+    EXPECT_EQ(delegate->petPanel()->width(), 444);
+    EXPECT_EQ(delegate->petPanel()->height(), 569);
+}
+
+TEST_F(TundleAppDelegateTest, TheBreathingSwitchReplacesTheHomePage) {
+    for (const char* value : {"true", "01"}) {
+        qputenv("TUNDLE_QA_BREATHING", value);
+        TundleAppDelegate other(std::make_unique<MemoryDefaults>(), false);
+        other.applicationDidFinishLaunching();
+        EXPECT_TRUE(other.controlWindow()) << value;
+    }
+    qputenv("TUNDLE_QA_BREATHING", "1");
+    delegate->applicationDidFinishLaunching();
+    EXPECT_FALSE(delegate->controlWindow());
+    EXPECT_TRUE(delegate->model()->breathingPresented());
+}
+
+}  // namespace
+}  // namespace tundle

@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# The real application on a private X server: it starts, quits cleanly on SIGTERM with its
+# settings saved, and a second start keeps the pet where the first one left it.
+#   tests/desktop/app-on-xvfb.sh <pet-tundle executable>
+set -euo pipefail
+app=$1
+
+display=120
+while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
+  display=$((display + 1))
+done
+home=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$home"
+}
+trap cleanup EXIT
+
+Xvfb ":$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+export DISPLAY=":$display"
+for _ in $(seq 100); do
+  xdpyinfo >/dev/null 2>&1 && break
+  sleep 0.05
+done
+
+mkdir -p "$home/runtime" && chmod 700 "$home/runtime"
+export HOME="$home" XDG_DATA_HOME="$home/data" XDG_CONFIG_HOME="$home/config" \
+  XDG_CACHE_HOME="$home/cache" XDG_RUNTIME_DIR="$home/runtime" QT_QPA_PLATFORM=xcb TUNDLE_QA_MODE=1
+config="$home/data/pet-tundle/configuration-v1.json"
+
+# Runs the application until its pet window exists, then ends it with SIGTERM.
+run_once() {
+  "$app" >"$home/app.log" 2>&1 &
+  local pid=$!
+  for _ in $(seq 200); do
+    xdotool search --name "糯墩桌宠" >/dev/null 2>&1 && break
+    sleep 0.05
+  done
+  if ! kill -0 "$pid" 2>/dev/null; then
+    echo "the application ended on its own"; cat "$home/app.log"; exit 1
+  fi
+  kill -TERM "$pid"
+  local status=0
+  wait "$pid" || status=$?
+  if [ "$status" -ne 0 ]; then
+    echo "the application quit with status $status"; cat "$home/app.log"; exit 1
+  fi
+}
+
+position() { grep -E '"pet[XY]"' "$config" | tr -d ' \n'; }
+
+run_once
+[ -f "$config" ] || { echo "no configuration was written"; exit 1; }
+first=$(position)
+[ -n "$first" ] || { echo "the pet's position was not stored"; exit 1; }
+run_once
+second=$(position)
+if [ "$first" != "$second" ]; then
+  echo "the pet moved between starts: $first then $second"; exit 1
+fi
+echo "1 passed, 0 failed"
