@@ -12,10 +12,16 @@
 #include "PetScene.h"
 #include "PetStageLayout.h"
 #include "SoapFilm.h"
+#include "farm/FarmArtwork.h"
+#include "farm/FarmLayout.h"
+#include "farm/FarmSceneCache.h"
+
+class QPainter;
 
 namespace tundle {
 
 class AppModel;
+class YUpSpace;
 class FarmStore;
 
 // Milliseconds on a clock that setting the wall clock does not move.
@@ -66,6 +72,14 @@ public:
     void loadRoomImagesIfNeeded();
     const std::map<QString, QImage>& roomImages() const { return roomImages_; }
 
+    // The farm's plots and the buttons beside the selected plot, and the action under `point`
+    // (bottom-up points); all empty while the farm is hidden.
+    std::vector<QRectF> plotRects() const;
+    std::vector<FarmInlineButton> farmInlineButtons() const;
+    std::optional<FarmInlineAction> farmInlineAction(QPointF point) const;
+    void loadFarmAssetsIfNeeded();
+    const FarmArtwork& farmArtwork() const { return farmArtwork_; }
+
     // Called after the canvas moved its panel or changed its size.
     std::function<void()> onMoved;
 
@@ -78,6 +92,7 @@ private:
     // Grows or shrinks the panel upward from its bottom-left corner to leave room for the
     // bubble above the pet.
     void resizeForBubble();
+    void drawFarmScene(QPainter& painter, const YUpSpace& space);
     // The height from the panel's bottom edge to the usable top of its screen.
     std::optional<double> screenRoom() const;
 
@@ -97,6 +112,9 @@ private:
     std::optional<QString> roomImageRoot_;
     std::map<QString, QImage> roomImages_;
     SoapFilm films_;
+    std::optional<FarmInlineAction> pressedFarmAction_;
+    FarmArtwork farmArtwork_;
+    FarmSceneCache farmCache_;
 };
 
 }  // namespace tundle
