@@ -70,10 +70,9 @@ void drawCoinBadge(QPainter& painter, const YUpSpace& space, const QRectF& rect,
 
 }  // namespace
 
-std::vector<FarmInlineButton> FarmScene::buttonsOf(AppModel& model, const QRectF& rect,
-                                                   std::optional<int> selected,
+std::vector<FarmInlineButton> FarmScene::buttonsOf(AppModel& model, const FarmStore& farm,
+                                                   const QRectF& rect, std::optional<int> selected,
                                                    const QDateTime& now) {
-    const FarmStore& farm = model.farm();
     return FarmLayout::inlineButtons(FarmButtonState{
         .scene = rect,
         .scale = farm.scale(),
@@ -85,11 +84,10 @@ std::vector<FarmInlineButton> FarmScene::buttonsOf(AppModel& model, const QRectF
     });
 }
 
-std::optional<FarmScene> FarmScene::of(AppModel& model, const QRectF& rect,
+std::optional<FarmScene> FarmScene::of(AppModel& model, const FarmStore& farm, const QRectF& rect,
                                        const FarmPointer& pointer,
                                        const std::map<QString, QImage>& roomImages,
                                        const FarmArtwork& artwork, const QDateTime& now) {
-    const FarmStore& farm = model.farm();
     if (!farm.visible() || rect.isEmpty()) {
         return std::nullopt;
     }
@@ -105,7 +103,7 @@ std::optional<FarmScene> FarmScene::of(AppModel& model, const QRectF& rect,
         .artwork = &artwork,
         .countdown = FarmControls::countdown(farm, rect, farm.scale(), resting(model),
                                              pointer.selected, now),
-        .buttons = buttonsOf(model, rect, pointer.selected, now),
+        .buttons = buttonsOf(model, farm, rect, pointer.selected, now),
         .pressed = pointer.pressed,
         .feedback = model.farmFeedback(),
         .now = now,

@@ -20,6 +20,7 @@ namespace tundle {
 class AppModel;
 class FarmArtwork;
 class FarmSceneCache;
+class FarmStore;
 class YUpSpace;
 
 // What the canvas itself knows of the farm: its selection and the button under a press.
@@ -46,13 +47,13 @@ struct FarmScene {
     QDateTime now;
 
     // Nothing while the farm is hidden (`rect` empty).
-    static std::optional<FarmScene> of(AppModel& model, const QRectF& rect,
+    static std::optional<FarmScene> of(AppModel& model, const FarmStore& farm, const QRectF& rect,
                                        const FarmPointer& pointer,
                                        const std::map<QString, QImage>& roomImages,
                                        const FarmArtwork& artwork, const QDateTime& now);
     // The buttons beside the selected plot, as the scene would draw them now.
-    static std::vector<FarmInlineButton> buttonsOf(AppModel& model, const QRectF& rect,
-                                                   std::optional<int> selected,
+    static std::vector<FarmInlineButton> buttonsOf(AppModel& model, const FarmStore& farm,
+                                                   const QRectF& rect, std::optional<int> selected,
                                                    const QDateTime& now);
 };
 

@@ -17,7 +17,7 @@ std::vector<QRectF> PetCanvas::plotRects() const {
 }
 
 std::vector<FarmInlineButton> PetCanvas::farmInlineButtons() const {
-    return FarmScene::buttonsOf(model_, farmSceneRect(), selectedFarmPlot_, clocks_.now());
+    return FarmScene::buttonsOf(model_, farm_, farmSceneRect(), selectedFarmPlot_, clocks_.now());
 }
 
 std::optional<FarmInlineAction> PetCanvas::farmInlineAction(QPointF point) const {
@@ -37,8 +37,9 @@ void PetCanvas::drawFarmScene(QPainter& painter, const YUpSpace& space) {
     loadRoomImagesIfNeeded();
     loadFarmAssetsIfNeeded();
     const QDateTime now = clocks_.now();
-    const std::optional<FarmScene> scene = FarmScene::of(
-        model_, rect, {selectedFarmPlot_, pressedFarmAction_}, roomImages_, farmArtwork_, now);
+    const std::optional<FarmScene> scene =
+        FarmScene::of(model_, farm_, rect, {selectedFarmPlot_, pressedFarmAction_}, roomImages_,
+                      farmArtwork_, now);
     if (!scene) {
         return;
     }
