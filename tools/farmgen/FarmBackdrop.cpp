@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QRandomGenerator>
+#include <algorithm>
 #include <cmath>
 
 #include "farm/FarmLayout.h"
@@ -85,8 +86,9 @@ Palette paletteFor(RoomWeather weather, FarmBackdrop::Light light) {
             break;
     }
     if (weather == RoomWeather::rain || weather == RoomWeather::storm) {
-        const double t = weather == RoomWeather::storm ? 0.35 : 0.2;
-        for (QColor* c : {&p.hillFar, &p.hillNear, &p.grassFar, &p.grassNear, &p.soil, &p.barn}) {
+        const double t = weather == RoomWeather::storm ? 0.45 : 0.28;
+        for (QColor* c :
+             {&p.hillFar, &p.hillNear, &p.grassFar, &p.grassNear, &p.soil, &p.barn, &p.wood}) {
             *c = mix(*c, QColor(40, 52, 60), t);
         }
     }
@@ -229,7 +231,14 @@ void paintField(QPainter& painter, const Palette& p, QRandomGenerator& random) {
                             1 + 1.5 * depth, Qt::SolidLine, Qt::RoundCap));
         painter.drawLine(QPointF(x, y), QPointF(x + random.bounded(4.0) - 2, y - length));
     }
-    const QColor petals[] = {QColor(255, 250, 240), QColor(255, 214, 90), QColor(250, 160, 190)};
+    // Flowers take on the grass's light, so they fade with it at night.
+    const double light = p.grassNear.lightnessF() / QColor(118, 178, 84).lightnessF();
+    const auto lit = [light](int r, int g, int b) {
+        return QColor::fromRgbF(float(std::min(1.0, r / 255.0 * light)),
+                                float(std::min(1.0, g / 255.0 * light)),
+                                float(std::min(1.0, b / 255.0 * light)));
+    };
+    const QColor petals[] = {lit(255, 250, 240), lit(255, 214, 90), lit(250, 160, 190)};
     painter.setPen(Qt::NoPen);
     for (int i = 0; i < 40; ++i) {
         painter.setBrush(petals[i % 3]);

@@ -26,25 +26,25 @@ class YUpSpace;
 // What the canvas itself knows of the farm: its selection and the button under a press.
 struct FarmPointer {
     std::optional<int> selected;
-    std::optional<FarmInlineAction> pressed;
+    std::optional<FarmInlineAction> pressed = {};
 };
 
 // One whole frame of the farm panel, as a value read from the model at one instant.
 struct FarmScene {
-    QRectF rect;
+    QRectF rect = {};
     double scale = 1;
-    std::vector<FarmPlot> plots;
+    std::vector<FarmPlot> plots = {};
     int coins = 0;
-    RoomAtmosphere atmosphere;
+    RoomAtmosphere atmosphere = {};
     RoomMotion motion = RoomMotion::standard;
     bool reduceMotion = false;
     const std::map<QString, QImage>* roomImages = nullptr;
     const FarmArtwork* artwork = nullptr;
-    std::optional<FarmCountdown> countdown;
-    std::vector<FarmInlineButton> buttons;
-    std::optional<FarmInlineAction> pressed;
-    std::optional<FarmFeedback> feedback;
-    QDateTime now;
+    std::optional<FarmCountdown> countdown = {};
+    std::vector<FarmInlineButton> buttons = {};
+    std::optional<FarmInlineAction> pressed = {};
+    std::optional<FarmFeedback> feedback = {};
+    QDateTime now = {};
 
     // Nothing while the farm is hidden (`rect` empty).
     static std::optional<FarmScene> of(AppModel& model, const FarmStore& farm, const QRectF& rect,
