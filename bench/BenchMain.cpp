@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QTemporaryDir>
 
 #include "support/IsolatedEnvironment.h"
@@ -8,7 +8,8 @@
 int main(int argc, char** argv) {
     QTemporaryDir home;
     tundle::test::isolateEnvironment(home.path());
-    QGuiApplication app(argc, argv);
+    // The canvas benchmarks build widgets.
+    QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
