@@ -1,10 +1,12 @@
 #include "FarmPalette.h"
 
+#include <algorithm>
+
 namespace tundle {
 
 QFont FarmPalette::font(double size, QFont::Weight weight) {
     QFont font(QStringLiteral("Noto Sans CJK SC"));
-    font.setPointSizeF(size * 0.75);
+    font.setPixelSize(std::max(1, qRound(size)));
     font.setWeight(weight);
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;

@@ -10,7 +10,7 @@ class FarmPalette {
 public:
     FarmPalette() = delete;
 
-    // The interface font at `size` points, which may be fractional at small farm scales.
+    // The interface font at `size` points, one pixel per point, rounded to whole pixels.
     static QFont font(double size, QFont::Weight weight);
     static QColor rgb(double red, double green, double blue, double alpha = 1) {
         return QColor::fromRgbF(float(red), float(green), float(blue), float(alpha));
