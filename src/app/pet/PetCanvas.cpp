@@ -92,8 +92,8 @@ PaintKey PetCanvas::paintKey(const QDateTime& now, int frame) const {
         .daylight = atmosphere.daylight,
         .walkSeconds = model_.farmMoveToPlot() ? std::optional(ReferenceDate::secondsSince(now))
                                                : std::nullopt,
-        .hoverFarmPlot = hoverFarmPlot_,
-        .selectedFarmPlot = selectedFarmPlot_,
+        .hoverFarmPlot = farmPointer_.hover,
+        .selectedFarmPlot = farmPointer_.selected,
         .farmFeedback = model_.farmFeedback()
                             ? std::optional(PaintKey::FarmFeedback{
                                   model_.farmFeedback()->plot, model_.farmFeedback()->title,

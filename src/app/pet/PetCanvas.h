@@ -14,6 +14,7 @@
 #include "SoapFilm.h"
 #include "farm/FarmArtwork.h"
 #include "farm/FarmLayout.h"
+#include "farm/FarmPointerRules.h"
 #include "farm/FarmSceneCache.h"
 
 class QPainter;
@@ -78,6 +79,14 @@ public:
     std::vector<FarmInlineButton> farmInlineButtons() const;
     std::optional<FarmInlineAction> farmInlineAction(QPointF point) const;
     void loadFarmAssetsIfNeeded();
+    void performFarmAction(FarmInlineAction action);
+    // The farm's share of the mouse handlers, after the speech bubble had its turn; points are
+    // bottom-up. A press the farm takes starts no drag of the pet.
+    bool farmMousePressed(QPointF point);
+    bool farmMouseReleased(QPointF point);
+    // None: the pointer left the canvas.
+    void farmMouseMoved(std::optional<QPointF> point);
+    const FarmPointerState& farmPointer() const { return farmPointer_; }
     const FarmArtwork& farmArtwork() const { return farmArtwork_; }
 
     // Called after the canvas moved its panel or changed its size.
@@ -93,6 +102,8 @@ private:
     // bubble above the pet.
     void resizeForBubble();
     void drawFarmScene(QPainter& painter, const YUpSpace& space);
+    FarmTargets farmTargets() const;
+    void applyFarmOutcome(const FarmPointerOutcome& outcome);
     // The height from the panel's bottom edge to the usable top of its screen.
     std::optional<double> screenRoom() const;
 
@@ -102,8 +113,7 @@ private:
     PetClocks clocks_;
     QTimer timer_;
     bool draggingFile_ = false;
-    std::optional<int> hoverFarmPlot_;
-    std::optional<int> selectedFarmPlot_;
+    FarmPointerState farmPointer_;
     QString lastPaintKey_;
     // A change that only moves things (scale, function panel, reduced motion) is not in the
     // key: the next tick lays out and repaints anyway.
@@ -112,7 +122,6 @@ private:
     std::optional<QString> roomImageRoot_;
     std::map<QString, QImage> roomImages_;
     SoapFilm films_;
-    std::optional<FarmInlineAction> pressedFarmAction_;
     FarmArtwork farmArtwork_;
     FarmSceneCache farmCache_;
 };

@@ -1,4 +1,3 @@
-#include <QCoreApplication>
 #include <QDir>
 #include <QPainter>
 #include <QTimer>
@@ -8,7 +7,6 @@
 #include "farm/FarmScene.h"
 #include "model/AppModel.h"
 #include "model/FarmStore.h"
-#include "shell/ResourceFolder.h"
 
 namespace tundle {
 
@@ -17,7 +15,8 @@ std::vector<QRectF> PetCanvas::plotRects() const {
 }
 
 std::vector<FarmInlineButton> PetCanvas::farmInlineButtons() const {
-    return FarmScene::buttonsOf(model_, farm_, farmSceneRect(), selectedFarmPlot_, clocks_.now());
+    return FarmScene::buttonsOf(model_, farm_, farmSceneRect(), farmPointer_.selected,
+                                clocks_.now());
 }
 
 std::optional<FarmInlineAction> PetCanvas::farmInlineAction(QPointF point) const {
@@ -25,8 +24,62 @@ std::optional<FarmInlineAction> PetCanvas::farmInlineAction(QPointF point) const
 }
 
 void PetCanvas::loadFarmAssetsIfNeeded() {
-    farmArtwork_.loadIfNeeded(FarmArtwork::candidateFolders(
-        ResourceFolder::locate(QCoreApplication::applicationDirPath()), QDir::currentPath()));
+    farmArtwork_.loadIfNeeded(
+        FarmArtwork::candidateFolders(model_.resourceFolder(), QDir::currentPath()));
+}
+
+void PetCanvas::performFarmAction(FarmInlineAction action) {
+    if (!farmPointer_.selected) {
+        return;
+    }
+    const int plot = *farmPointer_.selected;
+    switch (action.kind) {
+        case FarmInlineAction::Kind::sow:
+            model_.sowFarmCrop(action.crop, plot);
+            break;
+        case FarmInlineAction::Kind::loosen:
+            model_.loosenFarmPlot(plot);
+            break;
+        case FarmInlineAction::Kind::water:
+            model_.waterFarmPlot(plot);
+            break;
+        case FarmInlineAction::Kind::harvest:
+            model_.harvestFarmPlot(plot);
+            break;
+    }
+}
+
+FarmTargets PetCanvas::farmTargets() const {
+    return {farmSceneRect(), plotRects(), farmInlineButtons()};
+}
+
+void PetCanvas::applyFarmOutcome(const FarmPointerOutcome& outcome) {
+    if (outcome.dismissBubble) {
+        model_.dismissBubble();
+    }
+    if (outcome.redraw) {
+        update();
+    }
+    if (outcome.perform) {
+        performFarmAction(*outcome.perform);
+    }
+}
+
+bool PetCanvas::farmMousePressed(QPointF point) {
+    const FarmPointerOutcome outcome = FarmPointerRules::press(farmPointer_, farmTargets(), point);
+    applyFarmOutcome(outcome);
+    return outcome.handled;
+}
+
+bool PetCanvas::farmMouseReleased(QPointF point) {
+    const FarmPointerOutcome outcome =
+        FarmPointerRules::release(farmPointer_, farmTargets(), point);
+    applyFarmOutcome(outcome);
+    return outcome.handled;
+}
+
+void PetCanvas::farmMouseMoved(std::optional<QPointF> point) {
+    applyFarmOutcome(FarmPointerRules::move(farmPointer_, farmTargets(), point));
 }
 
 void PetCanvas::drawFarmScene(QPainter& painter, const YUpSpace& space) {
@@ -38,8 +91,8 @@ void PetCanvas::drawFarmScene(QPainter& painter, const YUpSpace& space) {
     loadFarmAssetsIfNeeded();
     const QDateTime now = clocks_.now();
     const std::optional<FarmScene> scene =
-        FarmScene::of(model_, farm_, rect, {selectedFarmPlot_, pressedFarmAction_}, roomImages_,
-                      farmArtwork_, now);
+        FarmScene::of(model_, farm_, rect, {farmPointer_.selected, farmPointer_.pressedAction},
+                      roomImages_, farmArtwork_, now);
     if (!scene) {
         return;
     }
