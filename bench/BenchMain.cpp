@@ -8,7 +8,7 @@
 int main(int argc, char** argv) {
     QTemporaryDir home;
     tundle::test::isolateEnvironment(home.path());
-    // The canvas benchmarks build widgets.
+    // The pet canvas benchmarks need widgets.
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -20,30 +20,6 @@ namespace {
 
 const QRectF sprite(170, 0, 254, 254);
 
-// A copy of a pack without its eating clip, so the drawn eating effect shows.
-std::shared_ptr<const PetAssets> withoutClip(const QString& pack, const QString& clip,
-                                             const QString& folder) {
-    const QDir source(pack);
-    QDir().mkpath(folder);
-    for (const QString& name : source.entryList(QDir::Files)) {
-        QFile::copy(source.filePath(name), QDir(folder).filePath(name));
-    }
-    QFile file(QDir(folder).filePath(QStringLiteral("manifest.json")));
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::make_shared<const PetAssets>(folder, PetAssetPack::h3);
-    }
-    QJsonObject manifest = QJsonDocument::fromJson(file.readAll()).object();
-    file.close();
-    QJsonObject clips = manifest[QStringLiteral("clips")].toObject();
-    clips.remove(clip);
-    manifest[QStringLiteral("clips")] = clips;
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        file.write(QJsonDocument(manifest).toJson());
-    }
-    file.close();
-    return std::make_shared<const PetAssets>(folder, PetAssetPack::h3);
-}
-
 QImage canvas(QSize size) {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(QColor(146, 168, 186));
@@ -93,14 +69,38 @@ QImage filmGallery() {
 
 }  // namespace
 
+std::shared_ptr<const PetAssets> editedPack(const QString& packFolder, const QString& folder,
+                                            const std::function<void(QJsonObject& clips)>& edit) {
+    const QDir source(packFolder);
+    QDir().mkpath(folder);
+    for (const QString& name : source.entryList(QDir::Files)) {
+        QFile::copy(source.filePath(name), QDir(folder).filePath(name));
+    }
+    QFile file(QDir(folder).filePath(QStringLiteral("manifest.json")));
+    if (file.open(QIODevice::ReadOnly)) {
+        QJsonObject manifest = QJsonDocument::fromJson(file.readAll()).object();
+        file.close();
+        QJsonObject clips = manifest[QStringLiteral("clips")].toObject();
+        edit(clips);
+        manifest[QStringLiteral("clips")] = clips;
+        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+            file.write(QJsonDocument(manifest).toJson());
+            file.close();
+        }
+    }
+    return std::make_shared<const PetAssets>(folder, PetAssetPack::h3);
+}
+
 SceneGallery::SceneGallery(const QString& assetsFolder)
     : pack_(std::make_shared<const PetAssets>(QDir(assetsFolder).filePath(QStringLiteral("H3")),
                                               PetAssetPack::h3)),
       withoutEffects_(std::make_shared<const PetAssets>(
           QDir(assetsFolder).filePath(QStringLiteral("OriginalVideo")),
           PetAssetPack::originalVideo)),
-      withoutEating_(withoutClip(QDir(assetsFolder).filePath(QStringLiteral("H3")),
-                                 QStringLiteral("eating"), scratch_.filePath("eating"))),
+      withoutEating_(
+          editedPack(QDir(assetsFolder).filePath(QStringLiteral("H3")),
+                     scratch_.filePath(QStringLiteral("eating")),
+                     [](QJsonObject& clips) { clips.remove(QStringLiteral("eating")); })),
       empty_(std::make_shared<const PetAssets>(scratch_.filePath(QStringLiteral("empty")),
                                                PetAssetPack::h3)) {}
 

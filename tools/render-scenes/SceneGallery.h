@@ -1,14 +1,20 @@
 #pragma once
 
 #include <QImage>
+#include <QJsonObject>
 #include <QString>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 #include <vector>
 
 namespace tundle {
 
 class PetAssets;
+
+// A copy of the pack in `packFolder`, written to `folder` with its manifest's clips edited.
+std::shared_ptr<const PetAssets> editedPack(const QString& packFolder, const QString& folder,
+                                            const std::function<void(QJsonObject& clips)>& edit);
 
 struct RenderedScene {
     QString name;

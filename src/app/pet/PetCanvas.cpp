@@ -25,6 +25,7 @@ PetCanvas::PetCanvas(AppModel& model, FarmStore& farm, bool preview, PetClocks c
     connect(&model_, &AppModel::functionPanelChanged, this, relayout);
     connect(&model_, &AppModel::petScaleChanged, this, relayout);
     connect(&model_, &AppModel::reduceMotionChanged, this, relayout);
+    connect(&model_.room(), &RoomEnvironment::changed, this, [this] { atmosphere_.reset(); });
     timer_.setInterval(tickMilliseconds);
     timer_.setTimerType(Qt::CoarseTimer);
     connect(&timer_, &QTimer::timeout, this, &PetCanvas::tick);
@@ -71,7 +72,10 @@ void PetCanvas::tick() {
 }
 
 PaintKey PetCanvas::paintKey(const QDateTime& now, int frame) const {
-    const RoomAtmosphere atmosphere = model_.room().atmosphere();
+    if (!atmosphere_) {
+        atmosphere_ = model_.room().atmosphere();
+    }
+    const RoomAtmosphere& atmosphere = *atmosphere_;
     return PaintKey{
         .actionTitle = model_.bubbleActionTitle(),
         .secondaryTitle = model_.bubbleSecondaryTitle(),

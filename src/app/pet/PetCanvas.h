@@ -16,6 +16,7 @@
 #include "farm/FarmLayout.h"
 #include "farm/FarmPointerRules.h"
 #include "farm/FarmSceneCache.h"
+#include "room/RoomAtmosphere.h"
 
 class QPainter;
 
@@ -119,6 +120,9 @@ private:
     // key: the next tick lays out and repaints anyway.
     bool layoutPending_ = false;
     std::optional<qint64> lastRoomTick_;
+    // The room's look changes only with the room: resolving it reads the system's time zone,
+    // too slow for every tick.
+    mutable std::optional<RoomAtmosphere> atmosphere_;
     std::optional<QString> roomImageRoot_;
     std::map<QString, QImage> roomImages_;
     SoapFilm films_;

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QImage>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -43,40 +41,43 @@ struct CanvasWorld {
 TEST(PetCanvasTest, TheFirstVisibleTickPaintsAndGrowsThePanelUpward) {
     CanvasWorld w;
     PetPanel panel(*w.model, w.farm, w.clocks());
+    PetCanvas& canvas = panel.canvas();
     panel.setGeometry(100, 80, 444, 500);
     int moves = 0;
-    panel.canvas().onMoved = [&moves] { ++moves; };
-
-    // Hidden: nothing at all.
-    panel.canvas().tick();
-    EXPECT_TRUE(panel.canvas().lastPaintKey().isEmpty());
-    EXPECT_EQ(moves, 0);
-
+    canvas.onMoved = [&moves] { ++moves; };
+    canvas.tick();
+    EXPECT_TRUE(canvas.lastPaintKey().isEmpty());
     panel.show();
-    panel.canvas().tick();
-    EXPECT_FALSE(panel.canvas().lastPaintKey().isEmpty());
-    // A short bubble leaves the pet's 254 pt and 315 pt above it; the bottom edge stays put.
+    canvas.tick();
+    // A short bubble leaves 315 pt above the pet's 254; the bottom edge stays put.
     EXPECT_EQ(panel.geometry(), QRect(100, 11, 444, 569));
     EXPECT_EQ(moves, 1);
-    panel.canvas().tick();
-    EXPECT_EQ(moves, 1);
+    EXPECT_FALSE(w.model->room().isVisible());
+
+    // Clicks are taken on the bubble (half-open) and the pet's opaque pixels, or the farm.
+    const YUpSpace space(canvas.height());
+    const auto hit = [&](QPointF up) { return canvas.interactiveHit(space.toQt(up)); };
+    const QRectF bubble = canvas.bubbleRect();
+    EXPECT_TRUE(hit({bubble.center().x(), bubble.y()}));
+    EXPECT_FALSE(hit({bubble.center().x(), bubble.y() + bubble.height()}));
+    EXPECT_TRUE(hit({297, 100}));
+    EXPECT_FALSE(hit({172, 2}));
 
     // A tall bubble grows the panel upward; dismissing it shrinks it back.
     w.model->say(QString(300, u'长'), "细节", QStringLiteral("好的"), QStringLiteral("稍后"));
-    QTest::qWait(1);
-    panel.canvas().tick();
-    const double bubble = panel.canvas().bubbleLayout().height;
-    EXPECT_GT(bubble + 34, 315);
-    EXPECT_EQ(panel.geometry().bottom(), 579);
-    EXPECT_EQ(panel.geometry().height(), qRound(254 + bubble + 34));
-    EXPECT_EQ(moves, 2);
+    canvas.tick();
+    const int tall = qRound(254 + canvas.bubbleLayout().height + 34);
+    EXPECT_EQ(panel.geometry(), QRect(100, 580 - tall, 444, tall));
     w.model->dismissBubble();
-    panel.canvas().tick();
+    canvas.tick();
     EXPECT_EQ(panel.geometry(), QRect(100, 11, 444, 569));
     EXPECT_EQ(moves, 3);
+    EXPECT_FALSE(hit(bubble.center()));
+    w.farm.setVisible(true);
+    EXPECT_TRUE(hit({172, 2}));
 }
 
-TEST(PetCanvasTest, NothingChangedMeansNoRepaintButALayoutChangeForcesOne) {
+TEST(PetCanvasTest, RepaintsOnlyForChangesAndRunsTheRoomClockOnUptime) {
     CanvasWorld w(true);
     PetPanel panel(*w.model, w.farm, w.clocks());
     PaintCounter counter;
@@ -94,31 +95,14 @@ TEST(PetCanvasTest, NothingChangedMeansNoRepaintButALayoutChangeForcesOne) {
     w.model->setPetScale(1.2);
     ASSERT_TRUE(test::runUntil([&] { return counter.paints > 0; }));
     EXPECT_EQ(panel.canvas().lastPaintKey(), key);
-    counter.paints = 0;
-    w.model->setReduceMotion(true);
-    ASSERT_TRUE(test::runUntil([&] { return counter.paints > 0; }));
 
     // A new pack revision repaints though nothing else changed.
-    counter.paints = 0;
     w.model->refreshContentAssets();
     panel.canvas().tick();
     EXPECT_NE(panel.canvas().lastPaintKey(), key);
-}
 
-TEST(PetCanvasTest, TheRoomClockRunsOnUptimeOnlyWhileTheFarmShows) {
-    CanvasWorld w;
-    PetPanel panel(*w.model, w.farm, w.clocks());
-    panel.canvas().tick();
-    EXPECT_FALSE(w.model->room().isVisible());
-    panel.show();
-    panel.canvas().tick();
-    EXPECT_FALSE(w.model->room().isVisible());
-
-    w.farm.setVisible(true);
-    w.world.scheduler.advance(30);
-    panel.canvas().tick();
+    // With the farm shown the room clock runs, at once and then every 60 s of uptime.
     EXPECT_TRUE(w.model->room().isVisible());
-    EXPECT_EQ(w.model->room().now(), w.world.scheduler.now());
 
     // Setting the wall clock back does not stall the minute clock; only uptime counts.
     w.now = w.now.addDays(-1);
@@ -129,33 +113,17 @@ TEST(PetCanvasTest, TheRoomClockRunsOnUptimeOnlyWhileTheFarmShows) {
     w.uptime += 1;
     panel.canvas().tick();
     EXPECT_EQ(w.model->room().now(), w.world.scheduler.now());
+
+    // A change of the room shows at the next tick.
+    w.model->room().update([](RoomPreferences& room) {
+        room.fixedWeather = RoomWeather::storm;
+        room.mode = RoomMode::fixed;
+    });
+    panel.canvas().tick();
+    EXPECT_TRUE(panel.canvas().lastPaintKey().contains("|storm|"));
 }
 
-TEST(PetCanvasTest, AnswersWhereThePanelTakesClicks) {
-    CanvasWorld w;
-    PetPanel panel(*w.model, w.farm, w.clocks());
-    panel.setGeometry(100, 11, 444, 569);
-    panel.show();
-    PetCanvas& canvas = panel.canvas();
-    const YUpSpace space(canvas.height());
-    const auto hit = [&](QPointF up) { return canvas.interactiveHit(space.toQt(up)); };
-
-    EXPECT_TRUE(hit(canvas.bubbleRect().center()));
-    EXPECT_TRUE(hit({297, 100}));
-    EXPECT_FALSE(hit({172, 2}));
-    EXPECT_FALSE(hit({20, 20}));
-    // The bubble's top edge is outside, its bottom edge inside.
-    const QRectF bubble = canvas.bubbleRect();
-    EXPECT_TRUE(hit({bubble.center().x(), bubble.y()}));
-    EXPECT_FALSE(hit({bubble.center().x(), bubble.y() + bubble.height()}));
-
-    w.model->dismissBubble();
-    EXPECT_FALSE(hit(bubble.center()));
-    w.farm.setVisible(true);
-    EXPECT_TRUE(hit({172, 2}));
-}
-
-TEST(PetCanvasTest, ThePreviewNeverResizesAndShowsNoBubbleWithoutWidth) {
+TEST(PetCanvasTest, ThePreviewNeverResizesShowsNoBubbleWithoutWidthAndLoadsRoomImages) {
     CanvasWorld w(true);
     PetPreview preview(*w.model, w.farm);
     preview.resize(400, 600);
@@ -163,55 +131,43 @@ TEST(PetCanvasTest, ThePreviewNeverResizesAndShowsNoBubbleWithoutWidth) {
     PetCanvas& canvas = preview.canvas();
     canvas.tick();
     EXPECT_EQ(preview.size(), QSize(400, 600));
-    EXPECT_EQ(canvas.spriteRect(), QRectF(52, 60, 260, 260));
-    EXPECT_TRUE(canvas.farmSceneRect().isNull());
-    EXPECT_EQ(canvas.bubbleRect().y(), 332);
+    EXPECT_EQ(canvas.bubbleRect().y(), 60 + 260 + 12);
     ASSERT_TRUE(canvas.scene().bubble);
-
     preview.resize(15, 600);
-    EXPECT_FALSE(canvas.bubbleShown());
     EXPECT_FALSE(canvas.scene().bubble);
     w.model->toggleShortcuts();
     preview.resize(400, 600);
     EXPECT_FALSE(canvas.scene().bubble);
-}
 
-TEST(PetCanvasTest, LoadsTheRoomImagesOncePerSceneFolder) {
-    CanvasWorld w;
-    PetPanel panel(*w.model, w.farm, w.clocks());
-    panel.canvas().loadRoomImagesIfNeeded();
-    EXPECT_TRUE(panel.canvas().roomImages().empty());
-
+    // The room's images are loaded once per scene folder.
     QTemporaryDir first;
     QTemporaryDir second;
     QImage image(8, 12, QImage::Format_RGB32);
-    image.fill(Qt::darkCyan);
-    for (const char* name : {"base.png", "sunny.png"}) {
-        image.save(QDir(first.path()).filePath(name));
+    for (const QString& path :
+         {first.filePath("base.png"), first.filePath("sunny.png"), second.filePath("base.png")}) {
+        image.save(path);
     }
-    image.save(QDir(second.path()).filePath("base.png"));
-    const RoomSceneDefinition scene{.title = "小屋",
-                                    .width = 8,
-                                    .height = 12,
-                                    .base = "base.png",
-                                    .sunny = "sunny.png",
-                                    .night = "dark.png"};
-    w.model->room().installScene(first.path(), scene);
-    panel.canvas().loadRoomImagesIfNeeded();
-    const auto names = [&] {
-        QStringList loaded;
-        for (const auto& [name, picture] : panel.canvas().roomImages()) {
-            loaded << name;
+    const RoomSceneDefinition scene{
+        .width = 8, .height = 12, .base = "base.png", .sunny = "sunny.png", .night = "dark.png"};
+    const auto loadedFrom = [&](const std::optional<QString>& folder) {
+        w.model->room().installScene(folder, scene);
+        canvas.loadRoomImagesIfNeeded();
+        QStringList names;
+        for (const auto& entry : canvas.roomImages()) {
+            names << entry.first;
         }
-        return loaded;
+        return names;
     };
-    EXPECT_EQ(names(), QStringList({"base.png", "sunny.png"}));
-    QFile::remove(QDir(first.path()).filePath("sunny.png"));
-    panel.canvas().loadRoomImagesIfNeeded();
-    EXPECT_EQ(names(), QStringList({"base.png", "sunny.png"}));
-    w.model->room().installScene(second.path(), scene);
-    panel.canvas().loadRoomImagesIfNeeded();
-    EXPECT_EQ(names(), QStringList({"base.png"}));
+    // Without a scene of its own the room shows the built-in one.
+    QStringList builtIn = RoomSceneDefinition::load(QDir(TUNDLE_GENERATED_ASSETS).filePath("Rooms"))
+                              .imageNames()
+                              .values();
+    builtIn.sort();
+    EXPECT_EQ(loadedFrom(std::nullopt), builtIn);
+    EXPECT_EQ(loadedFrom(first.path()), QStringList({"base.png", "sunny.png"}));
+    QFile::remove(first.filePath("sunny.png"));
+    EXPECT_EQ(loadedFrom(first.path()), QStringList({"base.png", "sunny.png"}));
+    EXPECT_EQ(loadedFrom(second.path()), QStringList({"base.png"}));
 }
 
 }  // namespace
