@@ -79,7 +79,13 @@ bool PetCanvas::farmMouseReleased(QPointF point) {
 }
 
 void PetCanvas::farmMouseMoved(std::optional<QPointF> point) {
-    applyFarmOutcome(FarmPointerRules::move(farmPointer_, farmTargets(), point));
+    const FarmTargets targets = farmTargets();
+    if (point && FarmLayout::actionAt(targets.buttons, *point)) {
+        setCursor(Qt::PointingHandCursor);
+    } else {
+        unsetCursor();
+    }
+    applyFarmOutcome(FarmPointerRules::move(farmPointer_, targets, point));
 }
 
 void PetCanvas::drawFarmScene(QPainter& painter, const YUpSpace& space) {

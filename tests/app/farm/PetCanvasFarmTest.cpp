@@ -46,6 +46,8 @@ TEST(PetCanvasFarmTest, TheCanvasDrawsTheFarmAndItsButtonsSendThePetToWork) {
     const std::vector<FarmInlineButton> buttons = canvas.farmInlineButtons();
     ASSERT_EQ(buttons.size(), 1u);
     EXPECT_EQ(canvas.farmInlineAction(buttons[0].rect.center()), FarmInlineAction::loosen());
+    canvas.farmMouseMoved(buttons[0].rect.center());
+    EXPECT_EQ(canvas.cursor().shape(), Qt::PointingHandCursor);
     canvas.farmMousePressed(buttons[0].rect.center());
     canvas.farmMouseReleased(buttons[0].rect.center());
     EXPECT_EQ(model->farmMoveToPlot(), 4);
@@ -59,6 +61,8 @@ TEST(PetCanvasFarmTest, TheCanvasDrawsTheFarmAndItsButtonsSendThePetToWork) {
     canvas.tick();
     ASSERT_TRUE(test::runUntil([&] { return counter.paints >= 1; }));
     ASSERT_TRUE(test::runUntil([&] { return counter.paints >= 2; }));
+    canvas.farmMouseMoved(std::nullopt);
+    EXPECT_EQ(canvas.cursor().shape(), Qt::ArrowCursor);
     // A press beside the farm is left to the pet's drag.
     EXPECT_FALSE(canvas.farmMousePressed({scene.right() + 5, 5}));
 }
