@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <cstdio>
 
+#include "FarmGallery.h"
 #include "SceneGallery.h"
 
 int main(int argc, char** argv) {
@@ -17,8 +18,12 @@ int main(int argc, char** argv) {
     if (!folder.mkpath(QStringLiteral("."))) {
         return 1;
     }
-    for (const tundle::RenderedScene& scene :
-         tundle::SceneGallery(TUNDLE_GENERATED_ASSETS).render()) {
+    std::vector<tundle::RenderedScene> scenes =
+        tundle::SceneGallery(TUNDLE_GENERATED_ASSETS).render();
+    for (tundle::RenderedScene& scene : tundle::FarmGallery(TUNDLE_GENERATED_ASSETS).render()) {
+        scenes.push_back(std::move(scene));
+    }
+    for (const tundle::RenderedScene& scene : scenes) {
         if (!scene.image.save(folder.filePath(scene.name + QStringLiteral(".png")))) {
             return 1;
         }

@@ -67,6 +67,8 @@ public:
     TrashService& trash() { return trash_; }
     ConfigurationStore& configuration() { return configuration_; }
     RoomEnvironment& room() { return room_; }
+    // Where the built-in art is, when the application found it.
+    const std::optional<QString>& resourceFolder() const { return world_.resourceFolder; }
     ShortcutService& shortcuts() { return shortcuts_; }
     FarmStore& farm() { return farm_; }
     // The update coordinator hands the downloaded packs to it.

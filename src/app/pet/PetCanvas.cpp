@@ -120,10 +120,15 @@ PaintKey PetCanvas::paintKey(const QDateTime& now, int frame) const {
         .weather = atmosphere.weather,
         .phase = atmosphere.phase,
         .daylight = atmosphere.daylight,
-        .walkSeconds = std::nullopt,
-        .hoverFarmPlot = hoverFarmPlot_,
-        .selectedFarmPlot = selectedFarmPlot_,
-        .farmFeedback = std::nullopt,
+        .walkSeconds = model_.farmMoveToPlot() ? std::optional(ReferenceDate::secondsSince(now))
+                                               : std::nullopt,
+        .hoverFarmPlot = farmPointer_.hover,
+        .selectedFarmPlot = farmPointer_.selected,
+        .farmFeedback = model_.farmFeedback()
+                            ? std::optional(PaintKey::FarmFeedback{
+                                  model_.farmFeedback()->plot, model_.farmFeedback()->title,
+                                  model_.farmFeedback()->detail, model_.farmFeedback()->doubled})
+                            : std::nullopt,
     };
 }
 
@@ -135,6 +140,10 @@ QRectF PetCanvas::spriteRect() const {
         .farmVisible = farm_.visible(),
         .farmScale = farm_.scale(),
         .farmBalance = farm_.balance(),
+        .farmSpot = FarmLayout::petPosition({model_.farmPetPlot(), model_.farmMoveFromPlot(),
+                                             model_.farmMoveToPlot(), model_.farmMoveStart()},
+                                            clocks_.now()),
+        .walking = model_.farmMoveToPlot().has_value(),
         .reduceMotion = model_.reduceMotion(),
         .referenceSeconds = ReferenceDate::secondsSince(clocks_.now()),
     });
@@ -217,7 +226,9 @@ void PetCanvas::loadRoomImagesIfNeeded() {
 
 void PetCanvas::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    drawPetScene(painter, YUpSpace(height()), scene(), films_);
+    const YUpSpace space(height());
+    drawFarmScene(painter, space);
+    drawPetScene(painter, space, scene(), films_);
 }
 
 std::optional<double> PetCanvas::screenRoom() const {

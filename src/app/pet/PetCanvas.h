@@ -12,12 +12,19 @@
 #include "PetScene.h"
 #include "PetStageLayout.h"
 #include "SoapFilm.h"
+#include "farm/FarmArtwork.h"
+#include "farm/FarmLayout.h"
+#include "farm/FarmPointerRules.h"
+#include "farm/FarmSceneCache.h"
 #include "room/RoomAtmosphere.h"
+
+class QPainter;
 
 namespace tundle {
 
 class AccessoryRing;
 class AppModel;
+class YUpSpace;
 class FarmStore;
 
 // Milliseconds on a clock that setting the wall clock does not move.
@@ -75,6 +82,22 @@ public:
     void loadRoomImagesIfNeeded();
     const std::map<QString, QImage>& roomImages() const { return roomImages_; }
 
+    // The farm's plots and the buttons beside the selected plot, and the action under `point`
+    // (bottom-up points); all empty while the farm is hidden.
+    std::vector<QRectF> plotRects() const;
+    std::vector<FarmInlineButton> farmInlineButtons() const;
+    std::optional<FarmInlineAction> farmInlineAction(QPointF point) const;
+    void loadFarmAssetsIfNeeded();
+    void performFarmAction(FarmInlineAction action);
+    // The farm's share of the mouse handlers, after the speech bubble had its turn; points are
+    // bottom-up. A press the farm takes starts no drag of the pet.
+    bool farmMousePressed(QPointF point);
+    bool farmMouseReleased(QPointF point);
+    // None: the pointer left the canvas.
+    void farmMouseMoved(std::optional<QPointF> point);
+    const FarmPointerState& farmPointer() const { return farmPointer_; }
+    const FarmArtwork& farmArtwork() const { return farmArtwork_; }
+
     // Called after the canvas moved its panel or changed its size.
     std::function<void()> onMoved;
 
@@ -87,6 +110,9 @@ private:
     // Grows or shrinks the panel upward from its bottom-left corner to leave room for the
     // bubble above the pet.
     void resizeForBubble();
+    void drawFarmScene(QPainter& painter, const YUpSpace& space);
+    FarmTargets farmTargets() const;
+    void applyFarmOutcome(const FarmPointerOutcome& outcome);
     // The height from the panel's bottom edge to the usable top of its screen.
     std::optional<double> screenRoom() const;
 
@@ -96,8 +122,7 @@ private:
     PetClocks clocks_;
     QTimer timer_;
     bool draggingFile_ = false;
-    std::optional<int> hoverFarmPlot_;
-    std::optional<int> selectedFarmPlot_;
+    FarmPointerState farmPointer_;
     QString lastPaintKey_;
     // A change that only moves things (scale, function panel, reduced motion) is not in the
     // key: the next tick lays out and repaints anyway.
@@ -110,6 +135,8 @@ private:
     std::map<QString, QImage> roomImages_;
     SoapFilm films_;
     AccessoryRing* ring_ = nullptr;
+    FarmArtwork farmArtwork_;
+    FarmSceneCache farmCache_;
 };
 
 }  // namespace tundle

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QDateTime>
+#include <QImage>
+#include <QRectF>
+#include <map>
+#include <optional>
+#include <vector>
+
+#include "FarmControls.h"
+#include "FarmLayout.h"
+#include "model/FarmFeedback.h"
+#include "model/FarmPlot.h"
+#include "room/RoomAtmosphere.h"
+
+class QPainter;
+
+namespace tundle {
+
+class AppModel;
+class FarmArtwork;
+class FarmSceneCache;
+class FarmStore;
+class YUpSpace;
+
+// What the canvas itself knows of the farm: its selection and the button under a press.
+struct FarmPointer {
+    std::optional<int> selected;
+    std::optional<FarmInlineAction> pressed = {};
+};
+
+// One whole frame of the farm panel, as a value read from the model at one instant.
+struct FarmScene {
+    QRectF rect = {};
+    double scale = 1;
+    std::vector<FarmPlot> plots = {};
+    int coins = 0;
+    RoomAtmosphere atmosphere = {};
+    RoomMotion motion = RoomMotion::standard;
+    bool reduceMotion = false;
+    const std::map<QString, QImage>* roomImages = nullptr;
+    const FarmArtwork* artwork = nullptr;
+    std::optional<FarmCountdown> countdown = {};
+    std::vector<FarmInlineButton> buttons = {};
+    std::optional<FarmInlineAction> pressed = {};
+    std::optional<FarmFeedback> feedback = {};
+    QDateTime now = {};
+
+    // Nothing while the farm is hidden (`rect` empty).
+    static std::optional<FarmScene> of(AppModel& model, const FarmStore& farm, const QRectF& rect,
+                                       const FarmPointer& pointer,
+                                       const std::map<QString, QImage>& roomImages,
+                                       const FarmArtwork& artwork, const QDateTime& now);
+    // The buttons beside the selected plot, as the scene would draw them now.
+    static std::vector<FarmInlineButton> buttonsOf(AppModel& model, const FarmStore& farm,
+                                                   const QRectF& rect, std::optional<int> selected,
+                                                   const QDateTime& now);
+};
+
+// The panel in one pass: shadowed green panel, weather picture, night picture, fog veil,
+// particles, plots, coin badge, controls, feedback and border.
+void drawFarmScene(QPainter& painter, const YUpSpace& space, const FarmScene& scene,
+                   FarmSceneCache& cache);
+
+}  // namespace tundle
