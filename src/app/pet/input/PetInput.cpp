@@ -30,6 +30,7 @@ bool PetInput::eventFilter(QObject*, QEvent* event) {
             return true;
         case QEvent::Leave:
             canvas_.unsetCursor();
+            canvas_.farmMouseMoved(std::nullopt);
             return false;
         default:
             return false;
@@ -70,8 +71,9 @@ void PetInput::pressed(QMouseEvent* event) {
         return;
     }
     // The pet stands inside the farm scene: pressing it there clicks it but never drags the
-    // panel, as a press on a plot would not.
-    const bool farm = YUpSpace::contains(canvas_.farmSceneRect(), p);
+    // panel, as a press on a plot or a farm button would not.
+    const bool farmTook = canvas_.farmMousePressed(p);
+    const bool farm = farmTook || YUpSpace::contains(canvas_.farmSceneRect(), p);
     press_.begin(farm ? PressKind::farmScene : PressKind::pet, event->globalPosition(), origin);
 }
 
@@ -79,6 +81,8 @@ void PetInput::moved(QMouseEvent* event) {
     if (!(event->buttons() & Qt::LeftButton)) {
         canvas_.setCursor(canvas_.interactiveHit(event->position()) ? Qt::PointingHandCursor
                                                                     : Qt::ArrowCursor);
+        // The farm's own hover, and its hand over the farm buttons, come last.
+        canvas_.farmMouseMoved(YUpSpace(canvas_.height()).fromQt(event->position()));
         return;
     }
     if (canvas_.preview()) {
@@ -105,6 +109,10 @@ void PetInput::released(QMouseEvent* event) {
         if (canvas_.onMoved) {
             canvas_.onMoved();
         }
+        return;
+    }
+    if (kind == PressKind::farmScene &&
+        canvas_.farmMouseReleased(YUpSpace(canvas_.height()).fromQt(event->position()))) {
         return;
     }
     if (onPet(event->position())) {

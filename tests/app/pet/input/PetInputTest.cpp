@@ -203,5 +203,21 @@ TEST(PetInputTest, TheContextMenuOffersHomeClipboardAndHiding) {
     EXPECT_FALSE(w.model->petVisible());
 }
 
+TEST(PetInputTest, AClickOnAPlotSelectsItAndNeverDragsThePanel) {
+    InputWorld input;
+    input.farm.setVisible(true);
+    input.panel.setGeometry(100, 11, 445, 655);
+    input.canvas.tick();
+    const std::vector<QRectF> plots = input.canvas.plotRects();
+    ASSERT_EQ(plots.size(), 9u);
+    const QPointF plot = plots[4].center();
+    input.drag(plot, QPointF(0, 0));
+    EXPECT_EQ(input.canvas.farmPointer().selected, 4);
+    const QPoint before = input.panel.pos();
+    input.drag(plots[0].center(), QPointF(40, 0));
+    EXPECT_EQ(input.panel.pos(), before) << "a drag that starts on a plot never moves the panel";
+    EXPECT_EQ(input.moves, 0);
+}
+
 }  // namespace
 }  // namespace tundle
