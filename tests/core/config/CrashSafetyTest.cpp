@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -17,12 +18,21 @@ namespace {
 
 constexpr int kills = 200;
 
-// Starts the writer on `path`, lets it save for a random moment and kills it with SIGKILL.
+// Starts the writer on `path`, waits until it has saved at least once, lets it go on for a random
+// moment and kills it with SIGKILL, so every kill lands in the middle of a stream of saves however
+// slow the machine is.
 void killWhileSaving(const char* mode, const QString& path, QRandomGenerator& random) {
+    const QByteArray before = test::readAll(path);
     QProcess writer;
     writer.start(QStringLiteral(TUNDLE_CRASH_WRITER), {QString::fromLatin1(mode), path});
     ASSERT_TRUE(writer.waitForStarted());
-    QThread::usleep(2000 + random.bounded(30000));
+    QElapsedTimer waited;
+    waited.start();
+    while (test::readAll(path) == before) {
+        ASSERT_LT(waited.elapsed(), 20000) << "the writer saved nothing";
+        QThread::usleep(500);
+    }
+    QThread::usleep(random.bounded(20000));
     ::kill(static_cast<pid_t>(writer.processId()), SIGKILL);
     ASSERT_TRUE(writer.waitForFinished());
     ASSERT_EQ(writer.exitStatus(), QProcess::CrashExit) << "the writer stopped on its own";
@@ -32,13 +42,8 @@ TEST(CrashSafety, AKilledSaveNeverLeavesAHalfWrittenConfiguration) {
     QTemporaryDir dir;
     const QString path = dir.filePath("configuration-v1.json");
     QRandomGenerator random(20261206);
-    int lastMinutes = 0;
-    int changes = 0;
     for (int i = 0; i < kills; ++i) {
         killWhileSaving("configuration", path, random);
-        if (!QFileInfo::exists(path)) {
-            continue;  // Killed before the first save.
-        }
         UserConfiguration stored;
         ASSERT_NO_THROW(stored = ConfigurationStore::decode(test::readAll(path)))
             << "after kill " << i;
@@ -47,10 +52,7 @@ TEST(CrashSafety, AKilledSaveNeverLeavesAHalfWrittenConfiguration) {
             ASSERT_NO_THROW(ConfigurationStore::decode(test::readAll(path + ".previous")))
                 << "after kill " << i;
         }
-        changes += stored.preferences.waterMinutes != lastMinutes;
-        lastMinutes = stored.preferences.waterMinutes;
     }
-    EXPECT_GT(changes, kills / 4) << "the writer saved between the kills";
     // The next start loads what the last finished save left.
     test::StandardMemoryDefaults defaults;
     EXPECT_TRUE(ConfigurationStore(defaults, path).isWritable());
@@ -63,9 +65,6 @@ TEST(CrashSafety, AKilledStateWriteLeavesTheOldOrTheNewState) {
     qint64 highest = 0;
     for (int i = 0; i < kills; ++i) {
         killWhileSaving("state", path, random);
-        if (!QFileInfo::exists(path)) {
-            continue;
-        }
         const QByteArray bytes = test::readAll(path);
         ASSERT_NO_THROW(JsonObject::parse(bytes)) << "after kill " << i;
         const ContentStoreState state = ContentStoreState::decode(bytes);

@@ -45,7 +45,8 @@ void FileDropFilter::answer(QDropEvent* event, bool accept) {
 bool FileDropFilter::eventFilter(QObject*, QEvent* event) {
     switch (event->type()) {
         case QEvent::DragEnter: {
-            auto* enter = static_cast<QDragEnterEvent*>(event);
+            // Only the members every drag move has are used, whichever class carries the entry.
+            auto* enter = static_cast<QDragMoveEvent*>(event);
             if (localFiles(enter->mimeData()).isEmpty()) {
                 enter->ignore();
                 return true;
