@@ -6,18 +6,23 @@
 
 namespace tundle {
 
+class AppModel;
+class DesktopFunctionView;
+
 // The frame above the pet that holds the shortcut bubble panel, with the viewport its content
 // is laid out in.
 class ShortcutHost : public QWidget {
     Q_OBJECT
 
 public:
-    explicit ShortcutHost(QWidget* parent = nullptr);
+    explicit ShortcutHost(AppModel& model, QWidget* parent = nullptr);
 
     ShortcutViewport& viewport() { return viewport_; }
+    DesktopFunctionView& view() { return *view_; }
 
 private:
     ShortcutViewport viewport_;
+    DesktopFunctionView* view_;
 };
 
 }  // namespace tundle
