@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <array>
+#include <cmath>
 
 #include "accessories/ShortcutBubbleStyle.h"
 #include "accessories/ShortcutIconImage.h"
@@ -20,8 +21,12 @@ WaterShortcutButton::WaterShortcutButton(const ShortcutItem& item, double width,
 }
 
 void WaterShortcutButton::setItem(const ShortcutItem& item, double width) {
+    const QSize size(int(std::ceil(width)), int(bubbleHeight));
+    if (item == item_ && size == this->size()) {
+        return;
+    }
     const bool pictureChanged =
-        item.kind != item_.kind || item.target != item_.target || icon_.isNull();
+        item.id != item_.id || item.kind != item_.kind || item.target != item_.target;
     item_ = item;
     if (pictureChanged) {
         icon_ = ShortcutIconImage::render(item, QSize(int(iconSize), int(iconSize)) * 2,
@@ -30,7 +35,7 @@ void WaterShortcutButton::setItem(const ShortcutItem& item, double width) {
     }
     setToolTip(item.name + QLatin1Char('\n') + item.target);
     setAccessibleName(item.name);
-    setFixedSize(int(std::ceil(width)), int(bubbleHeight));
+    setFixedSize(size);
     update();
 }
 
