@@ -21,7 +21,7 @@ WaterShortcutButton::WaterShortcutButton(const ShortcutItem& item, double width,
 }
 
 void WaterShortcutButton::setItem(const ShortcutItem& item, double width) {
-    const QSize size(int(std::ceil(width)), int(bubbleHeight));
+    const QSize size(int(std::ceil(width)) + 2 * margin, int(bubbleHeight) + 2 * margin);
     if (item == item_ && size == this->size()) {
         return;
     }
@@ -56,9 +56,13 @@ void WaterShortcutButton::leaveEvent(QEvent* event) {
     QAbstractButton::leaveEvent(event);
 }
 
+QRectF WaterShortcutButton::bubble() const {
+    return QRectF(margin, margin, width() - 2 * margin, bubbleHeight);
+}
+
 bool WaterShortcutButton::hitButton(const QPoint& point) const {
     QPainterPath capsule;
-    capsule.addRoundedRect(QRectF(rect()), bubbleHeight / 2, bubbleHeight / 2);
+    capsule.addRoundedRect(bubble(), bubbleHeight / 2, bubbleHeight / 2);
     return capsule.contains(point);
 }
 
@@ -69,29 +73,30 @@ void WaterShortcutButton::paintEvent(QPaintEvent*) {
         painter.setOpacity(0.6);
     }
     if (hovering_) {
-        const QPointF centre = QRectF(rect()).center();
+        const QPointF centre = bubble().center();
         painter.translate(centre);
         painter.scale(hoverScale, hoverScale);
         painter.translate(-centre);
     }
-    film_.draw(painter, YUpSpace(bubbleHeight), QRectF(0, 0, width(), bubbleHeight), false,
-               QColor(rgb(item_.color())), stableBubbleContour(item_.id));
+    const QRectF frame = bubble();
+    film_.draw(painter, YUpSpace(height()), frame, false, QColor(rgb(item_.color())),
+               stableBubbleContour(item_.id));
 
     const QFont font = ShortcutBubbleStyle::font(11, QFont::DemiBold);
     const QFontMetricsF metrics(font);
-    const double nameWidth = width() - chrome;
+    const double nameWidth = frame.width() - chrome;
     const QString name = metrics.elidedText(item_.name, Qt::ElideRight, nameWidth);
     const double used = iconSize + 7 + std::min(metrics.horizontalAdvance(name), nameWidth);
-    const double left = (width() - used) / 2;
+    const double left = frame.x() + (frame.width() - used) / 2;
     if (!icon_.isNull()) {
         QSizeF fitted = QSizeF(icon_.size());
         fitted.scale(iconSize, iconSize, Qt::KeepAspectRatio);
         painter.drawImage(QRectF(QPointF(left + (iconSize - fitted.width()) / 2,
-                                         (bubbleHeight - fitted.height()) / 2),
+                                         frame.y() + (bubbleHeight - fitted.height()) / 2),
                                  fitted),
                           icon_);
     }
-    const QRectF textBox(left + iconSize + 7, 0, nameWidth, bubbleHeight);
+    const QRectF textBox(left + iconSize + 7, frame.y(), nameWidth, bubbleHeight);
     painter.setFont(font);
     // A soft white halo keeps the name readable on any tint.
     painter.setPen(QColor(255, 255, 255, 115));

@@ -19,6 +19,8 @@ public:
     static constexpr double iconSize = 21;
     // The icon, its gap and the margins beside the name.
     static constexpr double chrome = 53;
+    // Room around the bubble for it to swell into.
+    static constexpr int margin = 4;
 
     WaterShortcutButton(const ShortcutItem& item, double width, QWidget* parent = nullptr);
 
@@ -36,6 +38,8 @@ protected:
 
 private:
     void setHovering(bool hovering);
+    // The bubble itself inside the widget's margin.
+    QRectF bubble() const;
 
     ShortcutItem item_;
     QImage icon_;
