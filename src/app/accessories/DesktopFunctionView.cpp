@@ -104,7 +104,9 @@ void DesktopFunctionView::pinnedChanged() {
 void DesktopFunctionView::syncButtons(const std::vector<double>& widths) {
     const std::vector<ShortcutItem> pinned = model_->shortcuts().pinned();
     while (buttons_.size() > pinned.size()) {
-        delete buttons_.back();
+        // The list may change inside a bubble's own click.
+        buttons_.back()->hide();
+        buttons_.back()->deleteLater();
         buttons_.pop_back();
     }
     for (std::size_t i = 0; i < pinned.size(); ++i) {
@@ -119,6 +121,7 @@ void DesktopFunctionView::syncButtons(const std::vector<double>& widths) {
             }
         });
         buttons_.push_back(button);
+        pager_->raise();
     }
 }
 
@@ -179,7 +182,6 @@ void DesktopFunctionView::relayout() {
             pager_->setPage(current, arc.pageCount());
             place(pager_, QRect(int(std::round((arc.width() - pager_->width()) / 2)), 0,
                                 pager_->width(), pager_->height()));
-            pager_->raise();
         }
     }
     if (first > 0) {

@@ -6,9 +6,8 @@
 namespace tundle {
 
 ShortcutHost::ShortcutHost(AppModel& model, QWidget* parent)
-    : QWidget(parent),
-      viewport_(AccessoryRingLayout::fullViewport),
-      view_(new DesktopFunctionView(model, viewport_, this)) {
+    : QWidget(parent), viewport_(AccessoryRingLayout::fullViewport) {
+    new DesktopFunctionView(model, viewport_, this);
     setAttribute(Qt::WA_TranslucentBackground);
     hide();
 }

@@ -7,7 +7,6 @@
 namespace tundle {
 
 class AppModel;
-class DesktopFunctionView;
 
 // The frame above the pet that holds the shortcut bubble panel, with the viewport its content
 // is laid out in.
@@ -18,11 +17,9 @@ public:
     explicit ShortcutHost(AppModel& model, QWidget* parent = nullptr);
 
     ShortcutViewport& viewport() { return viewport_; }
-    DesktopFunctionView& view() { return *view_; }
 
 private:
     ShortcutViewport viewport_;
-    DesktopFunctionView* view_;
 };
 
 }  // namespace tundle

@@ -156,7 +156,7 @@ TEST(DesktopFunctionViewTest, OpeningDisablesEveryBubbleAndAFailureShowsTheStrip
 }
 
 TEST(DesktopFunctionViewTest, HoverSwellsABubbleAndNothingRepaintsWhileNothingChanges) {
-    PanelWorld w(3);
+    PanelWorld w(6, {404, 110});
     w.view.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.view));
     QTest::qWait(100);
@@ -170,6 +170,7 @@ TEST(DesktopFunctionViewTest, HoverSwellsABubbleAndNothingRepaintsWhileNothingCh
     for (WaterShortcutButton* button : w.view.buttons()) {
         button->installEventFilter(&counter);
     }
+    w.view.pager().installEventFilter(&counter);
     w.view.relayout();
     w.viewport.setSize(w.viewport.size());
     QTest::qWait(20);
