@@ -42,7 +42,7 @@ AccessoryRing::AccessoryRing(QWidget& canvas, AppModel& model, const FarmStore& 
                                                                 });
         buttons_.push_back(button);
     }
-    host_ = new ShortcutHost(&canvas);
+    host_ = new ShortcutHost(model, &canvas);
 }
 
 void AccessoryRing::fold() {

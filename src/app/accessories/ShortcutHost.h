@@ -6,13 +6,15 @@
 
 namespace tundle {
 
+class AppModel;
+
 // The frame above the pet that holds the shortcut bubble panel, with the viewport its content
 // is laid out in.
 class ShortcutHost : public QWidget {
     Q_OBJECT
 
 public:
-    explicit ShortcutHost(QWidget* parent = nullptr);
+    explicit ShortcutHost(AppModel& model, QWidget* parent = nullptr);
 
     ShortcutViewport& viewport() { return viewport_; }
 

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QAbstractButton>
+
+#include "pet/SoapFilm.h"
+
+namespace tundle {
+
+// The amber bubble offered while nothing is pinned; it leads to the shortcut settings.
+class AddShortcutBubble : public QAbstractButton {
+    Q_OBJECT
+
+public:
+    static constexpr int frameWidth = 190;
+    static constexpr int frameHeight = 46;
+
+    explicit AddShortcutBubble(QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    SoapFilm film_;
+};
+
+}  // namespace tundle

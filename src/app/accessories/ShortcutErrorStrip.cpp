@@ -1,0 +1,44 @@
+#include "accessories/ShortcutErrorStrip.h"
+
+#include <QFontMetrics>
+#include <QHBoxLayout>
+
+#include "accessories/ShortcutBubbleStyle.h"
+
+namespace tundle {
+
+ShortcutErrorStrip::ShortcutErrorStrip(QWidget* parent)
+    : SoapSurface(ShortcutBubbleStyle::amber(), parent) {
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(padding, padding, padding, padding);
+    row->setSpacing(8);
+    text_ = new QLabel(this);
+    text_->setFont(ShortcutBubbleStyle::font(11));
+    text_->setWordWrap(true);
+    QPalette palette = text_->palette();
+    palette.setColor(QPalette::WindowText, PetPalette::rgb(1.0, 0.231, 0.188));
+    text_->setPalette(palette);
+    fix_ = new QToolButton(this);
+    fix_->setText(QStringLiteral("去修改"));
+    fix_->setFont(ShortcutBubbleStyle::font(11));
+    fix_->setAutoRaise(true);
+    fix_->setFocusPolicy(Qt::NoFocus);
+    fix_->setCursor(Qt::PointingHandCursor);
+    fix_->setStyleSheet(
+        QStringLiteral("QToolButton { border: none; background: transparent; "
+                       "color: rgb(74, 64, 54); }"));
+    row->addWidget(text_);
+    row->addWidget(fix_);
+}
+
+void ShortcutErrorStrip::setMessage(const QString& message, int maxWidth) {
+    text_->setText(message);
+    const QFontMetrics metrics(text_->font());
+    const int room = maxWidth - 2 * padding - 8 - fix_->sizeHint().width();
+    const int textWidth = std::max(std::min(metrics.horizontalAdvance(message) + 1, room), 1);
+    const int lines = metrics.horizontalAdvance(message) + 1 > room ? 2 : 1;
+    text_->setFixedSize(textWidth, lines * metrics.lineSpacing());
+    adjustSize();
+}
+
+}  // namespace tundle

@@ -1,0 +1,34 @@
+#include "accessories/ShortcutIconImage.h"
+
+#include <QFileIconProvider>
+#include <QFileInfo>
+#include <QIcon>
+
+#include "accessories/SymbolImage.h"
+#include "companion/ShortcutService.h"
+
+namespace tundle {
+namespace {
+
+QIcon themeIcon(const ShortcutIcon& icon) {
+    if (icon.source.startsWith(QLatin1Char('/'))) {
+        return QIcon(icon.source);
+    }
+    return QIcon::fromTheme(icon.source, QIcon::fromTheme(icon.fallback));
+}
+
+}  // namespace
+
+QImage ShortcutIconImage::render(const ShortcutItem& item, QSize size, const QColor& tint) {
+    if (item.kind == ShortcutKind::website) {
+        return SymbolImage::render(ShortcutService::icon(item).source, size, tint);
+    }
+    QIcon icon =
+        item.kind == ShortcutKind::application ? themeIcon(ShortcutService::icon(item)) : QIcon();
+    if (icon.isNull()) {
+        icon = QFileIconProvider().icon(QFileInfo(item.target));
+    }
+    return icon.isNull() ? QImage() : icon.pixmap(size).toImage();
+}
+
+}  // namespace tundle
