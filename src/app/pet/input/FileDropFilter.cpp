@@ -45,8 +45,8 @@ void FileDropFilter::answer(QDropEvent* event, bool accept) {
 bool FileDropFilter::eventFilter(QObject*, QEvent* event) {
     switch (event->type()) {
         case QEvent::DragEnter: {
-            // Only the members every drag move has are used, whichever class carries the entry.
-            auto* enter = static_cast<QDragMoveEvent*>(event);
+            // Every drag event is a drop event, and only its members are used here.
+            auto* enter = static_cast<QDropEvent*>(event);
             if (localFiles(enter->mimeData()).isEmpty()) {
                 enter->ignore();
                 return true;
@@ -59,7 +59,7 @@ bool FileDropFilter::eventFilter(QObject*, QEvent* event) {
             return true;
         }
         case QEvent::DragMove: {
-            auto* move = static_cast<QDragMoveEvent*>(event);
+            auto* move = static_cast<QDropEvent*>(event);
             answer(move, canvas_.draggingFile() && onPet(move));
             return true;
         }
