@@ -24,8 +24,9 @@ void BM_TrackingTickWhileStill(benchmark::State& state) {
     StillPointer pointer;
     CountingInput input;
     const QRect pet(100, 100, 254, 254);
-    ClickThroughTracker tracker(pointer, input, [] { return true; },
-                                [&pet](QPoint position) { return pet.contains(position); });
+    ClickThroughTracker tracker(
+        pointer, input, [] { return true; },
+        [&pet](QPoint position) { return pet.contains(position); });
     tracker.tick();
     input.requests = 0;
     for (auto _ : state) {
@@ -47,8 +48,9 @@ void BM_TrackingTickOnX11(benchmark::State& state) {
     X11PointerProbe pointer(x11, server.display());
     CountingInput input;
     const QRect pet(100, 100, 254, 254);
-    ClickThroughTracker tracker(pointer, input, [] { return true; },
-                                [&pet](QPoint position) { return pet.contains(position); });
+    ClickThroughTracker tracker(
+        pointer, input, [] { return true; },
+        [&pet](QPoint position) { return pet.contains(position); });
     tracker.tick();
     input.requests = 0;
     for (auto _ : state) {
