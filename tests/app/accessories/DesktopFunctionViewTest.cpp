@@ -9,6 +9,7 @@
 #include "accessories/ShortcutPager.h"
 #include "accessories/WaterShortcutButton.h"
 #include "support/ModelTestWorld.h"
+#include "support/PaintCounter.h"
 
 namespace tundle {
 namespace {
@@ -160,13 +161,7 @@ TEST(DesktopFunctionViewTest, HoverSwellsABubbleAndNothingRepaintsWhileNothingCh
     w.view.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.view));
     QTest::qWait(100);
-    struct PaintCounter : QObject {
-        int paints = 0;
-        bool eventFilter(QObject*, QEvent* event) override {
-            paints += event->type() == QEvent::Paint;
-            return false;
-        }
-    } counter;
+    test::PaintCounter counter;
     for (WaterShortcutButton* button : w.view.buttons()) {
         button->installEventFilter(&counter);
     }

@@ -4,18 +4,13 @@
 #include "pet/PetPanel.h"
 #include "pet/YUpSpace.h"
 #include "support/ModelTestWorld.h"
+#include "support/PaintCounter.h"
 #include "support/RunUntil.h"
 
 namespace tundle {
 namespace {
 
-struct PaintCounter : QObject {
-    bool eventFilter(QObject*, QEvent* event) override {
-        paints += event->type() == QEvent::Paint;
-        return false;
-    }
-    int paints = 0;
-};
+using test::PaintCounter;
 
 TEST(PetCanvasFarmTest, TheCanvasDrawsTheFarmAndItsButtonsSendThePetToWork) {
     test::ModelTestWorld world;

@@ -9,19 +9,13 @@
 #include "pet/PetPreview.h"
 #include "pet/YUpSpace.h"
 #include "support/ModelTestWorld.h"
+#include "support/PaintCounter.h"
 #include "support/RunUntil.h"
 
 namespace tundle {
 namespace {
 
-// Counts the paint events a widget receives.
-struct PaintCounter : QObject {
-    bool eventFilter(QObject*, QEvent* event) override {
-        paints += event->type() == QEvent::Paint;
-        return false;
-    }
-    int paints = 0;
-};
+using test::PaintCounter;
 
 // A model, a farm and clocks that move only when the test moves them.
 struct CanvasWorld {
