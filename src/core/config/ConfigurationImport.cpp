@@ -20,9 +20,7 @@ std::optional<QByteArray> earlierCopy(const StoragePlace& place) {
 }  // namespace
 
 void ConfigurationStore::importConfiguration(const ConfigurationPackage& package) {
-    if (!writable_) {
-        throw ConfigurationError(error_.value_or(QStringLiteral("配置暂不可写。")));
-    }
+    requireWritable();
     const UserConfiguration merged = package.applying(value_);
     const std::optional<QByteArray> earlier = earlierCopy(beforeImport_);
     beforeImport_.write(JsonWriter::compact(value_.toJson()));

@@ -64,10 +64,14 @@ ConfigurationStore::ConfigurationStore(Defaults& preferences, std::optional<QStr
     }
 }
 
-void ConfigurationStore::update(const std::function<void(UserConfiguration&)>& mutation) {
+void ConfigurationStore::requireWritable() const {
     if (!writable_) {
         throw ConfigurationError(error_.value_or(QStringLiteral("配置暂不可写。")));
     }
+}
+
+void ConfigurationStore::update(const std::function<void(UserConfiguration&)>& mutation) {
+    requireWritable();
     UserConfiguration copy = value_;
     mutation(copy);
     validate(copy);

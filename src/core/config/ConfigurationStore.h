@@ -60,6 +60,8 @@ signals:
     void changed();
 
 private:
+    // Refuses every change after a failed load, with the load's own message.
+    void requireWritable() const;
     // Saves `configuration` after writing `previous`, the encoding of the state it replaces;
     // returns the saved bytes.
     QByteArray persist(const UserConfiguration& configuration,

@@ -18,14 +18,7 @@ TEST(ContentUpdateEndToEndTest, SignedPetPackIsPreparedHeldActivatedAndRestored)
         QStringLiteral("pet.actions"));
     const auto certificate = test::ThrowawayCertificate::make();
     TlsTestServer server(certificate);
-    server.on("/cdn/content/rooms-v1.json", [&](QSslSocket* socket) {
-        TlsTestServer::answerWithLength(socket, release.envelope);
-    });
-    for (const auto& [hash, bytes] : release.assets) {
-        server.on("/cdn/assets/" + hash.toLatin1(), [body = bytes](QSslSocket* socket) {
-            TlsTestServer::answerWithLength(socket, body);
-        });
-    }
+    test::serveRelease(server, release, false);
     BundleInfo bundle;
     bundle.contentBaseURL = server.url("/cdn");
     bundle.contentPublicKey = signer.publicKeyBase64();

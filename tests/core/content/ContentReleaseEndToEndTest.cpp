@@ -26,14 +26,7 @@ TEST(ContentReleaseEndToEndTest, SignedReleaseTravelsFromServerToRestore) {
     release.envelope = signer.signRelease(release.release);
     const auto certificate = test::ThrowawayCertificate::make();
     TlsTestServer server(certificate);
-    server.on("/cdn/content/rooms-v1.json", [&](QSslSocket* socket) {
-        TlsTestServer::answerWithLength(socket, release.envelope);
-    });
-    for (const auto& [hash, bytes] : release.assets) {
-        server.on("/cdn/assets/" + hash.toLatin1(), [body = bytes](QSslSocket* socket) {
-            TlsTestServer::answerChunked(socket, body);
-        });
-    }
+    test::serveRelease(server, release, true);
     ContentHTTP::Settings settings;
     settings.tls = certificate.trustingClient();
     const ContentFetch fetch = [settings](const QString& url, qint64 limit,

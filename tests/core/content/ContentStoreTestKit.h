@@ -17,6 +17,7 @@
 #include "content/Sha256.h"
 #include "support/ContentSigning.h"
 #include "support/RunUntil.h"
+#include "support/TlsTestServer.h"
 
 namespace tundle::test {
 
@@ -177,6 +178,23 @@ inline QString activateNow(ContentUpdateStore& store, const ContentSnapshot& sna
         throw std::runtime_error("activate did not answer");
     }
     return message;
+}
+
+// Serves `release` under "/cdn" as the content server lays it out: the signed manifest of the
+// channel "rooms-v1" and every file by its hash, the files with a length or in chunks.
+inline void serveRelease(TlsTestServer& server, const TestRelease& release, bool chunked) {
+    server.on("/cdn/content/rooms-v1.json", [envelope = release.envelope](QSslSocket* socket) {
+        TlsTestServer::answerWithLength(socket, envelope);
+    });
+    for (const auto& [hash, bytes] : release.assets) {
+        server.on("/cdn/assets/" + hash.toLatin1(), [body = bytes, chunked](QSslSocket* socket) {
+            if (chunked) {
+                TlsTestServer::answerChunked(socket, body);
+            } else {
+                TlsTestServer::answerWithLength(socket, body);
+            }
+        });
+    }
 }
 
 }  // namespace tundle::test
