@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFileInfo>
 #include <QImage>
 #include <cstdlib>
 
@@ -12,7 +10,7 @@ namespace {
 
 // Goldens are stored at half size and rewritten only when TUNDLE_UPDATE_GOLDENS is 1.
 QString goldenPath(const QString& name) {
-    return QFileInfo(QStringLiteral(__FILE__)).dir().filePath("../../data/pet/" + name + ".png");
+    return QStringLiteral(TUNDLE_TEST_DATA "/pet/") + name + ".png";
 }
 
 // The share of pixels that differ clearly in any channel.
