@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "DBusSessionEvents.h"
 #include "QtPasteboard.h"
 #include "QtScreens.h"
 #include "SystemStatusTray.h"
@@ -11,6 +12,7 @@
 #include "X11InputPassThrough.h"
 #include "X11PointerProbe.h"
 #include "companion/SystemFileManager.h"
+#include "controlcentre/BreathingWindowController.h"
 #include "model/AppModel.h"
 #include "model/QtScheduler.h"
 #include "pet/PetPanel.h"
@@ -21,7 +23,6 @@
 #include "shell/StatusMenu.h"
 #include "sound/QtSoundOutput.h"
 #include "support/Defaults.h"
-#include "update/LogindWakeEvents.h"
 #include "update/UpdateCoordinator.h"
 
 namespace tundle {
@@ -49,6 +50,9 @@ public:
     AppModel* model() const { return model_.get(); }
     PetPanel* petPanel() const { return petPanel_.get(); }
     ControlCenterWindow* controlWindow() const { return controlWindow_.get(); }
+    // Made on first use and kept.
+    BreathingWindowController& breathingWindow();
+    bool hasBreathingWindow() const { return breathingWindow_ != nullptr; }
 
 private:
     void startRuntime();
@@ -70,7 +74,7 @@ private:
     QtScheduler scheduler_;
     std::unique_ptr<QtSoundOutput> sounds_;
     std::unique_ptr<AppModel> model_;
-    LogindWakeEvents wake_;
+    DBusSessionEvents session_;
     std::unique_ptr<UpdateCoordinator> updates_;
 
     QtScreens screens_;
@@ -78,6 +82,7 @@ private:
     std::unique_ptr<PetPanel> petPanel_;
     std::unique_ptr<PetPanelPlacement> placement_;
     std::unique_ptr<ControlCenterWindow> controlWindow_;
+    std::unique_ptr<BreathingWindowController> breathingWindow_;
 
     X11PointerProbe pointer_;
     X11InputPassThrough passThrough_;
