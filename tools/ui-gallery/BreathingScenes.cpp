@@ -59,6 +59,8 @@ QImage drawPanel(QSize screen, Moment moment, bool withPet) {
             breathing.tick();
             break;
     }
+    // The service counts down on its own one-second tick, which the gallery's clock drives.
+    breathing.tick();
 
     QImage image(screen, QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&image);

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QRadialGradient>
+#include <array>
 #include <cmath>
 
 #include "toolkit/BoxBlur.h"
@@ -17,10 +18,9 @@ const QColor centreLight = QColor::fromRgbF(0.68f, 0.96f, 1);
 constexpr double wideBlur = 15;
 constexpr double narrowBlur = 3;
 constexpr double lightBlur = 9;
-// The wide glow is blurred on a quarter-size copy, the others on half-size ones: the blur
-// hides the coarser pixels and the cost falls with the square of the size.
-constexpr double wideReduction = 4;
-constexpr double narrowReduction = 2;
+// The glows and the centre light are blurred at half resolution: the blur hides the coarser
+// pixels and the cost falls with the square of the size.
+constexpr double glowReduction = 2;
 
 QColor withAlpha(QColor color, double alpha) {
     color.setAlphaF(float(std::clamp(alpha, 0.0, 1.0)));
@@ -33,6 +33,48 @@ QImage canvasImage(QSizeF units, double pixelsPerUnit) {
                  QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     return image;
+}
+
+// `color` at each of the 256 strengths of a mask, premultiplied.
+std::array<quint32, 256> shades(const QColor& color) {
+    std::array<quint32, 256> table{};
+    for (int alpha = 0; alpha < 256; ++alpha) {
+        QColor shade = color;
+        shade.setAlphaF(float(color.alphaF() * alpha / 255.0));
+        table[size_t(alpha)] = qPremultiply(shade.rgba());
+    }
+    return table;
+}
+
+// Every channel of a premultiplied pixel times `factor` / 255, two channels at a time.
+quint32 scaled(quint32 pixel, quint32 factor) {
+    quint32 even = (pixel & 0xff00ff) * factor;
+    even = ((even + ((even >> 8) & 0xff00ff) + 0x800080) >> 8) & 0xff00ff;
+    quint32 odd = ((pixel >> 8) & 0xff00ff) * factor;
+    odd = (odd + ((odd >> 8) & 0xff00ff) + 0x800080) & 0xff00ff00;
+    return even | odd;
+}
+
+// `top` laid over `bottom`, both premultiplied.
+quint32 over(quint32 top, quint32 bottom) {
+    return top + scaled(bottom, 255 - qAlpha(top));
+}
+
+// One crisp dot drawn large once: the colour at 90 % in the middle fading to 54 % at the rim.
+QImage dotSprite(const QColor& color) {
+    QImage sprite(BreathBloom::spriteSide, BreathBloom::spriteSide,
+                  QImage::Format_ARGB32_Premultiplied);
+    sprite.fill(Qt::transparent);
+    QPainter painter(&sprite);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF square(0, 0, BreathBloom::spriteSide, BreathBloom::spriteSide);
+    QRadialGradient gradient(square.center(), square.width() / 2);
+    gradient.setColorAt(0, withAlpha(color, 0.9));
+    gradient.setColorAt(1, withAlpha(color, 0.54));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(gradient);
+    painter.drawEllipse(square);
+    return sprite;
 }
 
 }  // namespace
@@ -70,19 +112,33 @@ QRectF BreathBloom::framesRect(QSizeF size) {
 }
 
 void BreathBloom::makeGlow(const QPainterPath& path, const Key& key) {
-    const auto layer = [&](double reduction, const QColor& color, double blur) {
-        const double scale = key.pixelsPerUnit / reduction;
-        QImage image = canvasImage(key.size, scale);
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.scale(scale, scale);
-        painter.fillPath(path, color);
-        painter.end();
-        BoxBlur::apply(image, blur * scale);
-        return image;
-    };
-    wideGlow_ = layer(wideReduction, withAlpha(tint1, 0.72), wideBlur);
-    narrowGlow_ = layer(narrowReduction, withAlpha(tint2, 0.4), narrowBlur);
+    // Both glows are one colour each and share their shape: the shape is drawn once as a mask
+    // at half resolution, blurred twice (the cost does not grow with the radius) and tinted
+    // into one picture, the narrow glow over the wide one.
+    const double scale = key.pixelsPerUnit / glowReduction;
+    QImage narrow(std::max(1, int(std::ceil(key.size.width() * scale))),
+                  std::max(1, int(std::ceil(key.size.height() * scale))), QImage::Format_Alpha8);
+    narrow.fill(0);
+    QPainter painter(&narrow);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
+    painter.fillPath(path, Qt::black);
+    painter.end();
+    QImage wide = narrow.copy();
+    BoxBlur::apply(wide, wideBlur * scale);
+    BoxBlur::apply(narrow, narrowBlur * scale);
+
+    const std::array<quint32, 256> wideShades = shades(withAlpha(tint1, 0.72));
+    const std::array<quint32, 256> narrowShades = shades(withAlpha(tint2, 0.4));
+    glow_ = QImage(narrow.size(), QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < narrow.height(); ++y) {
+        const uchar* top = narrow.constScanLine(y);
+        const uchar* bottom = wide.constScanLine(y);
+        auto* to = reinterpret_cast<quint32*>(glow_.scanLine(y));
+        for (int x = 0; x < narrow.width(); ++x) {
+            to[x] = over(narrowShades[top[x]], wideShades[bottom[x]]);
+        }
+    }
 }
 
 void BreathBloom::makeLight(const Key& key) {
@@ -90,7 +146,7 @@ void BreathBloom::makeLight(const Key& key) {
     const double radius = centreLightRadius(key.expansion);
     const double margin = 3 * lightBlur;
     const double side = 2 * (radius + margin);
-    const double scale = key.pixelsPerUnit / narrowReduction;
+    const double scale = key.pixelsPerUnit / glowReduction;
     light_ = canvasImage(QSizeF(side, side), scale);
     QPainter painter(&light_);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -126,20 +182,19 @@ void BreathBloom::paint(QPainter& painter, const QRectF& area, double expansion,
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QRectF canvas(QPointF(0, 0), area.size());
-    painter.drawImage(canvas, wideGlow_);
-    painter.drawImage(canvas, narrowGlow_);
+    painter.drawImage(canvas, glow_);
 
-    painter.setPen(Qt::NoPen);
+    if (sprites_.empty()) {
+        for (int shade = 0; shade < spriteShades; ++shade) {
+            sprites_.push_back(dotSprite(dotColor((shade + 0.5) / spriteShades)));
+        }
+    }
     for (const Dot& dot : laid) {
-        const QColor color = dotColor(dot.t);
-        QRadialGradient gradient(dot.square.center(), dot.square.width() / 2);
-        gradient.setColorAt(0, withAlpha(color, 0.9));
-        gradient.setColorAt(1, withAlpha(color, 0.54));
-        painter.setBrush(gradient);
-        painter.drawEllipse(dot.square);
+        const int shade = std::min(spriteShades - 1, int(dot.t * spriteShades));
+        painter.drawImage(dot.square, sprites_[size_t(shade)]);
     }
 
-    const double lightSide = light_.width() / (pixelsPerUnit / narrowReduction);
+    const double lightSide = light_.width() / (pixelsPerUnit / glowReduction);
     painter.drawImage(QRectF(canvas.center().x() - lightSide / 2,
                              canvas.center().y() - lightSide / 2, lightSide, lightSide),
                       light_);

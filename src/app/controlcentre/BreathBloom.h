@@ -23,6 +23,10 @@ public:
     static constexpr double goldenAngle = 2.3999632297;
     static constexpr QSizeF framesSize{238, 238};
     static constexpr double framesDrop = 4;
+    // The side in pixels at which each crisp dot is drawn once, then scaled down.
+    static constexpr int spriteSide = 64;
+    // The dots' hue moves by 0.045 from the centre out; 30 shades show it without steps.
+    static constexpr int spriteShades = 30;
 
     struct Dot {
         QRectF square;
@@ -58,10 +62,10 @@ private:
                      double pixelsPerUnit);
 
     Key glowKey_;
-    QImage wideGlow_;
-    QImage narrowGlow_;
+    QImage glow_;
     QImage light_;
     QImage framesLayer_;
+    std::vector<QImage> sprites_;
 };
 
 }  // namespace tundle
