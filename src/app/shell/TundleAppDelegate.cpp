@@ -93,13 +93,7 @@ void TundleAppDelegate::startRuntime() {
     model_->setChangeFarmLayout([this] { resizePet(model_->petScale()); });
     model_->setConfigurationDidImport([this] { placement_->applyImportedConfiguration(); });
     model_->setShowBreathing([this] { breathingWindow().show(); });
-    connect(&screens_, &QtScreens::changed, this, [this] {
-        placement_->screensChanged();
-        // Re-fitted and re-centred for the screens as they are now.
-        if (model_->breathingPresented()) {
-            breathingWindow().show();
-        }
-    });
+    connect(&screens_, &QtScreens::changed, this, &TundleAppDelegate::screenChanged);
 
     tracker_ = std::make_unique<ClickThroughTracker>(
         pointer_, passThrough_, [this] { return petPanel_->isVisible(); },
@@ -196,6 +190,14 @@ void TundleAppDelegate::openPanel(PanelPage page) {
         controlWindow_ = std::make_unique<ControlCenterWindow>();
     }
     controlWindow_->present();
+}
+
+void TundleAppDelegate::screenChanged() {
+    placement_->screensChanged();
+    // Re-fitted and re-centred for the screens as they are now.
+    if (model_->breathingPresented()) {
+        breathingWindow().show();
+    }
 }
 
 BreathingWindowController& TundleAppDelegate::breathingWindow() {

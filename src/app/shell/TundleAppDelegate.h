@@ -45,6 +45,8 @@ public:
     // Another launch of the application asked this one to come forward.
     void reopen() { openPanel(PanelPage::home); }
     void openPanel(PanelPage page);
+    // The screens changed: the pet is placed again, a presented breathing panel re-fitted.
+    void screenChanged();
 
     bool runtimeStarted() const { return runtimeStarted_; }
     AppModel* model() const { return model_.get(); }
