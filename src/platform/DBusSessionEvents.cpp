@@ -1,4 +1,4 @@
-#include "DBusSessionEvents.h"
+#include "platform/DBusSessionEvents.h"
 
 #include <QCoreApplication>
 #include <QDBusMessage>

@@ -7,7 +7,7 @@
 #include <functional>
 #include <optional>
 
-#include "SessionEvents.h"
+#include "platform/SessionEvents.h"
 
 namespace tundle {
 

@@ -1,4 +1,4 @@
-#include "SessionEvents.h"
+#include "platform/SessionEvents.h"
 
 namespace tundle {
 

@@ -7,7 +7,7 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 
-#include "DBusSessionEvents.h"
+#include "platform/DBusSessionEvents.h"
 
 namespace tundle {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SessionEvents.h"
+#include "platform/SessionEvents.h"
 
 namespace tundle::test {
 

@@ -8,9 +8,9 @@
 #include <cmath>
 
 #include "accessories/AccessoryArtwork.h"
-#include "accessories/SymbolImage.h"
-#include "pet/YUpSpace.h"
-#include "pet/input/AccessiblePress.h"
+#include "drawing/SymbolImage.h"
+#include "drawing/AccessiblePress.h"
+#include "drawing/YUpSpace.h"
 
 namespace tundle {
 namespace {

@@ -4,10 +4,10 @@
 #include <QScreen>
 #include <QWindow>
 
-#include "accessories/SymbolImage.h"
+#include "drawing/SymbolImage.h"
+#include "drawing/YUpSpace.h"
 #include "model/AppModel.h"
 #include "model/FarmStore.h"
-#include "pet/YUpSpace.h"
 
 namespace tundle {
 namespace {

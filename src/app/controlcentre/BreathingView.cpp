@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QWindow>
 
-#include "SessionEvents.h"
+#include "platform/SessionEvents.h"
 #include "controlcentre/BreathButton.h"
 #include "controlcentre/BreathingPebble.h"
 #include "model/AppModel.h"

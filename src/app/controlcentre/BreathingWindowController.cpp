@@ -6,7 +6,7 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "SessionEvents.h"
+#include "platform/SessionEvents.h"
 #include "controlcentre/BreathingPanel.h"
 #include "controlcentre/BreathingView.h"
 #include "model/AppModel.h"

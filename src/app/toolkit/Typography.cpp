@@ -1,6 +1,8 @@
 #include "toolkit/Typography.h"
 
-#include "pet/PetPalette.h"
+#include <QStringList>
+
+#include "drawing/InterfaceFont.h"
 
 namespace tundle {
 
@@ -21,9 +23,7 @@ QFont::Weight faceWeight(FontWeight weight) {
 }  // namespace
 
 QFont Typography::font(double points, FontWeight weight) {
-    QFont font = PetPalette::font(points);
-    font.setWeight(faceWeight(weight));
-    return font;
+    return interfaceFont(points, faceWeight(weight));
 }
 
 QFont Typography::monospaced(double points, FontWeight weight) {

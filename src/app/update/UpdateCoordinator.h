@@ -9,7 +9,7 @@
 #include <optional>
 #include <utility>
 
-#include "SessionEvents.h"
+#include "platform/SessionEvents.h"
 #include "content/ContentHTTP.h"
 #include "content/ContentSnapshot.h"
 #include "model/Scheduler.h"

@@ -1,4 +1,4 @@
-#include "accessories/SymbolImage.h"
+#include "drawing/SymbolImage.h"
 
 #include <QColor>
 #include <QCoreApplication>
@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-#include "shell/ResourceFolder.h"
+#include "drawing/ResourceFolder.h"
 
 namespace tundle {
 
