@@ -79,7 +79,7 @@ TEST(AppModelFarmTest, ANewWalkReplacesTheOldAndAHiddenFarmIgnoresActions) {
     EXPECT_EQ(layouts, 1);
     EXPECT_TRUE(model->bubble().isEmpty());
     world.defaults.remove(FarmStore::defaultsKey);
-    model->say("hello");
+    model->say({.message = "hello"});
     model->setFarmVisible(false);
     EXPECT_EQ(layouts, 1) << "no change, no layout";
     EXPECT_EQ(model->bubble(), "hello");
