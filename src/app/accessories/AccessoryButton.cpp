@@ -1,6 +1,5 @@
 #include "accessories/AccessoryButton.h"
 
-#include <QApplication>
 #include <QEnterEvent>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -9,15 +8,17 @@
 
 #include "accessories/AccessoryArtwork.h"
 #include "accessories/SymbolImage.h"
+#include "pet/PetPalette.h"
 #include "pet/YUpSpace.h"
 #include "pet/input/AccessiblePress.h"
 
 namespace tundle {
 namespace {
 
+// The application's own face, like every other text of the pet, so the pill fits its label
+// whatever the desktop's default font is.
 QFont labelFont() {
-    QFont font = QApplication::font();
-    font.setPixelSize(12);
+    QFont font = PetPalette::font(12);
     font.setWeight(QFont::DemiBold);
     return font;
 }

@@ -1,6 +1,5 @@
 #include "FarmControls.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
 
@@ -14,10 +13,9 @@ namespace tundle {
 namespace {
 
 void drawCentred(QPainter& painter, const YUpSpace& space, const QRectF& box, const QString& text,
-                 const QFont& font, const QColor& color) {
-    const QFontMetricsF metrics(font);
-    const double width = metrics.horizontalAdvance(text);
-    const double height = metrics.height();
+                 const FractionalFont& font, const QColor& color) {
+    const double width = font.horizontalAdvance(text);
+    const double height = font.height();
     space.drawText(painter, {box.center().x() - width / 2, box.center().y() - height / 2}, text,
                    font, color);
 }
