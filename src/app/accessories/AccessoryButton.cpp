@@ -8,9 +8,9 @@
 
 #include "accessories/AccessoryArtwork.h"
 #include "accessories/SymbolImage.h"
-#include "pet/PetPalette.h"
-#include "pet/YUpSpace.h"
-#include "pet/input/AccessiblePress.h"
+#include "drawing/AccessiblePress.h"
+#include "drawing/InterfaceFont.h"
+#include "drawing/YUpSpace.h"
 
 namespace tundle {
 namespace {
@@ -18,9 +18,7 @@ namespace {
 // The application's own face, like every other text of the pet, so the pill fits its label
 // whatever the desktop's default font is.
 QFont labelFont() {
-    QFont font = PetPalette::font(12);
-    font.setWeight(QFont::DemiBold);
-    return font;
+    return interfaceFont(12, QFont::DemiBold);
 }
 
 QRectF grown(const QRectF& rect, double dx, double dy) {

@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "pet/SoapFilm.h"
+#include "drawing/SoapFilm.h"
 #include "records/ShortcutColor.h"
 
 namespace tundle {

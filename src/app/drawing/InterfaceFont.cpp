@@ -1,25 +1,30 @@
-#include "pet/FractionalFont.h"
+#include "drawing/InterfaceFont.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
-#include <cmath>
 
 namespace tundle {
 
 namespace {
 
-// How many times larger than drawn the text is shaped.
+// How many times larger than drawn fractional text is shaped.
 constexpr double oversampling = 4;
 
 }  // namespace
 
-FractionalFont::FractionalFont(QFont face, double pixelSize)
-    : shaped_(std::move(face)), pixelSize_(std::max(pixelSize, 0.25)) {
-    const int shapedSize = std::max(1, int(std::lround(pixelSize_ * oversampling)));
-    shaped_.setPixelSize(shapedSize);
-    scale_ = pixelSize_ / shapedSize;
+QFont interfaceFont(double size, QFont::Weight weight) {
+    QFont font(QStringLiteral("Noto Sans CJK SC"));
+    font.setPixelSize(std::max(1, qRound(size)));
+    font.setWeight(weight);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
 }
+
+FractionalFont::FractionalFont(double size, QFont::Weight weight)
+    : size_(std::max(size, 0.25)),
+      shaped_(interfaceFont(size_ * oversampling, weight)),
+      scale_(size_ / shaped_.pixelSize()) {}
 
 double FractionalFont::horizontalAdvance(const QString& text) const {
     return QFontMetricsF(shaped_).horizontalAdvance(text) * scale_;

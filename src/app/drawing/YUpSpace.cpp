@@ -1,10 +1,10 @@
-#include "YUpSpace.h"
+#include "drawing/YUpSpace.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QTransform>
 
-#include "pet/FractionalFont.h"
+#include "drawing/InterfaceFont.h"
 
 namespace tundle {
 

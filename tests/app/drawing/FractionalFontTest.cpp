@@ -3,17 +3,10 @@
 #include <QImage>
 #include <QPainter>
 
-#include "pet/FractionalFont.h"
+#include "drawing/InterfaceFont.h"
 
 namespace tundle {
 namespace {
-
-QFont face() {
-    QFont font(QStringLiteral("Noto Sans CJK SC"));
-    font.setWeight(QFont::DemiBold);
-    font.setHintingPreference(QFont::PreferNoHinting);
-    return font;
-}
 
 // The columns that hold ink when `text` is drawn at `size` pixels.
 std::pair<int, int> inkColumns(const QString& text, double size) {
@@ -21,7 +14,7 @@ std::pair<int, int> inkColumns(const QString& text, double size) {
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    FractionalFont(face(), size).draw(painter, {10, 40}, text, Qt::black);
+    FractionalFont(size, QFont::DemiBold).draw(painter, {10, 40}, text, Qt::black);
     painter.end();
     int first = image.width();
     int last = -1;
@@ -41,8 +34,8 @@ TEST(FractionalFontTest, SizesAndWidthsKeepTheirFractions) {
     const QString text = QStringLiteral("收获 +20");
     for (const auto& [smaller, larger] : {std::pair(3.9, 4.0), std::pair(10.2, 10.4)}) {
         SCOPED_TRACE(smaller);
-        const FractionalFont a(face(), smaller);
-        const FractionalFont b(face(), larger);
+        const FractionalFont a(smaller, QFont::DemiBold);
+        const FractionalFont b(larger, QFont::DemiBold);
         EXPECT_EQ(a.pixelSize(), smaller);
         EXPECT_NEAR(a.horizontalAdvance(text) / b.horizontalAdvance(text), smaller / larger, 0.004);
         EXPECT_NEAR(a.height() / b.height(), smaller / larger, 0.01);
@@ -52,7 +45,7 @@ TEST(FractionalFontTest, SizesAndWidthsKeepTheirFractions) {
         SCOPED_TRACE(size);
         const auto [first, last] = inkColumns(text, size);
         ASSERT_GE(last, first);
-        EXPECT_NEAR(last + 1 - 10, FractionalFont(face(), size).horizontalAdvance(text),
+        EXPECT_NEAR(last + 1 - 10, FractionalFont(size, QFont::DemiBold).horizontalAdvance(text),
                     1.5 + size * 0.15);
         EXPECT_LE(first, 10 + size * 0.4);
     }
