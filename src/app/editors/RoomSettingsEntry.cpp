@@ -39,8 +39,7 @@ RoomSettingsEntry::RoomSettingsEntry(RoomEnvironment& room, std::function<void()
     settings_->setSymbol(QStringLiteral("slider.horizontal.3"));
     settings_->setAccessibleName(QStringLiteral("房间设置"));
     settings_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    summary_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    summary_->setMinimumWidth(0);
+    summary_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(margin, margin, margin, margin);
     layout->setSpacing(6);
@@ -92,7 +91,6 @@ void RoomSettingsEntry::sync() {
                               ? line
                               : metrics.elidedText(line, Qt::ElideMiddle, std::max(0.0, textRoom));
     summary_->setText(shown);
-    summary_->setMaximumWidth(std::min(summary_->sizeHint().width(), std::max(room, 0)));
 }
 
 void RoomSettingsEntry::resizeEvent(QResizeEvent* event) {

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QLayout>
 
 #include "core/room/RoomFixture.h"
 #include "toolkit/StyledButton.h"
@@ -76,15 +75,17 @@ TEST_F(RoomSettingsEntryTest, ALongLineIsCutInTheMiddleAndTheSettingsButtonKeeps
     store.update(
         [](UserConfiguration& c) { c.device.room = RoomPreferences{.mode = RoomMode::fixed}; });
     auto room = make();
-    RoomSettingsEntry entry(*room, [] {});
-    entry.resize(240, 60);
-    entry.show();
-    entry.layout()->activate();
+    QWidget page;
+    page.resize(400, 100);
+    RoomSettingsEntry entry(
+        *room, [] {}, &page);
+    entry.setGeometry(0, 0, 240, 60);
+    page.show();
+    QCoreApplication::processEvents();
     const QString full = RoomSettingsEntry::summary(*room);
     EXPECT_EQ(entry.summaryButton().text(), full);
-    entry.resize(175, 60);
+    entry.setGeometry(0, 0, 175, 60);
     QCoreApplication::processEvents();
-    entry.layout()->activate();
     EXPECT_NE(entry.summaryButton().text(), full);
     EXPECT_TRUE(entry.summaryButton().text().contains(QChar(0x2026)));
     EXPECT_EQ(entry.settingsButton().size(), entry.settingsButton().sizeHint());
