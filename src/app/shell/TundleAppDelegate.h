@@ -49,6 +49,8 @@ public:
     AppModel* model() const { return model_.get(); }
     PetPanel* petPanel() const { return petPanel_.get(); }
     ControlCenterWindow* controlWindow() const { return controlWindow_.get(); }
+    // The tray's menu as it opens now.
+    QMenu& statusMenu() { return tray_.menu(); }
 
 private:
     void startRuntime();
@@ -59,7 +61,7 @@ private:
     void resizePet(double scale);
     void showPet();
     bool interactiveAt(QPoint global) const;
-    void checkOrExplain(const std::function<void()>& check);
+    void checkOrExplain(std::function<void()> check);
     static std::optional<QString> installLocation(const QString& executable);
 
     bool runtimeStarted_ = false;
