@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QWidget>
+
+class QAbstractButton;
+class QLabel;
+class QSlider;
+class QVBoxLayout;
+
+namespace tundle {
+
+class AppModel;
+
+// The general settings: the pet's size, the desktop farm, reduced motion and sound, the
+// configuration section, file feeding, the version with both update checks, and the ways back
+// to the pet and to the Trash. Settings are saved when the user changes them here, never when
+// the model changes them (an import with the page open writes nothing more).
+class SettingsPage : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit SettingsPage(AppModel& model, QWidget* parent = nullptr);
+
+    // "版本 " and the version the application was built as, or "开发版" for a build without one.
+    static QString versionText(const QString& shortVersion);
+
+    // The place of the configuration backup, share and import section; empty until a section
+    // is put into it. The page takes `section` over and drops the one it held.
+    QWidget* configurationSection() const { return configurationSection_; }
+    void setConfigurationSection(QWidget* section);
+
+private:
+    void syncPreferences();
+    void syncUpdates();
+    void scaleMoved(int position);
+
+    AppModel& model_;
+    QLabel* scaleText_;
+    QSlider* scale_;
+    QAbstractButton* reduceMotion_;
+    QAbstractButton* sound_;
+    QLabel* packError_;
+    QVBoxLayout* body_;
+    QWidget* configurationSection_;
+    QLabel* appStatus_;
+    QAbstractButton* appCheck_;
+    QLabel* contentStatus_;
+    QAbstractButton* contentCheck_;
+};
+
+}  // namespace tundle
