@@ -1,34 +1,47 @@
 #include "controlcentre/ClipboardEntryCard.h"
 
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLocale>
-#include <QPushButton>
 #include <QVBoxLayout>
+
+#include "toolkit/Colors.h"
+#include "toolkit/SoftButton.h"
+#include "toolkit/StyledButton.h"
+#include "toolkit/StyledText.h"
+#include "toolkit/TextBlock.h"
 
 namespace tundle {
 
 ClipboardEntryCard::ClipboardEntryCard(const ClipboardEntry& entry, QWidget* parent)
-    : QWidget(parent), entry_(entry), time_(new QLabel), copy_(new QPushButton) {
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(15, 15, 15, 15);
-    column->setSpacing(11);
-    auto* text = new QLabel(entry.text);
-    text->setTextFormat(Qt::PlainText);
-    text->setWordWrap(true);
-    text->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    text_ = text;
-    column->addWidget(text_);
+    : Paper(15, parent),
+      entry_(entry),
+      text_(StyledText::make(entry.text, 12, Colors::ink())),
+      time_(StyledText::make({}, 10, Colors::muted())),
+      copy_(new SoftButton) {
+    content().setSpacing(11);
+    text_->setWrap(TextBlock::Wrap::anywhere);
+    text_->setMaximumLines(maximumLines);
+    content().addWidget(text_);
 
     auto* row = new QHBoxLayout;
     row->addWidget(time_);
     row->addStretch();
-    auto* remove = new QPushButton(QStringLiteral("×"));
+    auto* remove = new StyledButton(
+        StyledButton::Recipe{
+            .font = Typography::font(10),
+            .padding = QMarginsF(4, 4, 4, 4),
+            .foreground = Colors::muted(),
+            .fill = Qt::transparent,
+            .pressedFill = Colors::grey(0, 0.06),
+            .radius = 6,
+        },
+        {});
+    remove->setSymbol(QStringLiteral("xmark"));
     remove->setToolTip(QStringLiteral("移除这条历史"));
     remove->setAccessibleName(QStringLiteral("移除这条历史"));
     row->addWidget(remove);
     row->addWidget(copy_);
-    column->addLayout(row);
+    content().addLayout(row);
 
     connect(remove, &QAbstractButton::clicked, this, [this] { emit removeRequested(entry_); });
     connect(copy_, &QAbstractButton::clicked, this, [this] { emit copyRequested(entry_); });

@@ -1,21 +1,24 @@
 #pragma once
 
 #include <QWidget>
-#include <functional>
 
 #include "companion/ClipboardEntry.h"
+#include "toolkit/Paper.h"
 
 class QAbstractButton;
-class QLabel;
 
 namespace tundle {
 
-// One entry of the clipboard history: its text as plain text (four lines at most, all of it
-// selectable), the time it was captured, and the buttons that remove it and copy it back.
-class ClipboardEntryCard : public QWidget {
+class TextBlock;
+
+// One entry of the clipboard history: its text as plain text, wrapped anywhere and cut to four
+// lines, the time it was captured, and the buttons that remove it and copy it back.
+class ClipboardEntryCard : public Paper {
     Q_OBJECT
 
 public:
+    static constexpr int maximumLines = 4;
+
     explicit ClipboardEntryCard(const ClipboardEntry& entry, QWidget* parent = nullptr);
 
     const ClipboardEntry& entry() const { return entry_; }
@@ -23,6 +26,7 @@ public:
     void setEntry(const ClipboardEntry& entry);
     // Whether this entry is the one last copied from the page.
     void setCopied(bool copied);
+    TextBlock& text() { return *text_; }
 
 signals:
     void copyRequested(const ClipboardEntry& entry);
@@ -30,8 +34,8 @@ signals:
 
 private:
     ClipboardEntry entry_;
-    QWidget* text_;
-    QLabel* time_;
+    TextBlock* text_;
+    TextBlock* time_;
     QAbstractButton* copy_;
 };
 

@@ -1,66 +1,60 @@
 #include "controlcentre/ClipboardPage.h"
 
-#include <QCheckBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QSet>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "companion/ClipboardService.h"
 #include "controlcentre/ClipboardEntryCard.h"
+#include "controlcentre/SearchField.h"
+#include "toolkit/Colors.h"
+#include "toolkit/OrangeButton.h"
+#include "toolkit/PageHeading.h"
+#include "toolkit/Paper.h"
+#include "toolkit/SoftButton.h"
+#include "toolkit/StyledText.h"
+#include "toolkit/Switch.h"
+#include "toolkit/SymbolView.h"
+#include "toolkit/TextBlock.h"
 
 namespace tundle {
 
 ClipboardPage::ClipboardPage(ClipboardService& service, QWidget* parent)
     : QWidget(parent),
       service_(service),
-      recording_(new QCheckBox(QStringLiteral("记录剪贴板"))),
-      pause_(new QPushButton),
-      clear_(new QPushButton(QStringLiteral("清空历史"))),
-      searchField_(new QLineEdit),
-      empty_(new QWidget),
-      emptyTitle_(new QLabel),
-      emptyLine_(new QLabel),
-      startRecording_(new QPushButton(QStringLiteral("开启文字历史"))),
+      recording_(new Switch),
+      pause_(new SoftButton),
+      clear_(new SoftButton(QStringLiteral("清空历史"))),
+      searchField_(new SearchField(QStringLiteral("搜索复制过的文字"))),
       list_(new QWidget),
       listLayout_(new QVBoxLayout(list_)) {
     auto* body = new QVBoxLayout(this);
+    body->setContentsMargins(0, 0, 0, 0);
     body->setSpacing(19);
-    body->addWidget(new QLabel(QStringLiteral("刚才复制的，还在这里。")));
-    body->addWidget(
-        new QLabel(QStringLiteral("只记录开启后的纯文本，最多 50 条；保存在内存，退出即清空。")));
+    body->addWidget(new PageHeading(
+        QStringLiteral("刚才复制的，还在这里。"),
+        QStringLiteral("只记录开启后的纯文本，最多 50 条；保存在内存，退出即清空。")));
 
     auto* controls = new QHBoxLayout;
     controls->setSpacing(12);
+    recording_->setAccessibleName(QStringLiteral("记录剪贴板"));
     controls->addWidget(recording_);
+    controls->addWidget(StyledText::make(QStringLiteral("记录剪贴板"), 12, Colors::ink()));
     controls->addStretch();
     controls->addWidget(pause_);
     controls->addWidget(clear_);
     body->addLayout(controls);
-
-    searchField_->setPlaceholderText(QStringLiteral("搜索复制过的文字"));
     body->addWidget(searchField_);
-
-    auto* emptyColumn = new QVBoxLayout(empty_);
-    emptyColumn->setSpacing(15);
-    emptyColumn->setContentsMargins(38, 72, 38, 72);
-    for (QLabel* label : {emptyTitle_, emptyLine_}) {
-        label->setAlignment(Qt::AlignCenter);
-        label->setWordWrap(true);
-        emptyColumn->addWidget(label);
-    }
-    emptyColumn->addWidget(startRecording_, 0, Qt::AlignHCenter);
+    empty_ = makeEmptyState();
     body->addWidget(empty_);
-
     listLayout_->setContentsMargins(0, 0, 0, 0);
     listLayout_->setSpacing(10);
     body->addWidget(list_);
-
     body->addWidget(
-        new QLabel(QStringLiteral("跳过带有密码／临时内容标记的剪贴板。可随时暂停或清空。")));
+        StyledText::make(QStringLiteral("跳过带有密码／临时内容标记的剪贴板。可随时暂停或清空。"),
+                         10, Colors::muted()));
     body->addStretch();
 
     connect(recording_, &QAbstractButton::clicked, this,
@@ -68,9 +62,7 @@ ClipboardPage::ClipboardPage(ClipboardService& service, QWidget* parent)
     connect(pause_, &QAbstractButton::clicked, this,
             [this] { service_.setPaused(!service_.isPaused()); });
     connect(clear_, &QAbstractButton::clicked, this, [this] { service_.clear(); });
-    connect(startRecording_, &QAbstractButton::clicked, this,
-            [this] { service_.setEnabled(true); });
-    connect(searchField_, &QLineEdit::textChanged, this, [this](const QString& text) {
+    connect(&searchField_->edit(), &QLineEdit::textChanged, this, [this](const QString& text) {
         query_ = text;
         showFiltered();
     });
@@ -78,6 +70,27 @@ ClipboardPage::ClipboardPage(ClipboardService& service, QWidget* parent)
     connect(&service_, &ClipboardService::pausedChanged, this, &ClipboardPage::syncControls);
     connect(&service_, &ClipboardService::itemsChanged, this, &ClipboardPage::syncEntries);
     syncEntries();
+}
+
+QWidget* ClipboardPage::makeEmptyState() {
+    auto* paper = new Paper(38);
+    QVBoxLayout& column = paper->content();
+    column.setContentsMargins(38, 38 + 34, 38, 38 + 34);
+    column.setSpacing(15);
+    auto* symbol = new SymbolView(QStringLiteral("doc.on.clipboard"), 37,
+                                  Colors::withOpacity(Colors::accent(), 0.65));
+    column.addWidget(symbol, 0, Qt::AlignHCenter);
+    emptyTitle_ = StyledText::make({}, 14, Colors::ink(), FontWeight::medium);
+    emptyLine_ = StyledText::make({}, 11, Colors::muted());
+    for (TextBlock* text : {emptyTitle_, emptyLine_}) {
+        text->setAlignment(Qt::AlignHCenter);
+        column.addWidget(text);
+    }
+    startRecording_ = new OrangeButton(QStringLiteral("开启文字历史"));
+    connect(startRecording_, &QAbstractButton::clicked, this,
+            [this] { service_.setEnabled(true); });
+    column.addWidget(startRecording_, 0, Qt::AlignHCenter);
+    return paper;
 }
 
 ClipboardPage::EmptyState ClipboardPage::emptyState(bool hasEntries, bool recording) {

@@ -8,14 +8,15 @@
 #include "controlcentre/ClipboardSearch.h"
 
 class QAbstractButton;
-class QLabel;
-class QLineEdit;
 class QVBoxLayout;
 
 namespace tundle {
 
 class ClipboardEntryCard;
 class ClipboardService;
+class SearchField;
+class Switch;
+class TextBlock;
 
 // The clipboard history page: recording on, off and paused, clearing, searching, and copying
 // an entry back or removing it. Each entry's card is built once and kept while the entry stays
@@ -39,6 +40,7 @@ public:
     ClipboardEntryCard* cardFor(const QUuid& id) const { return cards_.value(id); }
 
 private:
+    QWidget* makeEmptyState();
     void syncControls();
     void syncEntries();
     void showFiltered();
@@ -48,14 +50,14 @@ private:
     ClipboardSearch search_;
     QString query_;
     std::optional<QUuid> copiedID_;
-    QAbstractButton* recording_;
+    Switch* recording_;
     QAbstractButton* pause_;
     QAbstractButton* clear_;
-    QLineEdit* searchField_;
-    QWidget* empty_;
-    QLabel* emptyTitle_;
-    QLabel* emptyLine_;
-    QAbstractButton* startRecording_;
+    SearchField* searchField_;
+    QWidget* empty_ = nullptr;
+    TextBlock* emptyTitle_ = nullptr;
+    TextBlock* emptyLine_ = nullptr;
+    QAbstractButton* startRecording_ = nullptr;
     QWidget* list_;
     QVBoxLayout* listLayout_;
     QHash<QUuid, ClipboardEntryCard*> cards_;

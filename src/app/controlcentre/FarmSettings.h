@@ -2,14 +2,15 @@
 
 #include <QWidget>
 
-class QAbstractButton;
-class QLabel;
 class QSlider;
 
 namespace tundle {
 
 class AppModel;
 class FarmStore;
+class SegmentedControl;
+class Switch;
+class TextBlock;
 
 // The settings block of the desktop farm: shown or not, the scene's size and how the space is
 // shared between the pet and the fields, with the coin balance. Follows the farm store, also
@@ -26,12 +27,12 @@ private:
 
     AppModel& model_;
     FarmStore& farm_;
-    QLabel* coins_;
-    QAbstractButton* visible_;
+    TextBlock* coins_;
+    Switch* visible_;
     QWidget* details_;
-    QLabel* scaleText_;
+    TextBlock* scaleText_;
     QSlider* scale_;
-    QList<QAbstractButton*> balances_;
+    SegmentedControl* balance_;
 };
 
 }  // namespace tundle

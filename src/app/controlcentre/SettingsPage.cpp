@@ -1,10 +1,6 @@
 #include "controlcentre/SettingsPage.h"
 
-#include <QCheckBox>
-#include <QFrame>
 #include <QHBoxLayout>
-#include <QLabel>
-#include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QVBoxLayout>
@@ -14,14 +10,26 @@
 #include "controlcentre/TrashCard.h"
 #include "model/AppModel.h"
 #include "support/BundleInfo.h"
+#include "toolkit/Colors.h"
+#include "toolkit/PageHeading.h"
+#include "toolkit/Paper.h"
+#include "toolkit/SettingsHelp.h"
+#include "toolkit/SoftButton.h"
+#include "toolkit/StyledText.h"
+#include "toolkit/Switch.h"
+#include "toolkit/TextBlock.h"
 
 namespace tundle {
 
 namespace {
 
-QFrame* divider() {
-    auto* line = new QFrame;
-    line->setFrameShape(QFrame::HLine);
+QWidget* divider() {
+    auto* line = new QWidget;
+    line->setFixedHeight(1);
+    line->setAutoFillBackground(true);
+    QPalette colours = line->palette();
+    colours.setColor(QPalette::Window, Colors::grey(0, 0.1));
+    line->setPalette(colours);
     return line;
 }
 
@@ -30,77 +38,72 @@ QFrame* divider() {
 SettingsPage::SettingsPage(AppModel& model, QWidget* parent)
     : QWidget(parent),
       model_(model),
-      scaleText_(new QLabel),
+      scaleText_(StyledText::monospaced({}, 12, Colors::muted())),
       scale_(new QSlider(Qt::Horizontal)),
-      reduceMotion_(new QCheckBox),
-      sound_(new QCheckBox),
-      packError_(new QLabel),
+      reduceMotion_(new Switch),
+      sound_(new Switch),
+      packError_(StyledText::make({}, 12, Colors::accent())),
       body_(new QVBoxLayout(this)),
       configurationSection_(new QWidget),
-      appStatus_(new QLabel),
-      appCheck_(new QPushButton(QStringLiteral("检查软件更新"))),
-      contentStatus_(new QLabel),
-      contentCheck_(new QPushButton) {
+      appStatus_(StyledText::make({}, 12, Colors::muted())),
+      appCheck_(new SoftButton(QStringLiteral("检查软件更新"))),
+      contentStatus_(StyledText::make({}, 12, Colors::muted())),
+      contentCheck_(new SoftButton) {
+    body_->setContentsMargins(0, 0, 0, 0);
     body_->setSpacing(22);
-    body_->addWidget(new QLabel(QStringLiteral("舒服一点，刚刚好。")));
+    body_->addWidget(new PageHeading(QStringLiteral("舒服一点，刚刚好。")));
+    body_->addWidget(settingsCard());
+    body_->addWidget(configurationSection_);
+    body_->addWidget(new TrashCard(model_, model_.trash()));
+    body_->addWidget(versionCard());
+    body_->addStretch();
 
-    auto* settings = new QWidget;
-    auto* rows = new QVBoxLayout(settings);
-    rows->setContentsMargins(20, 20, 20, 20);
-    rows->setSpacing(21);
+    connect(&model_, &AppModel::petScaleChanged, this, &SettingsPage::syncPreferences);
+    connect(&model_, &AppModel::reduceMotionChanged, this, &SettingsPage::syncPreferences);
+    connect(&model_, &AppModel::soundEnabledChanged, this, &SettingsPage::syncPreferences);
+    connect(&model_, &AppModel::assetPackLoadErrorChanged, this, &SettingsPage::syncPreferences);
+    connect(&model_.updates(), &UpdateStatus::changed, this, &SettingsPage::syncUpdates);
+    syncPreferences();
+    syncUpdates();
+}
+
+QWidget* SettingsPage::settingsCard() {
+    auto* card = new Paper(20);
+    QVBoxLayout& rows = card->content();
+    rows.setSpacing(21);
     auto* scaleRow = new QHBoxLayout;
-    scaleRow->addWidget(new QLabel(QStringLiteral("桌宠大小")));
+    scaleRow->addWidget(
+        StyledText::make(QStringLiteral("桌宠大小"), 13, Colors::ink(), FontWeight::medium));
     scaleRow->addStretch();
     scaleRow->addWidget(scaleText_);
-    rows->addLayout(scaleRow);
+    rows.addLayout(scaleRow);
     scale_->setRange(0, SliderScale::petScale.lastPosition());
     scale_->setAccessibleName(QStringLiteral("桌宠大小"));
-    rows->addWidget(scale_);
-    rows->addWidget(divider());
-    rows->addWidget(new FarmSettings(model_, model_.farm()));
-    rows->addWidget(divider());
-    for (auto [toggle, title] : {std::pair{reduceMotion_, QStringLiteral("减少动态效果")},
-                                 std::pair{sound_, QStringLiteral("音效")}}) {
+    rows.addWidget(scale_);
+    rows.addWidget(divider());
+    rows.addWidget(new FarmSettings(model_, model_.farm()));
+    rows.addWidget(divider());
+    const struct {
+        Switch* toggle;
+        QString title;
+        QString help;
+    } toggles[] = {
+        {reduceMotion_, QStringLiteral("减少动态效果"),
+         QStringLiteral("桌宠使用静态待机，房间天气和装饰动画也会保持静止。")},
+        {sound_, QStringLiteral("音效"),
+         QStringLiteral("播放动作自带的原声与互动音效；提醒使用系统短音效。")},
+    };
+    for (const auto& [toggle, title, help] : toggles) {
         auto* row = new QHBoxLayout;
-        row->addWidget(new QLabel(title));
+        row->setSpacing(4);
+        row->addWidget(StyledText::make(title, 13, Colors::ink()));
+        row->addWidget(new SettingsHelp(title, help));
         row->addStretch();
         toggle->setAccessibleName(title);
         row->addWidget(toggle);
-        rows->addLayout(row);
+        rows.addLayout(row);
     }
-    packError_->setTextFormat(Qt::PlainText);
-    packError_->setWordWrap(true);
-    rows->addWidget(packError_);
-    body_->addWidget(settings);
-
-    body_->addWidget(configurationSection_);
-    body_->addWidget(new TrashCard(model_, model_.trash()));
-
-    auto* version = new QWidget;
-    auto* lines = new QVBoxLayout(version);
-    lines->setContentsMargins(20, 20, 20, 20);
-    lines->setSpacing(12);
-    lines->addWidget(new QLabel(QStringLiteral("版本与更新")));
-    lines->addWidget(new QLabel(versionText(BundleInfo::current().shortVersion)));
-    for (auto [status, check] :
-         {std::pair{appStatus_, appCheck_}, std::pair{contentStatus_, contentCheck_}}) {
-        auto* row = new QHBoxLayout;
-        status->setTextFormat(Qt::PlainText);
-        status->setWordWrap(true);
-        row->addWidget(status, 1);
-        row->addWidget(check);
-        lines->addLayout(row);
-    }
-    lines->addWidget(divider());
-    auto* shortcuts = new QHBoxLayout;
-    auto* showPet = new QPushButton(QStringLiteral("显示桌宠"));
-    auto* openTrash = new QPushButton(QStringLiteral("打开系统废纸篓"));
-    shortcuts->addWidget(showPet);
-    shortcuts->addWidget(openTrash);
-    shortcuts->addStretch();
-    lines->addLayout(shortcuts);
-    body_->addWidget(version);
-    body_->addStretch();
+    rows.addWidget(packError_);
 
     connect(scale_, &QSlider::valueChanged, this, &SettingsPage::scaleMoved);
     connect(reduceMotion_, &QAbstractButton::clicked, this, [this](bool on) {
@@ -111,26 +114,46 @@ SettingsPage::SettingsPage(AppModel& model, QWidget* parent)
         model_.setSoundEnabled(on);
         model_.saveSettings();
     });
+    return card;
+}
+
+QWidget* SettingsPage::versionCard() {
+    auto* card = new Paper(20);
+    QVBoxLayout& lines = card->content();
+    lines.setSpacing(12);
+    lines.addWidget(
+        StyledText::make(QStringLiteral("版本与更新"), 14, Colors::ink(), FontWeight::semibold));
+    lines.addWidget(
+        StyledText::make(versionText(BundleInfo::current().shortVersion), 12, Colors::ink()));
+    for (auto [status, check] :
+         {std::pair{appStatus_, appCheck_}, std::pair{contentStatus_, contentCheck_}}) {
+        auto* row = new QHBoxLayout;
+        row->addWidget(status, 1);
+        row->addWidget(check);
+        lines.addLayout(row);
+    }
+    lines.addWidget(divider());
+    auto* shortcuts = new QHBoxLayout;
+    auto* showPet = new SoftButton(QStringLiteral("显示桌宠"));
+    auto* openTrash = new SoftButton(QStringLiteral("打开系统废纸篓"));
+    shortcuts->addWidget(showPet);
+    shortcuts->addWidget(openTrash);
+    shortcuts->addStretch();
+    lines.addLayout(shortcuts);
+
     connect(appCheck_, &QAbstractButton::clicked, this, [this] {
-        if (const auto& check = model_.updates().checkAppUpdate()) {
+        if (const std::function<void()> check = model_.updates().checkAppUpdate()) {
             check();
         }
     });
     connect(contentCheck_, &QAbstractButton::clicked, this, [this] {
-        if (const auto& check = model_.updates().checkContentUpdate()) {
+        if (const std::function<void()> check = model_.updates().checkContentUpdate()) {
             check();
         }
     });
     connect(showPet, &QAbstractButton::clicked, this, [this] { model_.showPet(); });
     connect(openTrash, &QAbstractButton::clicked, this, [this] { model_.openTrash(); });
-
-    connect(&model_, &AppModel::petScaleChanged, this, &SettingsPage::syncPreferences);
-    connect(&model_, &AppModel::reduceMotionChanged, this, &SettingsPage::syncPreferences);
-    connect(&model_, &AppModel::soundEnabledChanged, this, &SettingsPage::syncPreferences);
-    connect(&model_, &AppModel::assetPackLoadErrorChanged, this, &SettingsPage::syncPreferences);
-    connect(&model_.updates(), &UpdateStatus::changed, this, &SettingsPage::syncUpdates);
-    syncPreferences();
-    syncUpdates();
+    return card;
 }
 
 QString SettingsPage::versionText(const QString& shortVersion) {
@@ -155,8 +178,11 @@ void SettingsPage::syncPreferences() {
         const QSignalBlocker blocker(scale_);
         scale_->setValue(SliderScale::petScale.position(model_.petScale()));
     }
-    reduceMotion_->setChecked(model_.reduceMotion());
-    sound_->setChecked(model_.soundEnabled());
+    for (auto [toggle, on] : {std::pair{reduceMotion_, model_.reduceMotion()},
+                              std::pair{sound_, model_.soundEnabled()}}) {
+        const QSignalBlocker blocker(toggle);
+        toggle->setChecked(on);
+    }
     packError_->setText(model_.assetPackLoadError().value_or(QString()));
     packError_->setVisible(model_.assetPackLoadError().has_value());
 }

@@ -3,13 +3,14 @@
 #include <QWidget>
 
 class QAbstractButton;
-class QLabel;
 class QSlider;
 class QVBoxLayout;
 
 namespace tundle {
 
 class AppModel;
+class Switch;
+class TextBlock;
 
 // The general settings: the pet's size, the desktop farm, reduced motion and sound, the
 // configuration section, file feeding, the version with both update checks, and the ways back
@@ -24,27 +25,29 @@ public:
     // "版本 " and the version the application was built as, or "开发版" for a build without one.
     static QString versionText(const QString& shortVersion);
 
-    // The place of the configuration backup, share and import section; empty until a section
-    // is put into it. The page takes `section` over and drops the one it held.
+    // The place of the configuration backup, share and import section; an empty widget until a
+    // section is put into it. The page takes `section` over and drops the one it held.
     QWidget* configurationSection() const { return configurationSection_; }
     void setConfigurationSection(QWidget* section);
 
 private:
+    QWidget* settingsCard();
+    QWidget* versionCard();
     void syncPreferences();
     void syncUpdates();
     void scaleMoved(int position);
 
     AppModel& model_;
-    QLabel* scaleText_;
+    TextBlock* scaleText_;
     QSlider* scale_;
-    QAbstractButton* reduceMotion_;
-    QAbstractButton* sound_;
-    QLabel* packError_;
+    Switch* reduceMotion_;
+    Switch* sound_;
+    TextBlock* packError_;
     QVBoxLayout* body_;
     QWidget* configurationSection_;
-    QLabel* appStatus_;
+    TextBlock* appStatus_;
     QAbstractButton* appCheck_;
-    QLabel* contentStatus_;
+    TextBlock* contentStatus_;
     QAbstractButton* contentCheck_;
 };
 

@@ -2,13 +2,20 @@
 
 #include <QDragEnterEvent>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPainter>
-#include <QPushButton>
+#include <QPainterPath>
 #include <QVBoxLayout>
 
 #include "controlcentre/FeedingDrop.h"
 #include "model/AppModel.h"
+#include "toolkit/Colors.h"
+#include "toolkit/MiddleElidedText.h"
+#include "toolkit/SettingsHelp.h"
+#include "toolkit/SoftButton.h"
+#include "toolkit/StyledButton.h"
+#include "toolkit/StyledText.h"
+#include "toolkit/SymbolView.h"
+#include "toolkit/TextBlock.h"
 
 namespace tundle {
 
@@ -16,46 +23,66 @@ namespace {
 
 const QString initialSummary = QStringLiteral("把文件拖到桌面上的糯墩，喂它吃一口。");
 
+constexpr double outlineRadius = 19;
+
 }  // namespace
 
 TrashCard::TrashCard(AppModel& model, TrashService& service, QWidget* parent)
-    : QWidget(parent),
+    : Paper(18, parent),
       model_(model),
       service_(service),
-      title_(new QLabel),
-      summary_(new QLabel),
+      title_(StyledText::make({}, 14, Colors::ink(), FontWeight::semibold)),
+      summary_(StyledText::make({}, 11, Colors::muted())),
       undoRow_(new QWidget),
-      undoName_(new QLabel) {
+      undoName_(new MiddleElidedText) {
     setAcceptDrops(true);
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(18, 18, 18, 18);
-    column->setSpacing(12);
+    content().setSpacing(12);
 
     auto* top = new QHBoxLayout;
     top->setSpacing(14);
+    auto* tile = new SymbolView(QStringLiteral("tray.and.arrow.down.fill"), 22, Colors::accent());
+    tile->setTile(QSize(44, 44), Colors::withOpacity(Colors::accent(), 0.08), 13);
+    top->addWidget(tile);
     auto* texts = new QVBoxLayout;
     texts->setSpacing(5);
-    texts->addWidget(title_);
-    summary_->setTextFormat(Qt::PlainText);
-    summary_->setWordWrap(true);
+    auto* heading = new QHBoxLayout;
+    heading->setSpacing(3);
+    heading->addWidget(title_);
+    heading->addWidget(new SettingsHelp(
+        QStringLiteral("文件小食堂"),
+        QStringLiteral(
+            "把文件拖到桌宠或这里，会移入系统废纸篓。本次运行内可撤销最近投喂；退出后仍可"
+            "从废纸篓找回。体验投喂会用临时文件演示。")));
+    heading->addStretch();
+    texts->addLayout(heading);
+    summary_->setMaximumLines(2);
     texts->addWidget(summary_);
     top->addLayout(texts, 1);
     top->addSpacing(4);
-    auto* demo = new QPushButton(QStringLiteral("体验投喂"));
+    auto* demo = new SoftButton(QStringLiteral("体验投喂"));
     demo->setToolTip(QStringLiteral("生成一份临时演示文件，移入系统废纸篓"));
     connect(demo, &QAbstractButton::clicked, this, [this] { model_.demonstrateTrash(); });
     top->addWidget(demo);
-    column->addLayout(top);
+    content().addLayout(top);
 
     auto* undo = new QHBoxLayout(undoRow_);
     undo->setContentsMargins(0, 0, 0, 0);
-    undoName_->setTextFormat(Qt::PlainText);
+    undo->addWidget(new SymbolView(QStringLiteral("arrow.uturn.backward"), 11, Colors::muted()));
+    undoName_->setFont(Typography::font(11));
     undo->addWidget(undoName_, 1);
-    auto* undoButton = new QPushButton(QStringLiteral("撤销最近投喂"));
-    undoButton->setFlat(true);
+    auto* undoButton = new StyledButton(
+        StyledButton::Recipe{
+            .font = Typography::font(11),
+            .padding = QMarginsF(2, 2, 2, 2),
+            .foreground = Colors::accent(),
+            .fill = Qt::transparent,
+            .pressedFill = Colors::withOpacity(Colors::accent(), 0.08),
+            .radius = 6,
+        },
+        QStringLiteral("撤销最近投喂"));
     connect(undoButton, &QAbstractButton::clicked, this, [this] { model_.undoLastTrash(); });
     undo->addWidget(undoButton);
-    column->addWidget(undoRow_);
+    content().addWidget(undoRow_);
 
     connect(&model_, &AppModel::lastTrashSummaryChanged, this, &TrashCard::sync);
     connect(&model_, &AppModel::canUndoTrashChanged, this, &TrashCard::sync);
@@ -79,7 +106,7 @@ void TrashCard::sync() {
     const bool undoable = !service_.receipts().isEmpty() && model_.canUndoTrash();
     undoRow_->setVisible(undoable);
     if (undoable) {
-        undoName_->setText(service_.receipts().first().filename());
+        undoName_->setFullText(service_.receipts().first().filename());
     }
 }
 
@@ -115,14 +142,15 @@ void TrashCard::dropEvent(QDropEvent* event) {
 }
 
 void TrashCard::paintEvent(QPaintEvent* event) {
-    QWidget::paintEvent(event);
+    Paper::paintEvent(event);
     if (!targeted_) {
         return;
     }
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(0xF2, 0x8C, 0x38), 2));
-    painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 19, 19);
+    painter.setPen(QPen(Colors::accent(), 2));
+    painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), outlineRadius - 1,
+                            outlineRadius - 1);
 }
 
 }  // namespace tundle

@@ -1,19 +1,18 @@
 #pragma once
 
-#include <QWidget>
-
-class QLabel;
-class QAbstractButton;
+#include "toolkit/Paper.h"
 
 namespace tundle {
 
 class AppModel;
+class MiddleElidedText;
+class TextBlock;
 class TrashService;
 
 // The file-feeding card: files dropped on it are fed to the pet like files dropped on the pet
 // itself; it offers a harmless demonstration, tells the last feeding and undoes the newest one
 // while that is possible.
-class TrashCard : public QWidget {
+class TrashCard : public Paper {
     Q_OBJECT
 
 public:
@@ -35,10 +34,10 @@ private:
     AppModel& model_;
     TrashService& service_;
     bool targeted_ = false;
-    QLabel* title_;
-    QLabel* summary_;
+    TextBlock* title_;
+    TextBlock* summary_;
     QWidget* undoRow_;
-    QLabel* undoName_;
+    MiddleElidedText* undoName_;
 };
 
 }  // namespace tundle

@@ -2,11 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <QLabel>
 #include <QSlider>
+#include <QTest>
 
 #include "WidgetLookup.h"
 #include "support/ModelTestWorld.h"
+#include "toolkit/SegmentedControl.h"
 
 namespace tundle {
 namespace {
@@ -14,16 +15,7 @@ namespace {
 using test::buttonNamed;
 using test::namedChild;
 using test::showing;
-
-QStringList shownTexts(const QWidget& root) {
-    QStringList texts;
-    for (const QLabel* label : root.findChildren<QLabel*>()) {
-        if (showing(label)) {
-            texts << label->text();
-        }
-    }
-    return texts;
-}
+using test::shownTexts;
 
 TEST(FarmSettingsTest, TheSwitchShowsAndHidesTheFarmAndItsControls) {
     test::ModelTestWorld world;
@@ -68,15 +60,17 @@ TEST(FarmSettingsTest, ScaleAndBalanceAreSavedAndLaidOut) {
     EXPECT_EQ(layouts, 2);
     EXPECT_EQ(FarmStore(world.defaults).scale(), 0.6) << "saved";
 
-    buttonNamed(card, QStringLiteral("农场突出"))->click();
+    auto* balance = namedChild<SegmentedControl>(card, QStringLiteral("糯墩与田地比例"));
+    ASSERT_TRUE(balance);
+    const QPoint lastSegment(balance->width() * 5 / 6, balance->height() / 2);
+    QTest::mouseClick(balance, Qt::LeftButton, {}, lastSegment);
     EXPECT_EQ(model->farm().balance(), FarmBalance::farm);
-    buttonNamed(card, QStringLiteral("农场突出"))->click();
+    QTest::mouseClick(balance, Qt::LeftButton, {}, lastSegment);
     EXPECT_EQ(layouts, 4) << "laid out again even when nothing changed";
     EXPECT_EQ(FarmStore(world.defaults).balance(), FarmBalance::farm);
 
     model->farm().setBalance(FarmBalance::pet);
-    EXPECT_TRUE(buttonNamed(card, QStringLiteral("糯墩突出"))->isChecked());
-    EXPECT_FALSE(buttonNamed(card, QStringLiteral("农场突出"))->isChecked());
+    EXPECT_EQ(balance->currentIndex(), 0);
     model->farm().setScale(0.95);
     EXPECT_EQ(scale->value(), 7);
     EXPECT_EQ(layouts, 4) << "following the store lays nothing out";

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QSlider>
+#include <QTest>
 
 #include "WidgetLookup.h"
 #include "config/ConfigurationPackage.h"
@@ -18,12 +20,7 @@ using test::namedChild;
 using test::showing;
 
 bool hasLabel(const QWidget& root, const QString& text) {
-    for (const QLabel* label : root.findChildren<QLabel*>()) {
-        if (label->text() == text && showing(label)) {
-            return true;
-        }
-    }
-    return false;
+    return test::shownTexts(root).contains(text);
 }
 
 TEST(SettingsPageTest, VersionTextNamesTheDevelopmentBuild) {
@@ -63,10 +60,13 @@ TEST(SettingsPageTest, UserChangesAreAppliedAndSaved) {
     EXPECT_TRUE(model->petVisible());
     EXPECT_EQ(shown, 2) << "the pet is shown again each time, never hidden";
 
+    const QString trash = world.files.trashDirectory();
+    ASSERT_FALSE(QFileInfo::exists(trash));
     buttonNamed(page, QStringLiteral("打开系统废纸篓"))->click();
     ASSERT_FALSE(world.opener->opened.isEmpty());
-    EXPECT_EQ(world.opener->opened.last(),
-              QUrl::fromLocalFile(world.files.trashDirectory() + "/files").toString());
+    EXPECT_EQ(world.opener->opened.last(), QUrl::fromLocalFile(trash + "/files").toString());
+    EXPECT_TRUE(QFileInfo(trash + "/files").isDir()) << "an unused Trash opens too";
+    EXPECT_EQ(QFileInfo(trash).permissions() & (QFile::ReadGroup | QFile::ReadOther), 0);
 }
 
 TEST(SettingsPageTest, AnImportWithThePageOpenWritesOnlyTheImport) {

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QFile>
-#include <QLabel>
 #include <QMimeData>
 #include <QTemporaryDir>
 
@@ -82,21 +81,16 @@ TEST_F(TrashCardTest, TitleSummaryAndUndoFollowTheFeeding) {
     TrashCard card(*model, model->trash());
     card.show();
     const auto title = [&] {
-        for (const QLabel* label : card.findChildren<QLabel*>()) {
-            if (label->text() == QStringLiteral("文件小食堂") ||
-                label->text() == QStringLiteral("松手，糯墩开饭啦。")) {
-                return label->text();
+        const QStringList texts = test::shownTexts(card);
+        for (const QString title : {"文件小食堂", "松手，糯墩开饭啦。"}) {
+            if (texts.contains(title)) {
+                return title;
             }
         }
         return QString();
     };
     const auto summaryShown = [&] {
-        for (const QLabel* label : card.findChildren<QLabel*>()) {
-            if (label->text() == model->lastTrashSummary()) {
-                return showing(label);
-            }
-        }
-        return false;
+        return test::shownTexts(card).contains(model->lastTrashSummary());
     };
     EXPECT_EQ(title(), QStringLiteral("文件小食堂"));
     EXPECT_FALSE(summaryShown()) << "nothing fed yet";

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QStringList>
 #include <QWidget>
+
+#include "toolkit/TextBlock.h"
 
 namespace tundle::test {
 
@@ -29,6 +32,17 @@ T* namedChild(const QWidget& root, const QString& name) {
 // Whether a widget would show when its window shows.
 inline bool showing(const QWidget* widget) {
     return widget && widget->isVisibleTo(widget->window());
+}
+
+// The texts of the text blocks that would show.
+inline QStringList shownTexts(const QWidget& root) {
+    QStringList texts;
+    for (const TextBlock* block : root.findChildren<TextBlock*>()) {
+        if (showing(block)) {
+            texts << block->text();
+        }
+    }
+    return texts;
 }
 
 }  // namespace tundle::test
