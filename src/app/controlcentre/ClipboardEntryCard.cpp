@@ -1,7 +1,6 @@
 #include "controlcentre/ClipboardEntryCard.h"
 
 #include <QHBoxLayout>
-#include <QLocale>
 #include <QVBoxLayout>
 
 #include "toolkit/Colors.h"
@@ -16,7 +15,7 @@ ClipboardEntryCard::ClipboardEntryCard(const ClipboardEntry& entry, QWidget* par
     : Paper(15, parent),
       entry_(entry),
       text_(StyledText::make(entry.text, 12, Colors::ink())),
-      time_(StyledText::make({}, 10, Colors::muted())),
+      time_(StyledText::label({}, 10, Colors::muted())),
       copy_(new SoftButton) {
     content().setSpacing(11);
     text_->setWrap(TextBlock::Wrap::anywhere);
@@ -24,7 +23,7 @@ ClipboardEntryCard::ClipboardEntryCard(const ClipboardEntry& entry, QWidget* par
     content().addWidget(text_);
 
     auto* row = new QHBoxLayout;
-    row->addWidget(time_);
+    row->addWidget(time_, 0, Qt::AlignVCenter);
     row->addStretch();
     auto* remove = new StyledButton(
         StyledButton::Recipe{
@@ -51,7 +50,7 @@ ClipboardEntryCard::ClipboardEntryCard(const ClipboardEntry& entry, QWidget* par
 
 void ClipboardEntryCard::setEntry(const ClipboardEntry& entry) {
     entry_ = entry;
-    time_->setText(QLocale().toString(entry.capturedAt.toLocalTime().time(), QLocale::ShortFormat));
+    time_->setText(entry.capturedAt.toLocalTime().time().toString(QStringLiteral("HH:mm")));
 }
 
 void ClipboardEntryCard::setCopied(bool copied) {
