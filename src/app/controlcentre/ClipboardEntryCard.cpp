@@ -1,6 +1,8 @@
 #include "controlcentre/ClipboardEntryCard.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QVBoxLayout>
 
 #include "toolkit/Colors.h"
@@ -11,13 +13,48 @@
 
 namespace tundle {
 
+namespace {
+
+// The entry's text takes the card's whole width and never changes. Its natural width is never
+// asked for, and its height is kept for every width a layout pass asks about: laying a long
+// entry out again whenever the pass turns to another width made each new entry cost the whole
+// list.
+class EntryText : public TextBlock {
+public:
+    using TextBlock::TextBlock;
+
+    QSize sizeHint() const override { return minimumSizeHint(); }
+    int heightForWidth(int width) const override {
+        auto known = heights_.constFind(width);
+        if (known == heights_.cend()) {
+            known = heights_.insert(width, TextBlock::heightForWidth(width));
+        }
+        return *known;
+    }
+
+protected:
+    void changeEvent(QEvent* event) override {
+        if (event->type() == QEvent::FontChange) {
+            heights_.clear();
+        }
+        TextBlock::changeEvent(event);
+    }
+
+private:
+    mutable QHash<int, int> heights_;
+};
+
+}  // namespace
+
 ClipboardEntryCard::ClipboardEntryCard(const ClipboardEntry& entry, QWidget* parent)
     : Paper(15, parent),
       entry_(entry),
-      text_(StyledText::make(entry.text, 12, Colors::ink())),
+      text_(new EntryText(shownText(entry.text))),
       time_(StyledText::label({}, 10, Colors::muted())),
       copy_(new SoftButton) {
     content().setSpacing(11);
+    text_->setFont(Typography::font(12));
+    text_->setColor(Colors::ink());
     text_->setWrap(TextBlock::Wrap::anywhere);
     text_->setMaximumLines(maximumLines);
     content().addWidget(text_);
@@ -46,6 +83,17 @@ ClipboardEntryCard::ClipboardEntryCard(const ClipboardEntry& entry, QWidget* par
     connect(copy_, &QAbstractButton::clicked, this, [this] { emit copyRequested(entry_); });
     setEntry(entry);
     setCopied(false);
+}
+
+QString ClipboardEntryCard::shownText(const QString& text) {
+    if (text.size() <= shownLength) {
+        return text;
+    }
+    qsizetype end = shownLength;
+    if (text.at(end - 1).isHighSurrogate()) {
+        --end;
+    }
+    return text.left(end) + QStringLiteral("…");
 }
 
 void ClipboardEntryCard::setEntry(const ClipboardEntry& entry) {
