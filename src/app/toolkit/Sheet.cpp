@@ -11,14 +11,14 @@ Sheet::Sheet(QWidget* parent) : QDialog(parent) {
     setSizeGripEnabled(false);
 }
 
-void Sheet::setDefaultButton(QPushButton* button) {
-    if (defaultButton_) {
-        defaultButton_->setDefault(false);
+void Sheet::setDefaultButton(QAbstractButton* button) {
+    if (auto* previous = qobject_cast<QPushButton*>(defaultButton_)) {
+        previous->setDefault(false);
     }
     defaultButton_ = button;
-    if (button) {
-        button->setAutoDefault(false);
-        button->setDefault(true);
+    if (auto* push = qobject_cast<QPushButton*>(button)) {
+        push->setAutoDefault(false);
+        push->setDefault(true);
     }
 }
 

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 #include <QPointer>
-#include <QPushButton>
+#include <QAbstractButton>
 
 namespace tundle {
 
@@ -20,9 +20,9 @@ class Sheet : public QDialog {
 public:
     explicit Sheet(QWidget* parent = nullptr);
 
-    // The button Return clicks while it is enabled; nullptr for none.
-    void setDefaultButton(QPushButton* button);
-    QPushButton* defaultButton() const { return defaultButton_; }
+    // The button Return clicks while it is shown and enabled; nullptr for none.
+    void setDefaultButton(QAbstractButton* button);
+    QAbstractButton* defaultButton() const { return defaultButton_; }
 
     // Fixes the sheet's width; its height then follows the content.
     void setContentWidth(int width);
@@ -45,7 +45,7 @@ private:
     void keepButtonsFromDefaulting();
     void fitHeight();
 
-    QPointer<QPushButton> defaultButton_;
+    QPointer<QAbstractButton> defaultButton_;
     bool fitsHeight_ = false;
 };
 
