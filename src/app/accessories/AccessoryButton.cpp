@@ -8,7 +8,7 @@
 #include <cmath>
 
 #include "accessories/AccessoryArtwork.h"
-#include "accessories/SymbolImage.h"
+#include "drawing/SymbolImage.h"
 #include "drawing/AccessiblePress.h"
 #include "drawing/YUpSpace.h"
 
