@@ -59,6 +59,7 @@ DateRangeForm::DateRangeForm(QWidget* parent) : QWidget(parent) {
     rangeRow_ = new QWidget(this);
     through_ = new QDateEdit(rangeRow_);
     through_->setCalendarPopup(true);
+    through_->setKeyboardTracking(false);
     through_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     through_->setAccessibleName(QStringLiteral("截至"));
     apply_ = new SoftButton(QStringLiteral("应用"), rangeRow_);

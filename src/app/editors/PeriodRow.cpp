@@ -6,6 +6,7 @@
 #include <QTimeEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 #include "drawing/SymbolImage.h"
 #include "editors/WorkPlanEditorState.h"
@@ -47,8 +48,25 @@ QLabel* text(const QString& content, double points, const QColor& color, QWidget
     return label;
 }
 
+// A time picker that leaves the wheel to the list around it unless it has the focus, so
+// scrolling the list never moves a time by accident.
+class ClockEdit : public QTimeEdit {
+public:
+    using QTimeEdit::QTimeEdit;
+
+protected:
+    void wheelEvent(QWheelEvent* event) override {
+        if (hasFocus()) {
+            QTimeEdit::wheelEvent(event);
+        } else {
+            event->ignore();
+        }
+    }
+};
+
 QTimeEdit* timeEdit(const QString& title, QWidget* parent) {
-    auto* edit = new QTimeEdit(parent);
+    auto* edit = new ClockEdit(parent);
+    edit->setFocusPolicy(Qt::StrongFocus);
     edit->setDisplayFormat(QStringLiteral("HH:mm"));
     edit->setAccessibleName(title);
     edit->setKeyboardTracking(true);

@@ -97,8 +97,9 @@ WorkPlanEditor::WorkPlanEditor(WorkPlan plan, std::optional<QString> legacyNotic
     modes_ = new SegmentedControl(
         {QStringLiteral("默认作息"), QStringLiteral("每周安排"), QStringLiteral("指定日期")});
 
-    add_ = new SoftButton(QStringLiteral("添加班次"), this);
-    static_cast<SoftButton*>(add_)->setSymbol(QStringLiteral("plus"));
+    auto* add = new SoftButton(QStringLiteral("添加班次"), this);
+    add->setSymbol(QStringLiteral("plus"));
+    add_ = add;
     rangeForm_ = new DateRangeForm(this);
     auto* closingNote =
         note(QStringLiteral("跨夜班归上班当天；今天休息不会取消昨天开始的夜班。调休需修改对应日期，"
@@ -183,6 +184,8 @@ QWidget* WorkPlanEditor::buildSelector() {
     dateLayout->setContentsMargins(0, 0, 0, 0);
     date_ = new QDateEdit;
     date_->setCalendarPopup(true);
+    // A date typed digit by digit passes through other dates; only the finished one counts.
+    date_->setKeyboardTracking(false);
     date_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     dateLayout->addWidget(titled(QStringLiteral("选择日期"), date_, dateSelector_));
     dateNote_ = note({}, 12, dateSelector_);

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTimeEdit>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <memory>
 
 #include "editors/DateRangeForm.h"
@@ -141,6 +142,26 @@ TEST(WorkPlanEditor, TimeFieldKeepsTheKeyboardFocusWhileEdited) {
     QTest::keyClicks(start, QStringLiteral("45"));
     EXPECT_EQ(QApplication::focusWidget(), start);
     EXPECT_EQ(editor->plan().dateOverrides->at(QStringLiteral("2026-03-04")).at(0).start, 645);
+}
+
+void turnWheel(QWidget* widget) {
+    const QPointF centre = QRectF(widget->rect()).center();
+    QWheelEvent wheel(centre, widget->mapToGlobal(centre), {}, QPoint(0, 120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &wheel);
+}
+
+TEST(WorkPlanEditor, WheelMovesATimeOnlyInTheFocusedField) {
+    EditorWorld world;
+    WorkPlanEditor* editor = world.editor;
+    editor->addButton()->click();
+    QTimeEdit* start = editor->rows().at(0)->startEdit();
+    editor->saveButton()->setFocus();
+    turnWheel(start);
+    EXPECT_EQ(editor->plan().periods.at(0).start, 540);
+    start->setFocus();
+    turnWheel(start);
+    EXPECT_NE(editor->plan().periods.at(0).start, 540);
 }
 
 TEST(WorkPlanEditor, EqualTimesWarnAndDisableSaveAndAnOvernightPeriodSaysNextDay) {
