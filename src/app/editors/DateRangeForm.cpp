@@ -7,6 +7,7 @@
 #include <QScrollArea>
 #include <QToolButton>
 
+#include "editors/PlainLabel.h"
 #include "toolkit/Colors.h"
 #include "toolkit/SoftButton.h"
 #include "toolkit/Typography.h"
@@ -17,22 +18,12 @@ namespace {
 
 constexpr int dateListMaximumHeight = 100;
 
-QLabel* text(const QString& content, double points, const QColor& color, QWidget* parent) {
-    auto* label = new QLabel(content, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(Typography::font(points));
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, color);
-    label->setPalette(palette);
-    return label;
-}
-
 QWidget* dateRow(const DateOverrideRow& row, DateRangeForm* form, QWidget* parent) {
     auto* widget = new QWidget(parent);
     auto* layout = new QHBoxLayout(widget);
     layout->setContentsMargins(0, 3, 0, 3);
-    auto* key = text(row.key, 12, Colors::ink(), widget);
-    auto* status = text(row.status, 12, Colors::muted(), widget);
+    auto* key = plainLabel(row.key, 12, Colors::ink(), widget);
+    auto* status = plainLabel(row.status, 12, Colors::muted(), widget);
     auto* restore = new QToolButton(widget);
     restore->setAutoRaise(true);
     restore->setCursor(Qt::PointingHandCursor);
@@ -65,16 +56,16 @@ DateRangeForm::DateRangeForm(QWidget* parent) : QWidget(parent) {
     apply_ = new SoftButton(QStringLiteral("应用"), rangeRow_);
     auto* rangeLayout = new QHBoxLayout(rangeRow_);
     rangeLayout->setContentsMargins(0, 0, 0, 0);
-    auto* throughTitle = text(QStringLiteral("截至"), 13, Colors::ink(), rangeRow_);
+    auto* throughTitle = plainLabel(QStringLiteral("截至"), 13, Colors::ink(), rangeRow_);
     throughTitle->setBuddy(through_);
     rangeLayout->addWidget(throughTitle);
     rangeLayout->addWidget(through_);
     rangeLayout->addWidget(apply_);
     rangeLayout->addStretch();
 
-    rangeNote_ = text(QStringLiteral("覆盖选定范围的单日安排，保存后生效。最多一次365天。"), 11,
-                      Colors::muted(), this);
-    feedback_ = text({}, 12, Colors::accent(), this);
+    rangeNote_ = plainLabel(QStringLiteral("覆盖选定范围的单日安排，保存后生效。最多一次365天。"),
+                            11, Colors::muted(), this);
+    feedback_ = plainLabel({}, 12, Colors::accent(), this);
 
     listToggle_ = new QToolButton(this);
     listToggle_->setAutoRaise(true);

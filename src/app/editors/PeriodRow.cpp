@@ -9,6 +9,7 @@
 #include <QWheelEvent>
 
 #include "drawing/SymbolImage.h"
+#include "editors/PlainLabel.h"
 #include "editors/WorkPlanEditorState.h"
 #include "toolkit/Colors.h"
 #include "toolkit/Switch.h"
@@ -38,15 +39,6 @@ protected:
         painter.drawRoundedRect(rect(), cardRadius, cardRadius);
     }
 };
-
-QLabel* text(const QString& content, double points, const QColor& color, QWidget* parent) {
-    auto* label = new QLabel(content, parent);
-    label->setFont(Typography::font(points));
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, color);
-    label->setPalette(palette);
-    return label;
-}
 
 // A time picker that leaves the wheel to the list around it unless it has the focus, so
 // scrolling the list never moves a time by accident.
@@ -90,7 +82,7 @@ PeriodRow::PeriodRow(QWidget* parent) : QWidget(parent) {
     switch_->setAccessibleName(QStringLiteral("启用"));
     start_ = timeEdit(QStringLiteral("上班"), card);
     end_ = timeEdit(QStringLiteral("下班"), card);
-    nextDay_ = text(QStringLiteral("次日"), 11, Colors::muted(), card);
+    nextDay_ = plainLabel(QStringLiteral("次日"), 11, Colors::muted(), card);
     auto* remove = new QToolButton(card);
     remove->setAutoRaise(true);
     remove->setCursor(Qt::PointingHandCursor);
@@ -105,15 +97,15 @@ PeriodRow::PeriodRow(QWidget* parent) : QWidget(parent) {
     row->setContentsMargins(cardPadding, cardPadding, cardPadding, cardPadding);
     row->setSpacing(12);
     row->addWidget(switch_);
-    row->addWidget(text(QStringLiteral("上班"), 13, Colors::ink(), card));
+    row->addWidget(plainLabel(QStringLiteral("上班"), 13, Colors::ink(), card));
     row->addWidget(start_);
-    row->addWidget(text(QStringLiteral("下班"), 13, Colors::ink(), card));
+    row->addWidget(plainLabel(QStringLiteral("下班"), 13, Colors::ink(), card));
     row->addWidget(end_);
     row->addWidget(nextDay_);
     row->addStretch();
     row->addWidget(delete_);
 
-    warning_ = text(QStringLiteral("上下班时间不能相同"), 11, warningOrange, this);
+    warning_ = plainLabel(QStringLiteral("上下班时间不能相同"), 11, warningOrange, this);
     auto* stack = new QVBoxLayout(this);
     stack->setContentsMargins(0, 0, 0, 0);
     stack->setSpacing(10);

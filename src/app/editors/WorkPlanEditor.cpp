@@ -8,6 +8,7 @@
 
 #include "editors/DateRangeForm.h"
 #include "editors/PeriodRow.h"
+#include "editors/PlainLabel.h"
 #include "editors/WeekdayChip.h"
 #include "toolkit/Colors.h"
 #include "toolkit/LightPalette.h"
@@ -32,13 +33,6 @@ TextBlock* note(const QString& text, double points, QWidget* parent) {
     return block;
 }
 
-QLabel* label(const QString& text, double points, FontWeight weight, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(Typography::font(points, weight));
-    return label;
-}
-
 QHBoxLayout* row(QWidget* parent) {
     auto* layout = new QHBoxLayout(parent);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -49,7 +43,7 @@ QHBoxLayout* row(QWidget* parent) {
 QWidget* titled(const QString& title, QWidget* picker, QWidget* parent) {
     auto* line = new QWidget(parent);
     auto* layout = row(line);
-    auto* caption = label(title, 13, FontWeight::regular, line);
+    auto* caption = plainLabel(title, 13, Colors::ink(), line);
     caption->setBuddy(picker);
     picker->setParent(line);
     picker->setAccessibleName(title);
@@ -89,7 +83,8 @@ WorkPlanEditor::WorkPlanEditor(WorkPlan plan, std::optional<QString> legacyNotic
     cancel_ = new SoftButton(QStringLiteral("取消"), titleRow);
     save_ = new OrangeButton(QStringLiteral("保存"), titleRow);
     auto* titleLayout = row(titleRow);
-    titleLayout->addWidget(label(QStringLiteral("我的作息"), 22, FontWeight::semibold, titleRow));
+    titleLayout->addWidget(
+        plainLabel(QStringLiteral("我的作息"), 22, Colors::ink(), titleRow, FontWeight::semibold));
     titleLayout->addStretch();
     titleLayout->addWidget(cancel_);
     titleLayout->addWidget(save_);
@@ -202,7 +197,7 @@ QWidget* WorkPlanEditor::buildSelector() {
 
 QWidget* WorkPlanEditor::buildListHeading() {
     auto* heading = new QWidget(this);
-    heading_ = label({}, 14, FontWeight::medium, heading);
+    heading_ = plainLabel({}, 14, Colors::ink(), heading, FontWeight::medium);
     dayOff_ = new SoftButton(QStringLiteral("设为休息"), heading);
     restore_ = new SoftButton(QStringLiteral("恢复沿用"), heading);
     auto* layout = row(heading);
