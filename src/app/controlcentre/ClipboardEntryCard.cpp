@@ -6,8 +6,8 @@
 #include <QVBoxLayout>
 
 #include "toolkit/Colors.h"
+#include "toolkit/PlainButton.h"
 #include "toolkit/SoftButton.h"
-#include "toolkit/StyledButton.h"
 #include "toolkit/StyledText.h"
 #include "toolkit/TextBlock.h"
 
@@ -62,16 +62,7 @@ ClipboardEntryCard::ClipboardEntryCard(const ClipboardEntry& entry, QWidget* par
     auto* row = new QHBoxLayout;
     row->addWidget(time_, 0, Qt::AlignVCenter);
     row->addStretch();
-    auto* remove = new StyledButton(
-        StyledButton::Recipe{
-            .font = Typography::font(10),
-            .padding = QMarginsF(4, 4, 4, 4),
-            .foreground = Colors::muted(),
-            .fill = Qt::transparent,
-            .pressedFill = Colors::grey(0, 0.06),
-            .radius = 6,
-        },
-        {});
+    auto* remove = new PlainButton({}, 10, Colors::muted());
     remove->setSymbol(QStringLiteral("xmark"));
     remove->setToolTip(QStringLiteral("移除这条历史"));
     remove->setAccessibleName(QStringLiteral("移除这条历史"));

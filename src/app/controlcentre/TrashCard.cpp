@@ -10,9 +10,9 @@
 #include "model/AppModel.h"
 #include "toolkit/Colors.h"
 #include "toolkit/MiddleElidedText.h"
+#include "toolkit/PlainButton.h"
 #include "toolkit/SettingsHelp.h"
 #include "toolkit/SoftButton.h"
-#include "toolkit/StyledButton.h"
 #include "toolkit/StyledText.h"
 #include "toolkit/SymbolView.h"
 #include "toolkit/TextBlock.h"
@@ -72,16 +72,7 @@ TrashCard::TrashCard(AppModel& model, TrashService& service, QWidget* parent)
     undo->addWidget(new SymbolView(QStringLiteral("arrow.uturn.backward"), 11, Colors::muted()));
     undoName_->setFont(Typography::font(11));
     undo->addWidget(undoName_, 1);
-    auto* undoButton = new StyledButton(
-        StyledButton::Recipe{
-            .font = Typography::font(11),
-            .padding = QMarginsF(2, 2, 2, 2),
-            .foreground = Colors::accent(),
-            .fill = Qt::transparent,
-            .pressedFill = Colors::withOpacity(Colors::accent(), 0.08),
-            .radius = 6,
-        },
-        QStringLiteral("撤销最近投喂"));
+    auto* undoButton = new PlainButton(QStringLiteral("撤销最近投喂"), 11, Colors::accent());
     connect(undoButton, &QAbstractButton::clicked, this, [this] { model_.undoLastTrash(); });
     undo->addWidget(undoButton);
     content().addWidget(undoRow_);
