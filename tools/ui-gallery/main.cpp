@@ -47,6 +47,9 @@ int main(int argc, char** argv) {
     tundle::gallery::addToolkitScenes(scenes);
     tundle::gallery::addBreathingScenes(scenes);
     tundle::gallery::addRoomScenes(scenes);
+    tundle::gallery::addClipboardScenes(scenes);
+    tundle::gallery::addSettingsScenes(scenes);
+    tundle::gallery::addWorkPlanScenes(scenes);
 
     for (const tundle::gallery::GalleryScene& scene : scenes) {
         if (!wanted.isEmpty() && !wanted.contains(scene.name)) {
