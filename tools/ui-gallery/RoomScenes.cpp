@@ -1,10 +1,13 @@
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QPainter>
 #include <array>
 
 #include "GalleryScene.h"
 #include "editors/RoomBackdrop.h"
+#include "editors/RoomLocationControls.h"
 #include "editors/RoomSettingsEntry.h"
+#include "toolkit/Colors.h"
 
 namespace tundle::gallery {
 
@@ -51,6 +54,23 @@ QImage drawHomeRoom() {
     return renderWidget(home, Qt::black);
 }
 
+// The city block on a draft without a city, a query typed.
+QImage drawLocationControls() {
+    GalleryWorld gallery;
+    RoomEnvironment& room = gallery.model->room();
+    room.update([](RoomPreferences& preferences) { preferences.mode = RoomMode::weather; });
+    const std::unique_ptr<RoomEnvironment> draft = room.makeDraft();
+    QWidget column;
+    column.resize(380, 300);
+    RoomLocationControls controls(*draft, &column);
+    controls.setGeometry(12, 12, 356, 276);
+    controls.field().setText(QStringLiteral("xi"));
+    column.setAttribute(Qt::WA_DontShowOnScreen);
+    column.show();
+    QCoreApplication::sendPostedEvents();
+    return renderWidget(column, Colors::canvas());
+}
+
 constexpr std::array allWeathers{RoomWeather::clear, RoomWeather::cloudy, RoomWeather::rain,
                                  RoomWeather::storm, RoomWeather::snow,   RoomWeather::fog};
 constexpr std::array allPhases{RoomPhase::day, RoomPhase::dusk, RoomPhase::night};
@@ -86,6 +106,7 @@ void addRoomScenes(GalleryScenes& scenes) {
                       [] { return drawBackdrop(RoomWeather::rain, RoomPhase::day, true, 0.4); }});
     scenes.push_back({QStringLiteral("room-backdrop-all"), drawAllBackdrops});
     scenes.push_back({QStringLiteral("room-home-with-entry"), drawHomeRoom});
+    scenes.push_back({QStringLiteral("room-location-controls"), drawLocationControls});
 }
 
 }  // namespace tundle::gallery
