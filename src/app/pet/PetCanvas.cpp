@@ -8,8 +8,11 @@
 
 #include "YUpSpace.h"
 #include "accessories/AccessoryRing.h"
+#include "farm/FarmControls.h"
+#include "farm/FarmWeather.h"
 #include "model/AppModel.h"
 #include "model/FarmStore.h"
+#include "model/QtScheduler.h"
 #include "pet/input/FileDropFilter.h"
 #include "pet/input/PetInput.h"
 #include "shell/QaSwitches.h"
@@ -32,16 +35,23 @@ PetCanvas::PetCanvas(AppModel& model, FarmStore& farm, bool preview, PetClocks c
         ring_ = new AccessoryRing(*this, model_, farm_, qa.hover, qa.compact);
         new FileDropFilter(*this, model_);
     }
+    if (!clocks_.scheduler) {
+        ownScheduler_ = std::make_unique<QtScheduler>();
+        clocks_.scheduler = ownScheduler_.get();
+    }
+    wake_ = clocks_.scheduler->makeOneShot();
     const auto relayout = [this] { layoutPending_ = true; };
     connect(&model_, &AppModel::functionPanelChanged, this, relayout);
     connect(&model_, &AppModel::accessoriesCollapsedChanged, this, relayout);
     connect(&model_, &AppModel::petScaleChanged, this, relayout);
     connect(&model_, &AppModel::reduceMotionChanged, this, relayout);
-    connect(&model_.room(), &RoomEnvironment::changed, this, [this] { atmosphere_.reset(); });
-    timer_.setInterval(tickMilliseconds);
-    timer_.setTimerType(Qt::CoarseTimer);
-    connect(&timer_, &QTimer::timeout, this, &PetCanvas::tick);
-    timer_.start();
+    connect(&model_.room(), &RoomEnvironment::changed, this, [this] {
+        atmosphere_.reset();
+        requestTick();
+    });
+    connect(&model_, &AppModel::changed, this, &PetCanvas::requestTick);
+    connect(&model_.breathing(), &BreathingService::stateChanged, this, &PetCanvas::requestTick);
+    connect(&farm_, &FarmStore::changed, this, &PetCanvas::requestTick);
 }
 
 qint64 systemUptime() {
@@ -58,30 +68,104 @@ bool PetCanvas::still() const {
     return model_.reduceMotion() || model_.breathingQuiet();
 }
 
+void PetCanvas::requestTick() {
+    if (isVisible()) {
+        wake_->start(0, [this] { tick(); });
+    }
+}
+
+void PetCanvas::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    requestTick();
+}
+
+void PetCanvas::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    wake_->cancel();
+}
+
 void PetCanvas::tick() {
+    wake_->cancel();
     if (!isVisible()) {
         return;
     }
-    if (farm_.visible()) {
-        const qint64 uptime = clocks_.uptime();
-        if (!lastRoomTick_ || uptime - *lastRoomTick_ >= roomTickMilliseconds) {
-            lastRoomTick_ = uptime;
-            model_.room().setVisible(true);
-            model_.room().tick();
-        }
-    }
-    model_.deliverWaitingReminder();
     const QDateTime now = clocks_.now();
     const int frame = model_.assets().frameIndex(model_.animation(), elapsed(now), still());
-    QString key = paintKey(now, frame).text();
-    if (key == lastPaintKey_ && !layoutPending_) {
+    PaintKey key = paintKey(now, frame);
+    QString text = key.text();
+    if (text != lastPaintKey_ || layoutPending_) {
+        lastPaintKey_ = std::move(text);
+        repaintChange(std::exchange(lastKey_, key), key);
+    } else if (farmMoving()) {
+        update(farmRegion());
+    }
+    sleepUntilNextChange(now);
+}
+
+void PetCanvas::repaintChange(const std::optional<PaintKey>& previous, const PaintKey& key) {
+    PaintKey sameFrame = key;
+    if (previous) {
+        sameFrame.frame = previous->frame;
+    }
+    const bool onlyFrame = !layoutPending_ && previous && *previous == sameFrame;
+    layoutPending_ = false;
+    if (!onlyFrame) {
+        resizeForBubble();
+        updateFunctionLayout();
+        update();
         return;
     }
-    lastPaintKey_ = std::move(key);
-    layoutPending_ = false;
-    resizeForBubble();
-    updateFunctionLayout();
-    update();
+    QRegion region(spriteRegion());
+    if (farmMoving()) {
+        region += farmRegion();
+    }
+    update(region);
+}
+
+void PetCanvas::sleepUntilNextChange(const QDateTime& now) {
+    if (const std::optional<double> wait = NextChange::after(clockDrivenState(now))) {
+        wake_->start(*wait, [this] { tick(); });
+    }
+}
+
+ClockDrivenState PetCanvas::clockDrivenState(const QDateTime& now) const {
+    ClockDrivenState state{
+        .now = now,
+        .nextFrame = model_.assets().secondsToNextFrame(model_.animation(), elapsed(now), still()),
+        .walking = model_.farmMoveToPlot().has_value(),
+        .breathingRunning = model_.breathing().state() == BreathingState::running,
+    };
+    if (!farm_.visible() || preview_) {
+        return state;
+    }
+    const std::vector<FarmPlot>& plots = farm_.plots();
+    state.farmShown = true;
+    state.cropsGrowing = std::any_of(plots.begin(), plots.end(), [&now](const FarmPlot& plot) {
+        return plot.crop && plot.progress(now) < 1.0;
+    });
+    const bool resting = !model_.farmMoveToPlot() && model_.animation() == QStringLiteral("idle");
+    if (FarmControls::countdown(farm_, farmSceneRect(), farm_.scale(), resting,
+                                farmPointer_.selected, now)) {
+        state.countdownEnds = plots[std::size_t(*farmPointer_.selected)].maturityDate();
+    }
+    state.feedbackFade = FarmControls::fadeRemaining(model_.farmFeedback(), now);
+    state.weatherFalls =
+        FarmWeather::particleCount(atmosphere().weather, model_.room().preferences().motion,
+                                   model_.reduceMotion()) > 0;
+    return state;
+}
+
+QRect PetCanvas::spriteRegion() const {
+    const PetFrameState frame = scene().frame;
+    const PetSpriteGeometry geometry = PetSpriteGeometry::of(frame);
+    if (geometry.eating || geometry.harvest || geometry.poof) {
+        return rect();
+    }
+    const YUpSpace space(height());
+    // Antialiased edges reach into the next pixel.
+    return space.toQt(frame.spriteRect.united(geometry.rect))
+        .toAlignedRect()
+        .adjusted(-2, -2, 2, 2);
 }
 
 void PetCanvas::updateFunctionLayout() {
@@ -97,11 +181,15 @@ void PetCanvas::setDraggingFile(bool dragging) {
     }
 }
 
-PaintKey PetCanvas::paintKey(const QDateTime& now, int frame) const {
+const RoomAtmosphere& PetCanvas::atmosphere() const {
     if (!atmosphere_) {
         atmosphere_ = model_.room().atmosphere();
     }
-    const RoomAtmosphere& atmosphere = *atmosphere_;
+    return *atmosphere_;
+}
+
+PaintKey PetCanvas::paintKey(const QDateTime& now, int frame) const {
+    const RoomAtmosphere& atmosphere = this->atmosphere();
     return PaintKey{
         .actionTitle = model_.bubbleActionTitle(),
         .secondaryTitle = model_.bubbleSecondaryTitle(),
