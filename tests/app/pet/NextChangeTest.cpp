@@ -16,20 +16,20 @@ TEST(NextChangeTest, WakesForTheSoonestChangeAndNeverForNothing) {
     EXPECT_NEAR(*NextChange::after({.now = noon, .breathingRunning = true}), 0.75, 1e-9);
     EXPECT_NEAR(*NextChange::after({.now = noon, .farmShown = true, .cropsGrowing = true}), 4.75,
                 1e-9);
-    EXPECT_NEAR(*NextChange::after({.now = noon, .nextFrame = 2, .farmShown = true,
-                                    .feedbackFade = 40}),
-                0.04, 1e-9);
+    EXPECT_NEAR(
+        *NextChange::after({.now = noon, .nextFrame = 2, .farmShown = true, .feedbackFade = 40}),
+        0.04, 1e-9);
     EXPECT_LE(*NextChange::after({.now = noon, .walking = true}), 1 / NextChange::walkSteps);
     EXPECT_LE(*NextChange::after({.now = noon, .farmShown = true, .weatherFalls = true}),
               1 / NextChange::weatherSteps);
 
     // The countdown label counts whole seconds, rounded up: 3.4 s left reads 4 s until 0.4 s on.
-    EXPECT_NEAR(*NextChange::after(
-                    {.now = noon, .farmShown = true, .countdownEnds = noon.addMSecs(3400)}),
-                0.4, 1e-9);
-    EXPECT_NEAR(*NextChange::after(
-                    {.now = noon, .farmShown = true, .countdownEnds = noon.addMSecs(3000)}),
-                1.0, 1e-9);
+    EXPECT_NEAR(
+        *NextChange::after({.now = noon, .farmShown = true, .countdownEnds = noon.addMSecs(3400)}),
+        0.4, 1e-9);
+    EXPECT_NEAR(
+        *NextChange::after({.now = noon, .farmShown = true, .countdownEnds = noon.addMSecs(3000)}),
+        1.0, 1e-9);
 }
 
 }  // namespace
