@@ -81,7 +81,8 @@ measure() {
 # Opens the tray icon's menu and picks its entry number $2 (counted without separators).
 tray_pick() {
   local tray
-  tray=$(DISPLAY=":$1" xdotool search --class trayer | head -n 1)
+  # trayer's docking panel, where the icon sits.
+  tray=$(DISPLAY=":$1" xdotool search --name '^panel$' | head -n 1)
   eval "$(DISPLAY=":$1" xdotool getwindowgeometry --shell "$tray")"
   DISPLAY=":$1" xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
   sleep 1

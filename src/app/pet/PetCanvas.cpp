@@ -316,7 +316,7 @@ void PetCanvas::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const YUpSpace space(height());
     drawFarmScene(painter, space);
-    drawPetScene(painter, space, scene(), films_);
+    drawPetScene(painter, space, scene(), films_, &frames_);
 }
 
 std::optional<double> PetCanvas::screenRoom() const {

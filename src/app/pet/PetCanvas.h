@@ -12,6 +12,7 @@
 #include "PetScene.h"
 #include "PetStageLayout.h"
 #include "SoapFilm.h"
+#include "SpriteFrames.h"
 #include "farm/FarmArtwork.h"
 #include "farm/FarmLayout.h"
 #include "farm/FarmPointerRules.h"
@@ -158,6 +159,7 @@ private:
     std::optional<QString> roomImageRoot_;
     std::map<QString, QImage> roomImages_;
     SoapFilm films_;
+    SpriteFrames frames_;
     AccessoryRing* ring_ = nullptr;
     FarmArtwork farmArtwork_;
     FarmSceneCache farmCache_;

@@ -7,6 +7,7 @@
 #include <numbers>
 
 #include "PetPalette.h"
+#include "SpriteFrames.h"
 #include "YUpSpace.h"
 #include "pets/PetAssets.h"
 
@@ -68,7 +69,8 @@ PetSpriteGeometry PetSpriteGeometry::of(const PetFrameState& state) {
     return geometry;
 }
 
-void drawPetSprite(QPainter& painter, const YUpSpace& space, const PetFrameState& state) {
+void drawPetSprite(QPainter& painter, const YUpSpace& space, const PetFrameState& state,
+                   SpriteFrames* frames) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     if (state.draggingFile) {
@@ -95,9 +97,13 @@ void drawPetSprite(QPainter& painter, const YUpSpace& space, const PetFrameState
             painter.drawImage(space.toQt(state.spriteRect), *idle);
         }
     }
-    painter.setOpacity(geometry.opacity);
-    painter.drawImage(space.toQt(geometry.rect), *image);
-    painter.setOpacity(1);
+    if (frames && geometry.opacity >= 1) {
+        frames->draw(painter, space.toQt(geometry.rect), *image);
+    } else {
+        painter.setOpacity(geometry.opacity);
+        painter.drawImage(space.toQt(geometry.rect), *image);
+        painter.setOpacity(1);
+    }
 
     if (geometry.eating) {
         space.drawText(painter, geometry.eatingTextAt, QStringLiteral("啊呜…"),
