@@ -1,4 +1,4 @@
-#include "NextChange.h"
+#include "pet/NextChange.h"
 
 #include <algorithm>
 #include <cmath>

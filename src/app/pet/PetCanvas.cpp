@@ -1,4 +1,4 @@
-#include "PetCanvas.h"
+#include "pet/PetCanvas.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -6,8 +6,8 @@
 #include <QScreen>
 #include <QWindow>
 
-#include "YUpSpace.h"
 #include "accessories/AccessoryRing.h"
+#include "drawing/YUpSpace.h"
 #include "farm/FarmControls.h"
 #include "farm/FarmWeather.h"
 #include "model/AppModel.h"
@@ -15,8 +15,6 @@
 #include "model/QtScheduler.h"
 #include "pet/input/FileDropFilter.h"
 #include "pet/input/PetInput.h"
-#include "shell/QaSwitches.h"
-#include "support/BundleInfo.h"
 #include "support/ReferenceDate.h"
 
 namespace tundle {
@@ -30,9 +28,7 @@ PetCanvas::PetCanvas(AppModel& model, FarmStore& farm, bool preview, PetClocks c
     setAutoFillBackground(false);
     if (!preview_) {
         setAccessibleName(QStringLiteral("糯墩桌宠与功能按钮"));
-        const QaSwitches qa = QaSwitches::fromEnvironment(QProcessEnvironment::systemEnvironment(),
-                                                          BundleInfo::current().bundleIdentifier);
-        ring_ = new AccessoryRing(*this, model_, farm_, qa.hover, qa.compact);
+        ring_ = new AccessoryRing(*this, model_, farm_, model_.qa().hover, model_.qa().compact);
         new FileDropFilter(*this, model_);
     }
     if (!clocks_.scheduler) {

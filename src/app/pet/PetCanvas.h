@@ -7,18 +7,18 @@
 #include <map>
 #include <optional>
 
-#include "NextChange.h"
-#include "PaintKey.h"
-#include "PetScene.h"
-#include "PetStageLayout.h"
-#include "SoapFilm.h"
-#include "SpriteFrames.h"
+#include "drawing/SoapFilm.h"
 #include "farm/FarmArtwork.h"
 #include "farm/FarmLayout.h"
 #include "farm/FarmPointerRules.h"
 #include "farm/FarmScene.h"
 #include "farm/FarmSceneCache.h"
 #include "model/Scheduler.h"
+#include "pet/NextChange.h"
+#include "pet/PaintKey.h"
+#include "pet/PetScene.h"
+#include "pet/PetStageLayout.h"
+#include "pet/SpriteFrames.h"
 #include "room/RoomAtmosphere.h"
 
 class QPainter;

@@ -1,11 +1,11 @@
 #include <QDir>
 #include <QPainter>
 
-#include "PetCanvas.h"
-#include "YUpSpace.h"
+#include "drawing/YUpSpace.h"
 #include "farm/FarmScene.h"
 #include "model/AppModel.h"
 #include "model/FarmStore.h"
+#include "pet/PetCanvas.h"
 
 namespace tundle {
 

@@ -1,4 +1,4 @@
-#include "SpriteFrames.h"
+#include "pet/SpriteFrames.h"
 
 #include <QPainter>
 

@@ -4,16 +4,17 @@
 #include <QWidget>
 #include <memory>
 
-#include "QtPasteboard.h"
-#include "QtScreens.h"
-#include "SystemStatusTray.h"
-#include "X11GlobalMouseMonitor.h"
-#include "X11InputPassThrough.h"
-#include "X11PointerProbe.h"
 #include "companion/SystemFileManager.h"
 #include "model/AppModel.h"
+#include "model/QaSwitches.h"
 #include "model/QtScheduler.h"
 #include "pet/PetPanel.h"
+#include "platform/QtPasteboard.h"
+#include "platform/QtScreens.h"
+#include "platform/SystemStatusTray.h"
+#include "platform/X11GlobalMouseMonitor.h"
+#include "platform/X11InputPassThrough.h"
+#include "platform/X11PointerProbe.h"
 #include "shell/ClickThroughTracker.h"
 #include "shell/ControlCenterWindow.h"
 #include "shell/EventMonitors.h"
@@ -34,7 +35,7 @@ class TundleAppDelegate : public QObject {
 public:
     // `checkInstallation` off keeps the installation guide from asking (tests run from the build).
     explicit TundleAppDelegate(std::unique_ptr<Defaults> preferences, bool checkInstallation = true,
-                               QObject* parent = nullptr);
+                               QaSwitches qa = {}, QObject* parent = nullptr);
     ~TundleAppDelegate() override;
 
     // Builds the run time the first time; later calls do nothing.
@@ -64,6 +65,7 @@ private:
 
     bool runtimeStarted_ = false;
     bool checkInstallation_;
+    QaSwitches qa_;
     std::unique_ptr<Defaults> preferences_;
     QtPasteboard pasteboard_;
     SystemFileManager fileManager_;

@@ -1,9 +1,8 @@
 #include "config/ConfigurationStore.h"
 
-#include "config/ConfigurationStoreRead.h"
+#include "config/ConfigurationCoding.h"
 #include "support/ApplicationSupport.h"
 #include "support/ConfigurationError.h"
-#include "support/JsonWriter.h"
 
 namespace tundle {
 
@@ -33,12 +32,6 @@ StoragePlace place(Defaults& preferences, const std::optional<QString>& file,
     return StoragePlace::key(preferences, configurationKey + suffix);
 }
 
-void checkSize(const QByteArray& bytes) {
-    if (bytes.size() > ConfigurationStore::maximumBytes) {
-        throw ConfigurationError(QStringLiteral("配置文件过大。"));
-    }
-}
-
 }  // namespace
 
 ConfigurationStore::ConfigurationStore(Defaults& preferences, std::optional<QString> storagePath,
@@ -50,7 +43,7 @@ ConfigurationStore::ConfigurationStore(Defaults& preferences, std::optional<QStr
       beforeImport_(place(preferences, configuration_.path(), QStringLiteral(".before-import"))) {
     try {
         if (auto stored = configuration_.read()) {
-            value_ = decode(*stored);
+            value_ = decodeConfiguration(*stored);
         } else {
             UserConfiguration migrated = migrate();
             encoded_ = persist(migrated, std::nullopt);
@@ -74,7 +67,7 @@ void ConfigurationStore::update(const std::function<void(UserConfiguration&)>& m
     requireWritable();
     UserConfiguration copy = value_;
     mutation(copy);
-    validate(copy);
+    validateConfiguration(copy);
     if (copy == value_) {
         return;
     }
@@ -83,7 +76,7 @@ void ConfigurationStore::update(const std::function<void(UserConfiguration&)>& m
     try {
         // Bytes identical to our own last save carry our revision; anything else is decoded.
         if (auto stored = configuration_.read(); stored && *stored != encodedValue()) {
-            if (decode(*stored).revision != value_.revision) {
+            if (decodeConfiguration(*stored).revision != value_.revision) {
                 throw ConfigurationError(
                     QStringLiteral("配置已被另一份糯墩修改，请退出并重新打开后再试。"));
             }
@@ -97,30 +90,10 @@ void ConfigurationStore::update(const std::function<void(UserConfiguration&)>& m
     setError(std::nullopt);
 }
 
-UserConfiguration ConfigurationStore::decode(const QByteArray& bytes) {
-    checkSize(bytes);
-    const JsonObject document = JsonObject::parse(bytes);
-    if (document.required(QStringLiteral("schemaVersion")).toInteger() !=
-        UserConfiguration::currentSchemaVersion) {
-        throw ConfigurationError(QStringLiteral("配置来自不支持的版本，请更新糯墩后重试。"));
-    }
-    UserConfiguration configuration = UserConfiguration::fromJson(document);
-    validate(configuration);
-    return configuration;
-}
-
-QByteArray ConfigurationStore::encode(const UserConfiguration& configuration) {
-    return JsonWriter::pretty(configuration.toJson());
-}
-
-QByteArray ConfigurationStore::readFile(const QString& path) {
-    return ConfigurationStoreRead::read(path, maximumBytes, QStringLiteral("配置文件超过 8 MB。"));
-}
-
 QByteArray ConfigurationStore::persist(const UserConfiguration& configuration,
                                        const std::optional<QByteArray>& previous) {
-    QByteArray bytes = encode(configuration);
-    checkSize(bytes);
+    QByteArray bytes = encodeConfiguration(configuration);
+    checkConfigurationSize(bytes);
     if (previous) {
         previous_.write(*previous);
     }
@@ -130,7 +103,7 @@ QByteArray ConfigurationStore::persist(const UserConfiguration& configuration,
 
 const QByteArray& ConfigurationStore::encodedValue() {
     if (encoded_.isEmpty()) {
-        encoded_ = encode(value_);
+        encoded_ = encodeConfiguration(value_);
     }
     return encoded_;
 }

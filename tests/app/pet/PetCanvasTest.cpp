@@ -4,12 +4,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "accessories/AccessoryButton.h"
+#include "accessories/AccessoryRing.h"
 #include "config/ConfigurationPackage.h"
+#include "drawing/YUpSpace.h"
 #include "model/FarmStore.h"
 #include "pet/NextChange.h"
 #include "pet/PetPanel.h"
 #include "pet/PetPreview.h"
-#include "pet/YUpSpace.h"
 #include "support/ModelTestWorld.h"
 #include "support/PaintCounter.h"
 #include "support/RunUntil.h"
@@ -33,6 +35,22 @@ struct CanvasWorld {
         return {[this] { return now; }, [this] { return uptime; }};
     }
 };
+
+TEST(PetCanvasTest, TheHoverSwitchOfTheModelsWorldKeepsTheLabelsOut) {
+    for (const bool hover : {false, true}) {
+        test::ModelTestWorld world;
+        world.qa.hover = hover;
+        const std::unique_ptr<AppModel> model = world.model();
+        MemoryDefaults farmDefaults;
+        FarmStore farm(farmDefaults);
+        PetPanel panel(*model, farm);
+        AccessoryRing* ring = panel.canvas().accessoryRing();
+        ASSERT_TRUE(ring && !ring->buttons().empty());
+        AccessoryButton* button = ring->buttons().front();
+        button->track({-500, -500});
+        EXPECT_EQ(button->reveal(), hover ? 1.0 : 0.0) << hover;
+    }
+}
 
 TEST(PetCanvasTest, TheFirstVisibleTickPaintsAndGrowsThePanelUpward) {
     CanvasWorld w;
@@ -60,7 +78,10 @@ TEST(PetCanvasTest, TheFirstVisibleTickPaintsAndGrowsThePanelUpward) {
     EXPECT_FALSE(hit({172, 2}));
 
     // A tall bubble grows the panel upward; dismissing it shrinks it back.
-    w.model->say(QString(300, u'长'), "细节", QStringLiteral("好的"), QStringLiteral("稍后"));
+    w.model->say({.message = QString(300, u'长'),
+                  .detail = "细节",
+                  .actionTitle = QStringLiteral("好的"),
+                  .secondaryTitle = QStringLiteral("稍后")});
     canvas.tick();
     const int tall = qRound(254 + canvas.bubbleLayout().height + 34);
     EXPECT_EQ(panel.geometry(), QRect(100, 580 - tall, 444, tall));
@@ -165,7 +186,7 @@ TEST(PetCanvasTest, AStillPetSleepsAndAFrameRepaintsOnlyTheSprite) {
     c.panel.hide();
     c.settle();
     EXPECT_EQ(c.wakes.pending(), 0);
-    w.model->say("藏起来时说的话");
+    w.model->say({.message = "藏起来时说的话"});
     EXPECT_EQ(c.wakes.pending(), 0);
 }
 
@@ -177,7 +198,12 @@ TEST(PetCanvasTest, EveryPartOfThePaintKeyRepaints) {
     const QPointF plot0 = canvas.plotRects().at(0).center();
     const std::vector<std::pair<const char*, std::function<void()>>> changes{
         {"bubble, detail and both buttons",
-         [&] { w.model->say("新的话", "细节", QStringLiteral("好"), QStringLiteral("不")); }},
+         [&] {
+             w.model->say({.message = "新的话",
+                           .detail = "细节",
+                           .actionTitle = QStringLiteral("好"),
+                           .secondaryTitle = QStringLiteral("不")});
+         }},
         {"bubble dismissed", [&] { w.model->dismissBubble(); }},
         {"pack",
          [&] {

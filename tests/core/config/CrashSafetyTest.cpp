@@ -8,6 +8,7 @@
 #include <QThread>
 #include <csignal>
 
+#include "config/ConfigurationCoding.h"
 #include "config/ConfigurationStore.h"
 #include "content/ContentStoreState.h"
 #include "support/JsonReader.h"
@@ -45,11 +46,10 @@ TEST(CrashSafety, AKilledSaveNeverLeavesAHalfWrittenConfiguration) {
     for (int i = 0; i < kills; ++i) {
         killWhileSaving("configuration", path, random);
         UserConfiguration stored;
-        ASSERT_NO_THROW(stored = ConfigurationStore::decode(test::readAll(path)))
-            << "after kill " << i;
+        ASSERT_NO_THROW(stored = decodeConfiguration(test::readAll(path))) << "after kill " << i;
         EXPECT_EQ(stored.shortcuts.size() % 400, 0u) << "a save is whole or absent";
         if (QFileInfo::exists(path + ".previous")) {
-            ASSERT_NO_THROW(ConfigurationStore::decode(test::readAll(path + ".previous")))
+            ASSERT_NO_THROW(decodeConfiguration(test::readAll(path + ".previous")))
                 << "after kill " << i;
         }
     }
@@ -67,10 +67,12 @@ TEST(CrashSafety, AKilledStateWriteLeavesTheOldOrTheNewState) {
         killWhileSaving("state", path, random);
         const QByteArray bytes = test::readAll(path);
         ASSERT_NO_THROW(JsonObject::parse(bytes)) << "after kill " << i;
-        const ContentStoreState state = ContentStoreState::decode(bytes);
-        ASSERT_GE(state.highestSequence, 1);
-        EXPECT_EQ(state.current, QStringLiteral("%1-0123456789abcdef").arg(state.highestSequence));
-        highest = std::max(highest, state.highestSequence);
+        const std::optional<ContentStoreState> state = ContentStoreState::decode(bytes);
+        ASSERT_TRUE(state) << "after kill " << i;
+        ASSERT_GE(state->highestSequence, 1);
+        EXPECT_EQ(state->current,
+                  QStringLiteral("%1-0123456789abcdef").arg(state->highestSequence));
+        highest = std::max(highest, state->highestSequence);
     }
     EXPECT_GT(highest, 1);
 }
