@@ -36,6 +36,12 @@ PetCanvas::PetCanvas(AppModel& model, FarmStore& farm, bool preview, PetClocks c
         clocks_.scheduler = ownScheduler_.get();
     }
     wake_ = clocks_.scheduler->makeOneShot();
+    pictures_ = clocks_.pictures ? clocks_.pictures : &PictureCache::shared();
+    connect(&farm_, &FarmStore::visibleChanged, this, [this] {
+        if (!farm_.visible()) {
+            releaseFarmPictures();
+        }
+    });
     const auto relayout = [this] { layoutPending_ = true; };
     connect(&model_, &AppModel::functionPanelChanged, this, relayout);
     connect(&model_, &AppModel::accessoriesCollapsedChanged, this, relayout);
@@ -78,6 +84,7 @@ void PetCanvas::showEvent(QShowEvent* event) {
 void PetCanvas::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     wake_->cancel();
+    releaseFarmPictures();
 }
 
 void PetCanvas::tick() {
@@ -288,24 +295,47 @@ bool PetCanvas::interactiveHit(QPointF point) const {
                          : model_.assets().contains(point, space.toQt(sprite));
 }
 
-void PetCanvas::loadRoomImagesIfNeeded() {
+void PetCanvas::holdRoomPictures() {
+    const QRectF rect = farmSceneRect();
     const std::optional<QString>& root = model_.room().sceneRoot();
-    if (root == roomImageRoot_) {
-        return;
-    }
-    roomImages_.clear();
-    roomImageRoot_ = root;
     const std::optional<RoomSceneDefinition>& definition = model_.room().scene();
-    if (!root || !definition) {
+    QStringList names;
+    if (root && definition && !rect.isEmpty()) {
+        const QSet<QString> listed = definition->imageNames();
+        const RoomAtmosphere& shown = atmosphere();
+        names << FarmArtwork::backdropName(shown.weather);
+        if (shown.daylight < 0.98) {
+            names << FarmArtwork::nightBackdropName();
+        }
+        names.removeIf([&listed](const QString& name) { return !listed.contains(name); });
+    }
+    const double ratio = devicePixelRatioF();
+    const QSize pixels(std::max(1, int(std::lround(rect.width() * ratio))),
+                       std::max(1, int(std::lround(rect.height() * ratio))));
+    const QString key = root.value_or(QString()) + u'|' + names.join(u'|') +
+                        QStringLiteral("|%1x%2").arg(pixels.width()).arg(pixels.height());
+    if (key == roomPicturesKey_) {
         return;
     }
-    const QDir folder(*root);
-    for (const QString& name : definition->imageNames()) {
-        QImage image(folder.filePath(name));
-        if (!image.isNull()) {
-            roomImages_.insert_or_assign(name, std::move(image));
+    roomPicturesKey_ = key;
+    std::map<QString, QImage> held;
+    for (const QString& name : names) {
+        QImage picture = pictures_->picture(QDir(*root).filePath(name), pixels);
+        if (!picture.isNull()) {
+            held.emplace(name, std::move(picture));
         }
     }
+    roomImages_ = std::move(held);
+    pictures_->released();
+}
+
+void PetCanvas::releaseFarmPictures() {
+    roomImages_.clear();
+    roomPicturesKey_.clear();
+    stillFarm_ = QImage();
+    stillFarmKey_.clear();
+    farmCache_ = FarmSceneCache();
+    pictures_->released();
 }
 
 void PetCanvas::paintEvent(QPaintEvent*) {

@@ -7,6 +7,7 @@
 #include <map>
 #include <optional>
 
+#include "drawing/PictureCache.h"
 #include "drawing/SoapFilm.h"
 #include "farm/FarmArtwork.h"
 #include "farm/FarmLayout.h"
@@ -39,6 +40,8 @@ struct PetClocks {
     std::function<QDateTime()> now = &QDateTime::currentDateTimeUtc;
     std::function<qint64()> uptime = &systemUptime;
     Scheduler* scheduler = nullptr;
+    // Where the farm's pictures are decoded; the application's shared cache by default.
+    PictureCache* pictures = nullptr;
 };
 
 // The whole visible pet: it draws the sprite and the speech bubble and runs the pet's frame
@@ -88,9 +91,12 @@ public:
     AccessoryRing* accessoryRing() const { return ring_; }
     void updateFunctionLayout();
 
-    // Keeps `roomImages` in step with the room's installed scene folder.
-    void loadRoomImagesIfNeeded();
+    // Holds the room scene's pictures the farm shows now (its weather's backdrop, and the night
+    // over it while the day is not full), at the size they are drawn.
+    void holdRoomPictures();
     const std::map<QString, QImage>& roomImages() const { return roomImages_; }
+    // Lets go of every picture of the farm; the farm is drawn afresh when it shows again.
+    void releaseFarmPictures();
 
     // The farm's plots and the buttons beside the selected plot, and the action under `point`
     // (bottom-up points); all empty while the farm is hidden.
@@ -156,7 +162,9 @@ private:
     // The room's look changes only with the room: resolving it reads the system's time zone,
     // too slow for every tick.
     mutable std::optional<RoomAtmosphere> atmosphere_;
-    std::optional<QString> roomImageRoot_;
+    PictureCache* pictures_;
+    // What `roomImages_` holds: the folder, the names and the size.
+    QString roomPicturesKey_;
     std::map<QString, QImage> roomImages_;
     SoapFilm films_;
     SpriteFrames frames_;

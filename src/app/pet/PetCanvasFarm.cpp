@@ -115,14 +115,14 @@ QRect PetCanvas::farmRegion() const {
 QString PetCanvas::stillFarmKey(const FarmScene& scene) const {
     return scene.stillKey() +
            QStringLiteral(";%1x%2@%3;").arg(width()).arg(height()).arg(devicePixelRatioF()) +
-           roomImageRoot_.value_or(QString());
+           roomPicturesKey_;
 }
 
 void PetCanvas::drawFarmScene(QPainter& painter, const YUpSpace& space) {
     if (!farm_.visible() || farmSceneRect().isEmpty()) {
         return;
     }
-    loadRoomImagesIfNeeded();
+    holdRoomPictures();
     if (!farmArtwork_.root()) {
         loadFarmAssetsIfNeeded();
     }

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "accessories/AccessoryButton.h"
 #include "accessories/AccessoryRing.h"
 #include "config/ConfigurationPackage.h"
+#include "drawing/PictureCache.h"
 #include "drawing/YUpSpace.h"
 #include "model/FarmStore.h"
 #include "pet/NextChange.h"
@@ -128,8 +128,9 @@ TEST(PetCanvasTest, RepaintsOnlyForChanges) {
 
 // A canvas whose wake-ups run on a clock of the test's own.
 struct SleepingCanvas {
-    explicit SleepingCanvas(CanvasWorld& w)
-        : panel(*w.model, w.farm, {[&w] { return w.now; }, [&w] { return w.uptime; }, &wakes}) {
+    explicit SleepingCanvas(CanvasWorld& w, PictureCache* pictures = nullptr)
+        : panel(*w.model, w.farm,
+                {[&w] { return w.now; }, [&w] { return w.uptime; }, &wakes, pictures}) {
         panel.canvas().installEventFilter(&counter);
         panel.setGeometry(100, 11, 444, 569);
         panel.show();
@@ -261,7 +262,7 @@ TEST(PetCanvasTest, EveryPartOfThePaintKeyRepaints) {
     }
 }
 
-TEST(PetCanvasTest, ThePreviewNeverResizesShowsNoBubbleWithoutWidthAndLoadsRoomImages) {
+TEST(PetCanvasTest, ThePreviewNeverResizesAndShowsNoBubbleWithoutWidth) {
     CanvasWorld w(true);
     PetPreview preview(*w.model, w.farm);
     preview.resize(400, 600);
@@ -276,36 +277,55 @@ TEST(PetCanvasTest, ThePreviewNeverResizesShowsNoBubbleWithoutWidthAndLoadsRoomI
     w.model->toggleShortcuts();
     preview.resize(400, 600);
     EXPECT_FALSE(canvas.scene().bubble);
+}
 
-    // The room's images are loaded once per scene folder.
-    QTemporaryDir first;
-    QTemporaryDir second;
-    QImage image(8, 12, QImage::Format_RGB32);
-    for (const QString& path :
-         {first.filePath("base.png"), first.filePath("sunny.png"), second.filePath("base.png")}) {
-        image.save(path);
-    }
-    const RoomSceneDefinition scene{
-        .width = 8, .height = 12, .base = "base.png", .sunny = "sunny.png", .night = "dark.png"};
-    const auto loadedFrom = [&](const std::optional<QString>& folder) {
-        w.model->room().installScene(folder, scene);
-        canvas.loadRoomImagesIfNeeded();
+TEST(PetCanvasTest, TheFarmHoldsOnlyThePicturesItShowsAndLetsGoWhenHidden) {
+    CanvasWorld w(true);
+    qint64 uptime = 0;
+    PictureCache pictures([&uptime] { return uptime; });
+    w.model->room().update([](RoomPreferences& room) {
+        room.mode = RoomMode::fixed;
+        room.fixedWeather = RoomWeather::clear;
+        room.fixedPhase = RoomPhase::day;
+    });
+    SleepingCanvas c(w, &pictures);
+    PetCanvas& canvas = c.canvas();
+    const QSize drawn = canvas.farmSceneRect().size().toSize();
+    const auto held = [&canvas, drawn] {
         QStringList names;
-        for (const auto& entry : canvas.roomImages()) {
-            names << entry.first;
+        for (const auto& [name, picture] : canvas.roomImages()) {
+            names << name;
+            EXPECT_EQ(picture.size(), drawn) << name.toStdString();
         }
         return names;
     };
-    // Without a scene of its own the room shows the built-in one.
-    QStringList builtIn = RoomSceneDefinition::load(QDir(TUNDLE_GENERATED_ASSETS).filePath("Rooms"))
-                              .imageNames()
-                              .values();
-    builtIn.sort();
-    EXPECT_EQ(loadedFrom(std::nullopt), builtIn);
-    EXPECT_EQ(loadedFrom(first.path()), QStringList({"base.png", "sunny.png"}));
-    QFile::remove(first.filePath("sunny.png"));
-    EXPECT_EQ(loadedFrom(first.path()), QStringList({"base.png", "sunny.png"}));
-    EXPECT_EQ(loadedFrom(second.path()), QStringList({"base.png"}));
+    // The built-in room has seven pictures; a clear day shows one, decoded at the farm's size.
+    EXPECT_EQ(held(), QStringList{"farm-sunny.png"});
+    EXPECT_EQ(pictures.size(), 1u);
+
+    // At night the night picture lies over it; in the rain another backdrop shows.
+    w.model->room().update([](RoomPreferences& room) { room.fixedPhase = RoomPhase::night; });
+    c.settle();
+    EXPECT_EQ(held(), (QStringList{"farm-night.png", "farm-sunny.png"}));
+    w.model->room().update([](RoomPreferences& room) { room.fixedWeather = RoomWeather::rain; });
+    c.settle();
+    EXPECT_EQ(held(), (QStringList{"farm-night.png", "farm-rain.png"}));
+    EXPECT_EQ(pictures.size(), 3u);
+
+    // The sunny picture nobody holds goes after the grace period; the others stay while shown.
+    pictures.sweep();
+    uptime += PictureCache::graceMilliseconds;
+    pictures.sweep();
+    EXPECT_EQ(pictures.size(), 2u);
+
+    // Hiding the farm lets go of everything it showed.
+    w.farm.setVisible(false);
+    EXPECT_TRUE(canvas.roomImages().empty());
+    pictures.sweep();
+    EXPECT_EQ(pictures.size(), 2u);
+    uptime += PictureCache::graceMilliseconds;
+    pictures.sweep();
+    EXPECT_EQ(pictures.size(), 0u);
 }
 
 }  // namespace
