@@ -93,6 +93,27 @@ tray_pick() {
   DISPLAY=":$1" xdotool mousemove 5 5
 }
 
+# The pet panel's size, or nothing while it is hidden.
+pet_size() {
+  local panel
+  panel=$(DISPLAY=":$1" xdotool search --onlyvisible --name "糯墩桌宠" | head -n 1)
+  [ -n "$panel" ] && DISPLAY=":$1" xdotool getwindowgeometry "$panel" | sed -n 's/.*Geometry: //p'
+}
+
+# Picks tray entry $2 until the pet panel's size has changed (hidden: no size), or gives up.
+tray_pick_until_changed() {
+  local before
+  before=$(pet_size "$1" || true)
+  for _ in 1 2 3; do
+    tray_pick "$1" "$2"
+    sleep 1
+    [ "$(pet_size "$1" || true)" != "$before" ] && return 0
+    DISPLAY=":$1" xdotool key Escape
+  done
+  echo "the tray menu did not answer on display :$1" >&2
+  return 1
+}
+
 # Runs the application for the state named $1: a first run writes its settings, which are then
 # given a clear night (and reduced motion for that state); the second run is measured.
 run_app() {
@@ -129,8 +150,8 @@ PY
   sleep 0.5
   DISPLAY=":$d" "$close" "糯墩 · 桌面小伙伴" >/dev/null || true
   case $name in
-    farm-collapsed) tray_pick "$d" 5 ;;
-    pet-hidden) tray_pick "$d" 4 ;;
+    farm-collapsed) tray_pick_until_changed "$d" 5 ;;
+    pet-hidden) tray_pick_until_changed "$d" 4 ;;
     *) DISPLAY=":$d" xdotool mousemove 5 5 ;;
   esac
   # The greeting bubble ends after 10 s.

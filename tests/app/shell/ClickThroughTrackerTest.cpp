@@ -25,14 +25,21 @@ struct FakeInput : InputPassThrough {
     void setPassThrough(bool passThrough) override { requests.push_back(passThrough); }
 };
 
-TEST(ClickThroughTrackerTest, SwitchesOnlyOnChangeAndNeverDuringAPress) {
+// A pet at (100, 100, 50, 50) on a panel shown while `shown` says so.
+struct TrackedPet {
+    explicit TrackedPet(bool reports = false) { pointer.reports = reports; }
+
     FakePointer pointer;
     FakeInput input;
     bool shown = true;
-    const QRect pet(100, 100, 50, 50);
-    ClickThroughTracker tracker(
-        pointer, input, [&shown] { return shown; },
-        [&pet](QPoint position) { return pet.contains(position); });
+    const QRect pet{100, 100, 50, 50};
+    ClickThroughTracker tracker{pointer, input, [this] { return shown; },
+                                [this](QPoint position) { return pet.contains(position); }};
+};
+
+TEST(ClickThroughTrackerTest, SwitchesOnlyOnChangeAndNeverDuringAPress) {
+    TrackedPet t;
+    auto& [pointer, input, shown, pet, tracker] = t;
 
     pointer.state = {QPoint(10, 10), false};
     tracker.tick();
@@ -57,14 +64,8 @@ TEST(ClickThroughTrackerTest, SwitchesOnlyOnChangeAndNeverDuringAPress) {
 }
 
 TEST(ClickThroughTrackerTest, RestsWhileThePointerRestsAndWakesOnAMove) {
-    FakePointer pointer;
-    pointer.reports = true;
-    FakeInput input;
-    bool shown = true;
-    const QRect pet(100, 100, 50, 50);
-    ClickThroughTracker tracker(
-        pointer, input, [&shown] { return shown; },
-        [&pet](QPoint position) { return pet.contains(position); });
+    TrackedPet t(true);
+    auto& [pointer, input, shown, pet, tracker] = t;
     tracker.start();
     const auto ticks = [&tracker](int count) {
         for (int i = 0; i < count; ++i) {
