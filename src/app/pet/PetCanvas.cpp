@@ -127,7 +127,9 @@ void PetCanvas::repaintChange(const std::optional<PaintKey>& previous, const Pai
 
 void PetCanvas::sleepUntilNextChange(const QDateTime& now) {
     if (const std::optional<double> wait = NextChange::after(clockDrivenState(now))) {
-        wake_->start(*wait, [this] { tick(); });
+        // A millisecond late rather than early: a wake just before the frame turns finds nothing
+        // new and has to wake again.
+        wake_->start(*wait + 0.001, [this] { tick(); });
     }
 }
 
