@@ -3,21 +3,20 @@
 #include <QApplication>
 #include <QDrag>
 #include <QDropEvent>
-#include <QHBoxLayout>
-#include <QLabel>
+#include <QFontMetricsF>
+#include <QHelpEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointer>
-#include <QToolButton>
-#include <QVBoxLayout>
+#include <QToolTip>
+#include <cmath>
 
 #include "accessories/ShortcutIconImage.h"
 #include "companion/ShortcutService.h"
 #include "drawing/SymbolImage.h"
-#include "editors/SymbolIcon.h"
 #include "model/AppModel.h"
 #include "support/Uuid.h"
 #include "toolkit/Colors.h"
@@ -27,95 +26,104 @@ namespace tundle {
 
 namespace {
 
+constexpr int padding = 12;
+constexpr int spacing = 12;
 constexpr int iconSide = 27;
+constexpr int dotSide = 7;
+constexpr int pinSide = 22;
+constexpr int menuWidth = 22;
+constexpr int lineGap = 3;
 
-// A button drawn only by what it holds.
-class PlainButton : public QAbstractButton {
-public:
-    explicit PlainButton(QWidget* parent) : QAbstractButton(parent) {}
+const QFont& nameFont() {
+    static const QFont font = Typography::font(13, FontWeight::medium);
+    return font;
+}
 
-protected:
-    void paintEvent(QPaintEvent*) override {}
-    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
-};
+const QFont& warningFont() {
+    static const QFont font = Typography::font(10);
+    return font;
+}
 
-class TagDot : public QWidget {
-public:
-    explicit TagDot(QWidget* parent) : QWidget(parent) { setFixedSize(7, 7); }
-    void setColor(QColor color) {
-        color_ = color;
-        update();
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(color_);
-        painter.drawEllipse(rect());
-    }
-
-private:
-    QColor color_;
-};
-
-QLabel* passiveLabel(QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    return label;
+void drawSymbol(QPainter& painter, const QRectF& rect, const QString& name, const QColor& tint,
+                qreal ratio) {
+    const QSize pixels = (rect.size() * ratio).toSize();
+    painter.drawImage(rect, SymbolImage::render(name, pixels, tint));
 }
 
 }  // namespace
 
 ShortcutListRow::ShortcutListRow(ShortcutItem item, AppModel& model, ShortcutService& service,
                                  QWidget* parent)
-    : QWidget(parent),
-      item_(std::move(item)),
-      model_(model),
-      service_(service),
-      main_(new PlainButton(this)),
-      icon_(passiveLabel(main_)),
-      name_(passiveLabel(main_)),
-      missing_(passiveLabel(main_)),
-      dot_(new TagDot(this)),
-      pin_(new QToolButton(this)),
-      menuButton_(new QToolButton(this)),
-      menu_(new QMenu(this)) {
+    : QWidget(parent), item_(std::move(item)), model_(model), service_(service) {
     setAcceptDrops(true);
-    icon_->setFixedSize(iconSide, iconSide);
-    name_->setFont(Typography::font(13, FontWeight::medium));
-    missing_->setText(QStringLiteral("需重新选择本机目标"));
-    missing_->setFont(Typography::font(10));
-    QPalette warning = missing_->palette();
-    warning.setColor(QPalette::WindowText, Colors::accent());
-    missing_->setPalette(warning);
+    setMouseTracking(true);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
 
-    auto* texts = new QVBoxLayout;
-    texts->setSpacing(3);
-    texts->addWidget(name_);
-    texts->addWidget(missing_);
-    auto* mainLayout = new QHBoxLayout(main_);
-    mainLayout->setContentsMargins(0, 0, 0, 0);
-    mainLayout->setSpacing(12);
-    mainLayout->addWidget(icon_);
-    mainLayout->addLayout(texts, 1);
-    main_->setCursor(Qt::PointingHandCursor);
-    main_->installEventFilter(this);
+void ShortcutListRow::setItem(const ShortcutItem& item) {
+    if (item == item_) {
+        return;
+    }
+    const bool taller = showsMissingTarget();
+    if (item.kind != item_.kind || item.target != item_.target) {
+        icon_ = QPixmap();
+    }
+    item_ = item;
+    if (taller != showsMissingTarget()) {
+        updateGeometry();
+    }
+    update();
+}
 
-    pin_->setAutoRaise(true);
-    menuButton_->setAutoRaise(true);
-    menuButton_->setFixedWidth(22);
-    menuButton_->setPopupMode(QToolButton::InstantPopup);
-    menuButton_->setIcon(symbolIcon(QStringLiteral("ellipsis"), Colors::muted()));
-    menuButton_->setMenu(menu_);
-    menuButton_->setToolTip(QStringLiteral("更多操作"));
-    QSizePolicy keepPlace = menuButton_->sizePolicy();
-    keepPlace.setRetainSizeWhenHidden(true);
-    menuButton_->setSizePolicy(keepPlace);
-    menuButton_->hide();
+bool ShortcutListRow::showsMissingTarget() const {
+    return item_.kind != ShortcutKind::website && item_.target.isEmpty();
+}
 
+QSize ShortcutListRow::sizeHint() const {
+    static const int oneLine = int(std::ceil(QFontMetricsF(nameFont()).height()));
+    static const int twoLines =
+        oneLine + lineGap + int(std::ceil(QFontMetricsF(warningFont()).height()));
+    const int content = std::max(iconSide, showsMissingTarget() ? twoLines : oneLine);
+    return {320, content + 2 * padding};
+}
+
+QRect ShortcutListRow::partRect(Part part) const {
+    const int middle = height() / 2;
+    const int menuLeft = width() - padding - menuWidth;
+    const int pinLeft = menuLeft - spacing - pinSide;
+    const int dotLeft = pinLeft - spacing - dotSide;
+    switch (part) {
+        case Part::menu:
+            return {menuLeft, middle - 11, menuWidth, 22};
+        case Part::pin:
+            return {pinLeft, middle - pinSide / 2, pinSide, pinSide};
+        case Part::dot:
+            return {dotLeft, middle - dotSide / 2, dotSide, dotSide};
+        case Part::main:
+            break;
+    }
+    return {padding, padding, std::max(dotLeft - spacing - padding, 0), height() - 2 * padding};
+}
+
+QString ShortcutListRow::partToolTip(Part part) const {
+    switch (part) {
+        case Part::main:
+            return QStringLiteral("编辑 ") + item_.name;
+        case Part::dot:
+            return title(item_.color());
+        case Part::pin:
+            return item_.pinned ? QStringLiteral("取消桌面置顶") : QStringLiteral("置顶到桌面");
+        case Part::menu:
+            return QStringLiteral("更多操作");
+    }
+    return {};
+}
+
+QMenu* ShortcutListRow::menu() {
+    if (menu_) {
+        return menu_;
+    }
+    menu_ = new QMenu(this);
     menu_->addAction(QStringLiteral("编辑"), this, &ShortcutListRow::editRequested);
     menu_->addAction(QStringLiteral("打开"), this, &ShortcutListRow::open);
     QMenu* groups = menu_->addMenu(QStringLiteral("移到分组"));
@@ -123,50 +131,9 @@ ShortcutListRow::ShortcutListRow(ShortcutItem item, AppModel& model, ShortcutSer
     fillGroupMenu(groups);
     menu_->addSeparator();
     menu_->addAction(QStringLiteral("删除"), this, [this] { service_.deleteItem(item_.id); });
-
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(12, 12, 12, 12);
-    layout->setSpacing(12);
-    layout->addWidget(main_, 1);
-    layout->addWidget(dot_);
-    layout->addWidget(pin_);
-    layout->addWidget(menuButton_);
-
-    connect(main_, &QAbstractButton::clicked, this, &ShortcutListRow::editRequested);
-    connect(pin_, &QAbstractButton::clicked, this,
-            [this] { service_.setPinned(item_.id, !item_.pinned); });
-    present();
-}
-
-void ShortcutListRow::setItem(const ShortcutItem& item) {
-    if (item != item_) {
-        item_ = item;
-        present();
-    }
-}
-
-void ShortcutListRow::present() {
-    name_->setText(item_.name);
-    main_->setToolTip(QStringLiteral("编辑 ") + item_.name);
-    missing_->setVisible(item_.kind != ShortcutKind::website && item_.target.isEmpty());
-
-    const qreal ratio = devicePixelRatioF();
-    const QSize pixels = QSize(iconSide, iconSide) * ratio;
-    QImage picture = ShortcutIconImage::render(item_, pixels, Colors::accent());
-    if (picture.isNull()) {
-        picture = SymbolImage::render(symbol(item_.kind), pixels, Colors::accent());
-    }
-    QPixmap icon =
-        QPixmap::fromImage(picture.scaled(pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    icon.setDevicePixelRatio(ratio);
-    icon_->setPixmap(icon);
-
-    static_cast<TagDot*>(dot_)->setColor(QColor(rgb(item_.color())));
-    dot_->setToolTip(title(item_.color()));
-
-    pin_->setIcon(item_.pinned ? symbolIcon(QStringLiteral("pin.fill"), Colors::accent())
-                               : symbolIcon(QStringLiteral("pin"), Colors::muted()));
-    pin_->setToolTip(item_.pinned ? QStringLiteral("取消桌面置顶") : QStringLiteral("置顶到桌面"));
+    connect(menu_, &QMenu::aboutToHide, this,
+            [this] { setHovering(rect().contains(mapFromGlobal(QCursor::pos()))); });
+    return menu_;
 }
 
 void ShortcutListRow::fillGroupMenu(QMenu* groups) {
@@ -192,9 +159,24 @@ void ShortcutListRow::open() {
 void ShortcutListRow::setHovering(bool hovering) {
     if (hovering != hovering_) {
         hovering_ = hovering;
-        menuButton_->setVisible(hovering);
         update();
     }
+}
+
+bool ShortcutListRow::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        for (Part part : {Part::main, Part::dot, Part::pin, Part::menu}) {
+            if (partRect(part).contains(help->pos()) && (part != Part::menu || hovering_)) {
+                QToolTip::showText(help->globalPos(), partToolTip(part), this, partRect(part));
+                return true;
+            }
+        }
+        QToolTip::hideText();
+        event->ignore();
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void ShortcutListRow::enterEvent(QEnterEvent*) {
@@ -203,48 +185,121 @@ void ShortcutListRow::enterEvent(QEnterEvent*) {
 
 void ShortcutListRow::leaveEvent(QEvent*) {
     // The open menu keeps the row as it was while the pointer is over the menu.
-    if (!menu_->isVisible()) {
+    if (!menu_ || !menu_->isVisible()) {
         setHovering(false);
     }
 }
 
+const QPixmap& ShortcutListRow::icon() {
+    if (icon_.isNull()) {
+        const qreal ratio = devicePixelRatioF();
+        const QSize pixels = QSize(iconSide, iconSide) * ratio;
+        QImage picture = ShortcutIconImage::render(item_, pixels, Colors::accent());
+        if (picture.isNull()) {
+            picture = SymbolImage::render(symbol(item_.kind), pixels, Colors::accent());
+        }
+        icon_ = QPixmap::fromImage(
+            picture.scaled(pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        icon_.setDevicePixelRatio(ratio);
+    }
+    return icon_;
+}
+
 void ShortcutListRow::paintEvent(QPaintEvent*) {
-    if (!hovering_) {
+    QPainter painter(this);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform |
+                           QPainter::TextAntialiasing);
+    const qreal ratio = devicePixelRatioF();
+    if (hovering_) {
+        QPainterPath shape;
+        shape.addRoundedRect(QRectF(rect()), 12, 12);
+        painter.fillPath(shape, Colors::withOpacity(Colors::accent(), 0.045));
+    }
+
+    const QRect main = partRect(Part::main);
+    const QPixmap& picture = icon();
+    const QSizeF shown = QSizeF(picture.size()) / ratio;
+    painter.drawPixmap(QRectF(QPointF(main.left() + (iconSide - shown.width()) / 2,
+                                      height() / 2.0 - shown.height() / 2),
+                              shown),
+                       picture, QRectF(picture.rect()));
+
+    const int textLeft = main.left() + iconSide + spacing;
+    const int textWidth = std::max(main.right() - textLeft, 0);
+    const QFontMetricsF nameMetrics(nameFont());
+    const QFontMetricsF warningMetrics(warningFont());
+    const bool warning = showsMissingTarget();
+    double top = height() / 2.0 -
+                 (nameMetrics.height() + (warning ? lineGap + warningMetrics.height() : 0)) / 2;
+    painter.setFont(nameFont());
+    painter.setPen(Colors::ink());
+    painter.drawText(QRectF(textLeft, top, textWidth, nameMetrics.height()),
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                     nameMetrics.elidedText(item_.name, Qt::ElideRight, textWidth));
+    if (warning) {
+        top += nameMetrics.height() + lineGap;
+        painter.setFont(warningFont());
+        painter.setPen(Colors::accent());
+        painter.drawText(QRectF(textLeft, top, textWidth, warningMetrics.height()),
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                         QStringLiteral("需重新选择本机目标"));
+    }
+
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(rgb(item_.color())));
+    painter.drawEllipse(QRectF(partRect(Part::dot)));
+
+    const QRectF pin = QRectF(partRect(Part::pin)).adjusted(3, 3, -3, -3);
+    drawSymbol(painter, pin, item_.pinned ? QStringLiteral("pin.fill") : QStringLiteral("pin"),
+               item_.pinned ? Colors::accent() : Colors::muted(), ratio);
+    if (hovering_) {
+        const QRectF menu = QRectF(partRect(Part::menu)).adjusted(3, 3, -3, -3);
+        drawSymbol(painter, menu, QStringLiteral("ellipsis"), Colors::ink(), ratio);
+    }
+}
+
+void ShortcutListRow::mousePressEvent(QMouseEvent* event) {
+    pressed_.reset();
+    if (event->button() != Qt::LeftButton) {
         return;
     }
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QPainterPath shape;
-    shape.addRoundedRect(QRectF(rect()), 12, 12);
-    painter.fillPath(shape, Colors::withOpacity(Colors::accent(), 0.045));
+    pressedAt_ = event->position().toPoint();
+    for (Part part : {Part::main, Part::pin, Part::menu}) {
+        if (partRect(part).contains(pressedAt_) && (part != Part::menu || hovering_)) {
+            pressed_ = part;
+        }
+    }
+    if (pressed_ == Part::menu) {
+        pressed_.reset();
+        menu()->popup(mapToGlobal(partRect(Part::menu).bottomLeft()));
+    }
+}
+
+void ShortcutListRow::mouseMoveEvent(QMouseEvent* event) {
+    setHovering(true);
+    if (pressed_ == Part::main && (event->position().toPoint() - pressedAt_).manhattanLength() >=
+                                      QApplication::startDragDistance()) {
+        pressed_.reset();
+        startDrag();
+    }
+}
+
+void ShortcutListRow::mouseReleaseEvent(QMouseEvent* event) {
+    const auto pressed = std::exchange(pressed_, std::nullopt);
+    if (!pressed || !partRect(*pressed).contains(event->position().toPoint())) {
+        return;
+    }
+    if (*pressed == Part::main) {
+        emit editRequested();
+    } else if (*pressed == Part::pin) {
+        service_.setPinned(item_.id, !item_.pinned);
+    }
 }
 
 QMimeData* ShortcutListRow::dragData(const QUuid& id) {
     auto* data = new QMimeData;
     data->setText(uuidText(id));
     return data;
-}
-
-bool ShortcutListRow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == main_) {
-        if (event->type() == QEvent::MouseButtonPress) {
-            const auto* mouse = static_cast<QMouseEvent*>(event);
-            pressed_ = mouse->button() == Qt::LeftButton;
-            pressedAt_ = mouse->position().toPoint();
-        } else if (event->type() == QEvent::MouseButtonRelease) {
-            pressed_ = false;
-        } else if (event->type() == QEvent::MouseMove && pressed_) {
-            const auto* mouse = static_cast<QMouseEvent*>(event);
-            if ((mouse->position().toPoint() - pressedAt_).manhattanLength() >=
-                QApplication::startDragDistance()) {
-                pressed_ = false;
-                main_->setDown(false);
-                startDrag();
-                return true;
-            }
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void ShortcutListRow::dragStarting() {
@@ -264,7 +319,7 @@ void ShortcutListRow::startDrag() {
     dragStarting();
     auto* drag = new QDrag(this);
     drag->setMimeData(dragData(item_.id));
-    drag->setPixmap(main_->grab());
+    drag->setPixmap(grab(partRect(Part::main)));
     const QPointer<ShortcutListRow> self(this);
     drag->exec(Qt::MoveAction | Qt::CopyAction);
     if (self) {

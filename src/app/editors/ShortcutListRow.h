@@ -1,16 +1,14 @@
 #pragma once
 
+#include <QPixmap>
 #include <QUuid>
 #include <QWidget>
 #include <functional>
 
 #include "records/ShortcutItem.h"
 
-class QAbstractButton;
-class QLabel;
 class QMenu;
 class QMimeData;
-class QToolButton;
 
 namespace tundle {
 
@@ -19,7 +17,10 @@ class ShortcutService;
 
 // One shortcut on the shortcut page: icon and name (a click edits it), a warning while a local
 // shortcut waits for its target, the tag colour, the pin button and, while the pointer is over
-// the row, the menu of its actions. Each change is one call of the service.
+// the row, the button of its actions menu. Each change is one call of the service.
+//
+// A page may hold two thousand rows, so a row is one widget that draws its parts itself and
+// makes its menu only when it is first asked for.
 //
 // The row is also where pinned shortcuts are dragged from and dropped on; what a drag may move
 // is the page's decision, asked through the handlers.
@@ -27,6 +28,8 @@ class ShortcutListRow : public QWidget {
     Q_OBJECT
 
 public:
+    enum class Part { main, dot, pin, menu };
+
     struct DragHandlers {
         std::function<void(const QUuid& id)> started;
         // Called when the drag is over, wherever it ended.
@@ -47,13 +50,13 @@ public:
     bool hovering() const { return hovering_; }
     void setHovering(bool hovering);
 
-    QAbstractButton* mainButton() const { return main_; }
-    QLabel* nameLabel() const { return name_; }
-    QLabel* missingTargetLabel() const { return missing_; }
-    QWidget* tagDot() const { return dot_; }
-    QToolButton* pinButton() const { return pin_; }
-    QToolButton* menuButton() const { return menuButton_; }
-    QMenu* menu() const { return menu_; }
+    // Where a part sits in the row, and its tooltip.
+    QRect partRect(Part part) const;
+    QString partToolTip(Part part) const;
+    // A local shortcut taken over from a share file waits for its target.
+    bool showsMissingTarget() const;
+    // The actions menu, made on first use.
+    QMenu* menu();
 
     // Carries the item's id as text, as a drag from the row does.
     static QMimeData* dragData(const QUuid& id);
@@ -61,39 +64,39 @@ public:
     void dragStarting();
     void dragFinished();
 
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return {0, sizeHint().height()}; }
+
 signals:
     void editRequested();
 
 protected:
+    bool event(QEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
-    void present();
     void fillGroupMenu(QMenu* groups);
     void open();
     void startDrag();
+    const QPixmap& icon();
 
     ShortcutItem item_;
     AppModel& model_;
     ShortcutService& service_;
     DragHandlers drag_;
     bool hovering_ = false;
+    std::optional<Part> pressed_;
     QPoint pressedAt_;
-    bool pressed_ = false;
-    QAbstractButton* main_;
-    QLabel* icon_;
-    QLabel* name_;
-    QLabel* missing_;
-    QWidget* dot_;
-    QToolButton* pin_;
-    QToolButton* menuButton_;
-    QMenu* menu_;
+    QPixmap icon_;
+    QMenu* menu_ = nullptr;
 };
 
 }  // namespace tundle

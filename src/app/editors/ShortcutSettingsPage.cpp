@@ -12,6 +12,7 @@
 
 #include "companion/ShortcutService.h"
 #include "editors/ErrorLine.h"
+#include "editors/RowStack.h"
 #include "editors/ShortcutDraft.h"
 #include "editors/ShortcutEditor.h"
 #include "editors/ShortcutGroupEditor.h"
@@ -95,6 +96,16 @@ ShortcutSettingsPage::ShortcutSettingsPage(AppModel& model, ShortcutService& ser
     presentGroups();
 }
 
+ShortcutSettingsPage::~ShortcutSettingsPage() = default;
+
+ShortcutEditor* ShortcutSettingsPage::editor() const {
+    return editor_;
+}
+
+ShortcutGroupEditor* ShortcutSettingsPage::groupEditor() const {
+    return groupEditor_;
+}
+
 QWidget* ShortcutSettingsPage::buildHeader() {
     auto* header = new QWidget(this);
     search_ = new QLineEdit(header);
@@ -173,14 +184,13 @@ QWidget* ShortcutSettingsPage::buildList() {
     heading->addWidget(listTitle_);
     heading->addStretch();
     heading->addWidget(counter_);
-    rowsLayout_ = new QVBoxLayout;
-    rowsLayout_->setSpacing(8);
+    rowStack_ = new RowStack(8, panel);
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(16, 16, 16, 16);
     layout->setSpacing(8);
     layout->addLayout(heading);
     layout->addWidget(empty_);
-    layout->addLayout(rowsLayout_);
+    layout->addWidget(rowStack_);
     layout->addStretch();
     return panel;
 }
@@ -274,6 +284,7 @@ void ShortcutSettingsPage::present() {
 
 void ShortcutSettingsPage::presentRows() {
     std::size_t shown = 0;
+    const std::size_t made = rows_.size();
     for (const ShortcutItem& item : service_.items()) {
         if (!filter_.matches(item)) {
             continue;
@@ -291,14 +302,19 @@ void ShortcutSettingsPage::presentRows() {
     for (std::size_t i = shown; i < rows_.size(); ++i) {
         rows_[i]->hide();
     }
+    if (rows_.size() != made) {
+        rowStack_->setRows({rows_.begin(), rows_.end()});
+    } else {
+        rowStack_->arrange();
+    }
     empty_->setVisible(shown == 0);
     empty_->setText(filter_.search.isEmpty() ? QStringLiteral("这里还没有快捷方式")
                                              : QStringLiteral("没有匹配的快捷方式"));
 }
 
 ShortcutListRow* ShortcutSettingsPage::makeRow(const ShortcutItem& item) {
-    auto* row = new ShortcutListRow(item, model_, service_);
-    rowsLayout_->addWidget(row);
+    auto* row = new ShortcutListRow(item, model_, service_, rowStack_);
+    row->show();
     connect(row, &ShortcutListRow::editRequested, this, [this, row] { edit(row->item()); });
     row->setDragHandlers({
         .started = [this](const QUuid& id) { reorder_.dragStarted(id, filter_.canReorder()); },

@@ -17,6 +17,7 @@ namespace tundle {
 
 class AppModel;
 class ErrorLine;
+class RowStack;
 class FileChooser;
 class ShortcutEditor;
 class ShortcutGroupEditor;
@@ -35,6 +36,7 @@ public:
     // `model`, `service` and `chooser` must outlive the page.
     ShortcutSettingsPage(AppModel& model, ShortcutService& service, FileChooser& chooser,
                          QWidget* parent = nullptr);
+    ~ShortcutSettingsPage() override;
 
     const ShortcutFilter& filter() const { return filter_; }
     void setGroupFilter(const QString& group);
@@ -52,8 +54,9 @@ public:
     QLabel* emptyState() const { return empty_; }
     // The visible rows, in list order.
     std::vector<ShortcutListRow*> rows() const;
-    ShortcutEditor* editor() const { return editor_; }
-    ShortcutGroupEditor* groupEditor() const { return groupEditor_; }
+    // The open sheets, or nullptr.
+    ShortcutEditor* editor() const;
+    ShortcutGroupEditor* groupEditor() const;
     const PinnedReorder& reorder() const { return reorder_; }
 
     // The actions of a group's context menu.
@@ -91,7 +94,7 @@ private:
     QLabel* listTitle_ = nullptr;
     QLabel* counter_ = nullptr;
     QLabel* empty_ = nullptr;
-    QVBoxLayout* rowsLayout_ = nullptr;
+    RowStack* rowStack_ = nullptr;
     std::vector<ShortcutListRow*> rows_;
     QPointer<ShortcutEditor> editor_;
     QPointer<ShortcutGroupEditor> groupEditor_;
