@@ -46,6 +46,9 @@ int main(int argc, char** argv) {
     tundle::gallery::GalleryScenes scenes;
     tundle::gallery::addToolkitScenes(scenes);
     tundle::gallery::addBreathingScenes(scenes);
+    tundle::gallery::addClipboardScenes(scenes);
+    tundle::gallery::addSettingsScenes(scenes);
+    tundle::gallery::addWorkPlanScenes(scenes);
     tundle::gallery::addShortcutScenes(scenes);
 
     for (const tundle::gallery::GalleryScene& scene : scenes) {
