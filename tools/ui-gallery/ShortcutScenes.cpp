@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <QVBoxLayout>
 
 #include "GalleryScene.h"
 #include "editors/ShortcutDraft.h"
@@ -45,7 +46,6 @@ struct ShortcutWorld {
         add("每日新闻", "https://news.example.org", true, std::nullopt, ShortcutColor::green);
         add("Qt 文档", "https://doc.qt.io", true, reading.id, ShortcutColor::purple);
         add("设计稿", "https://design.example.org", false, work.id, ShortcutColor::orange);
-        service.save(ShortcutItem{.kind = ShortcutKind::folder, .name = "共享资料", .target = {}});
     }
 };
 
@@ -55,12 +55,18 @@ void type(QWidget* field, const QString& text) {
     QApplication::sendEvent(field, &key);
 }
 
+// The page as the control centre's page area holds it.
 QImage drawPage(ShortcutSettingsPage& page) {
-    page.resize(860, 720);
-    page.show();
+    QWidget area;
+    auto* layout = new QVBoxLayout(&area);
+    layout->setContentsMargins(28, 28, 28, 28);
+    layout->addWidget(&page);
+    area.resize(900, 760);
+    area.show();
     QApplication::processEvents();
-    QImage image = renderWidget(page, Colors::canvas());
-    page.hide();
+    QImage image = renderWidget(area, Colors::canvas());
+    layout->removeWidget(&page);
+    page.setParent(nullptr);
     return image;
 }
 
@@ -76,25 +82,19 @@ QImage pageWithGroups() {
 QImage pageWithErrorAndUndo() {
     ShortcutWorld world;
     world.fill();
-    world.service.save(ShortcutItem{
-        .kind = ShortcutKind::website, .name = "旧链接", .target = "https://old.example.org"});
-    world.service.deleteItem(world.service.items().back().id);
-    for (const QString& name : {QStringLiteral("设计稿"), QStringLiteral("每日新闻")}) {
-        for (const ShortcutItem& item : world.service.items()) {
-            if (item.name == name && !item.pinned) {
-                world.service.setPinned(item.id, true);
-                break;
-            }
-        }
-    }
-    world.service.save(ShortcutItem{
-        .kind = ShortcutKind::website, .name = "备用", .target = "https://spare.example.org"});
-    world.service.save(ShortcutItem{
-        .kind = ShortcutKind::website, .name = "第七个", .target = "https://seven.example.org"});
-    world.service.setPinned(world.service.items()[1].id, false);
-    world.service.setPinned(world.service.items().back().id, true);
-    world.service.setPinned(world.service.items()[world.service.items().size() - 2].id, true);
-    world.service.setPinned(world.service.items().front().id, true);
+    const auto add = [&](const QString& name, const QString& host, bool pinned) {
+        const ShortcutItem item{.kind = ShortcutKind::website,
+                                .name = name,
+                                .target = "https://" + host + ".example.org",
+                                .pinned = pinned};
+        world.service.save(item);
+        return item.id;
+    };
+    const QUuid seventh = add(QStringLiteral("第七个"), "seventh", false);
+    add(QStringLiteral("备用"), "spare", true);
+    world.service.setPinned(world.service.items()[4].id, true);
+    world.service.deleteItem(add(QStringLiteral("旧链接"), "old", false));
+    world.service.setPinned(seventh, true);
     ShortcutSettingsPage page(*world.gallery.model, world.service, world.chooser);
     return drawPage(page);
 }
@@ -127,7 +127,7 @@ QImage hoveredRowWithMenu() {
         menu->size());
 
     const double ratio = 2;
-    const QSize canvas(row.width() + 40, menuRect.bottom() + 24);
+    const QSize canvas(std::max(row.width(), menuRect.right()) + 40, menuRect.bottom() + 24);
     QImage image(canvas * ratio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
     image.fill(Colors::grey(1, 0.75));
