@@ -9,7 +9,7 @@ ErrorLine::ErrorLine(double points, QWidget* parent) : QLabel(parent) {
     setWordWrap(true);
     setFont(Typography::font(points));
     QPalette colours = palette();
-    colours.setColor(QPalette::WindowText, QColor(0xd9, 0x30, 0x25));
+    colours.setColor(QPalette::WindowText, color());
     setPalette(colours);
     hide();
 }

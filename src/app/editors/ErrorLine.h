@@ -13,6 +13,9 @@ public:
     explicit ErrorLine(double points, QWidget* parent = nullptr);
 
     void setMessage(const std::optional<QString>& message);
+
+    // The red of error messages and hints.
+    static QColor color() { return {0xd9, 0x30, 0x25}; }
 };
 
 }  // namespace tundle

@@ -15,14 +15,15 @@
 #include "editors/BubblePreview.h"
 #include "editors/ColorSwatch.h"
 #include "editors/ErrorLine.h"
+#include "editors/PlainLabel.h"
 #include "model/AppModel.h"
 #include "records/ShortcutError.h"
 #include "toolkit/Colors.h"
 #include "toolkit/FileChooser.h"
+#include "toolkit/MiddleElidedText.h"
 #include "toolkit/OrangeButton.h"
 #include "toolkit/SegmentedControl.h"
 #include "toolkit/Switch.h"
-#include "toolkit/TextBlock.h"
 #include "toolkit/Typography.h"
 
 namespace tundle {
@@ -34,19 +35,6 @@ constexpr std::array kinds{ShortcutKind::application, ShortcutKind::folder, Shor
 constexpr std::array colors{ShortcutColor::blue,   ShortcutColor::red,   ShortcutColor::orange,
                             ShortcutColor::yellow, ShortcutColor::green, ShortcutColor::purple,
                             ShortcutColor::gray};
-
-QLabel* plainLabel(const QString& text, double points, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(Typography::font(points));
-    return label;
-}
-
-void setForeground(QWidget* widget, const QColor& color) {
-    QPalette colours = widget->palette();
-    colours.setColor(QPalette::WindowText, color);
-    widget->setPalette(colours);
-}
 
 // The pale box that holds a chosen local target.
 class TargetBox : public QWidget {
@@ -83,7 +71,8 @@ ShortcutEditor::ShortcutEditor(AppModel& model, ShortcutService& service, FileCh
       name_(new QLineEdit(this)),
       group_(new QComboBox(this)),
       pin_(new Switch(this)),
-      pinNotice_(plainLabel(QStringLiteral("桌面已置顶 6 项，保存后可在列表中调整。"), 11, this)),
+      pinNotice_(plainLabel(QStringLiteral("桌面已置顶 6 项，保存后可在列表中调整。"), 11,
+                            Colors::muted(), this)),
       preview_(new BubblePreview(this)),
       error_(new ErrorLine(12, this)),
       try_(new QPushButton(QStringLiteral("试打开"), this)),
@@ -93,16 +82,15 @@ ShortcutEditor::ShortcutEditor(AppModel& model, ShortcutService& service, FileCh
     title_->setFont(Typography::font(23, FontWeight::semibold));
     kinds_->setEnabled(!existing_);
     name_->setPlaceholderText(QStringLiteral("显示名称"));
-    setForeground(pinNotice_, Colors::muted());
 
     auto* kindRow = new QHBoxLayout;
-    kindRow->addWidget(plainLabel(QStringLiteral("类型"), 13, this));
+    kindRow->addWidget(plainLabel(QStringLiteral("类型"), 13, Colors::ink(), this));
     kindRow->addWidget(kinds_, 1);
     auto* groupRow = new QHBoxLayout;
-    groupRow->addWidget(plainLabel(QStringLiteral("分组"), 13, this));
+    groupRow->addWidget(plainLabel(QStringLiteral("分组"), 13, Colors::ink(), this));
     groupRow->addWidget(group_, 1);
     auto* pinRow = new QHBoxLayout;
-    pinRow->addWidget(plainLabel(QStringLiteral("置顶到桌面"), 13, this));
+    pinRow->addWidget(plainLabel(QStringLiteral("置顶到桌面"), 13, Colors::ink(), this));
     pinRow->addStretch();
     pinRow->addWidget(pin_);
     auto* buttons = new QHBoxLayout;
@@ -163,9 +151,8 @@ QWidget* ShortcutEditor::buildTarget() {
     website_ = new QWidget(area);
     address_ = new QLineEdit(website_);
     address_->setPlaceholderText(QStringLiteral("网址，例如 https://www.example.com"));
-    addressHint_ =
-        plainLabel(QStringLiteral("请输入有效的 http 或 https 网页地址。"), 11, website_);
-    setForeground(addressHint_, QColor(0xd9, 0x30, 0x25));
+    addressHint_ = plainLabel(QStringLiteral("请输入有效的 http 或 https 网页地址。"), 11,
+                              ErrorLine::color(), website_);
     auto* websiteLayout = new QVBoxLayout(website_);
     websiteLayout->setContentsMargins(0, 0, 0, 0);
     websiteLayout->setSpacing(4);
@@ -173,10 +160,9 @@ QWidget* ShortcutEditor::buildTarget() {
     websiteLayout->addWidget(addressHint_);
 
     local_ = new TargetBox(area);
-    targetText_ = new TextBlock({}, local_);
+    targetText_ = new MiddleElidedText(local_);
     targetText_->setFont(Typography::font(12));
-    targetText_->setMaximumLines(2);
-    targetText_->setWrap(TextBlock::Wrap::anywhere);
+    targetText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     choose_ = new QPushButton(local_);
     auto* localLayout = new QHBoxLayout(local_);
     localLayout->setContentsMargins(12, 12, 12, 12);
@@ -198,7 +184,7 @@ QWidget* ShortcutEditor::buildColors() {
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(12);
-    layout->addWidget(plainLabel(QStringLiteral("气泡颜色"), 12, row));
+    layout->addWidget(plainLabel(QStringLiteral("气泡颜色"), 12, Colors::ink(), row));
     for (ShortcutColor color : colors) {
         auto* swatch = new ColorSwatch(color, row);
         connect(swatch, &QAbstractButton::clicked, this, [this, color] {
@@ -208,8 +194,7 @@ QWidget* ShortcutEditor::buildColors() {
         swatches_.push_back(swatch);
         layout->addWidget(swatch);
     }
-    colorTitle_ = plainLabel({}, 11, row);
-    setForeground(colorTitle_, Colors::muted());
+    colorTitle_ = plainLabel({}, 11, Colors::muted(), row);
     layout->addWidget(colorTitle_);
     layout->addStretch();
     return row;
@@ -237,9 +222,9 @@ void ShortcutEditor::present() {
         address_->setText(website ? item.target : QString());
     }
     addressHint_->setVisible(website && draft_.showsAddressHint());
-    targetText_->setText(item.target.isEmpty()
-                             ? QStringLiteral("选择要打开的") + tundle::title(item.kind)
-                             : item.target);
+    targetText_->setFullText(item.target.isEmpty()
+                                 ? QStringLiteral("选择要打开的") + tundle::title(item.kind)
+                                 : item.target);
     choose_->setText(item.target.isEmpty() ? QStringLiteral("选择") + tundle::title(item.kind)
                                            : QStringLiteral("重新选择"));
     if (name_->text() != item.name) {

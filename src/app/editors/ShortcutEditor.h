@@ -21,7 +21,7 @@ class FileChooser;
 class SegmentedControl;
 class ShortcutService;
 class Switch;
-class TextBlock;
+class MiddleElidedText;
 
 // The sheet that adds a shortcut or edits one: kind, target, name, group, bubble colour and
 // pin, with a preview of the bubble. It works on its own copy; only a successful "保存"
@@ -45,7 +45,7 @@ public:
     SegmentedControl* kindPicker() const { return kinds_; }
     QLineEdit* addressField() const { return address_; }
     QLabel* addressHint() const { return addressHint_; }
-    TextBlock* targetText() const { return targetText_; }
+    MiddleElidedText* targetText() const { return targetText_; }
     QAbstractButton* chooseButton() const { return choose_; }
     QLineEdit* nameField() const { return name_; }
     QComboBox* groupPicker() const { return group_; }
@@ -82,7 +82,7 @@ private:
     QLineEdit* address_ = nullptr;
     QLabel* addressHint_ = nullptr;
     QWidget* local_ = nullptr;
-    TextBlock* targetText_ = nullptr;
+    MiddleElidedText* targetText_ = nullptr;
     QAbstractButton* choose_ = nullptr;
     QLineEdit* name_;
     QComboBox* group_;

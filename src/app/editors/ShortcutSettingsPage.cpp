@@ -12,6 +12,7 @@
 
 #include "companion/ShortcutService.h"
 #include "editors/ErrorLine.h"
+#include "editors/PlainLabel.h"
 #include "editors/RowStack.h"
 #include "editors/ShortcutDraft.h"
 #include "editors/ShortcutEditor.h"
@@ -26,19 +27,6 @@
 namespace tundle {
 
 namespace {
-
-QLabel* plainLabel(const QString& text, const QFont& font, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(font);
-    return label;
-}
-
-void setForeground(QWidget* widget, const QColor& color) {
-    QPalette colours = widget->palette();
-    colours.setColor(QPalette::WindowText, color);
-    widget->setPalette(colours);
-}
 
 // The translucent white panel that holds the list.
 class ListPanel : public QWidget {
@@ -66,7 +54,7 @@ ShortcutSettingsPage::ShortcutSettingsPage(AppModel& model, ShortcutService& ser
     auto* undoLayout = new QHBoxLayout(undoLine_);
     undoLayout->setContentsMargins(0, 0, 0, 0);
     undoLayout->addWidget(
-        plainLabel(QStringLiteral("已删除快捷方式"), Typography::font(11), undoLine_));
+        plainLabel(QStringLiteral("已删除快捷方式"), 11, Colors::ink(), undoLine_));
     undoLayout->addWidget(undo_);
     undoLayout->addStretch();
 
@@ -118,7 +106,7 @@ QWidget* ShortcutSettingsPage::buildHeader() {
     auto* layout = new QHBoxLayout(header);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(
-        plainLabel(QStringLiteral("快捷方式"), Typography::font(28, FontWeight::semibold), header));
+        plainLabel(QStringLiteral("快捷方式"), 28, Colors::ink(), header, FontWeight::semibold));
     layout->addStretch();
     layout->addWidget(search_);
     layout->addWidget(add_);
@@ -159,7 +147,9 @@ QWidget* ShortcutSettingsPage::buildSidebar() {
 
     auto* newGroup =
         new SidebarEntry(QStringLiteral("新建分组"), {}, QStringLiteral("plus"), sidebar);
-    setForeground(newGroup, Colors::muted());
+    QPalette secondary = newGroup->palette();
+    secondary.setColor(QPalette::WindowText, Colors::muted());
+    newGroup->setPalette(secondary);
     newGroup_ = newGroup;
     layout->addSpacing(10);
     layout->addWidget(newGroup_);
@@ -171,13 +161,11 @@ QWidget* ShortcutSettingsPage::buildSidebar() {
 QWidget* ShortcutSettingsPage::buildList() {
     auto* panel = new ListPanel(this);
     panel->setMinimumHeight(360);
-    listTitle_ = plainLabel({}, Typography::font(15, FontWeight::semibold), panel);
-    counter_ = plainLabel({}, Typography::font(11), panel);
-    setForeground(counter_, Colors::muted());
-    empty_ = plainLabel({}, Typography::font(13), panel);
+    listTitle_ = plainLabel({}, 15, Colors::ink(), panel, FontWeight::semibold);
+    counter_ = plainLabel({}, 11, Colors::muted(), panel);
+    empty_ = plainLabel({}, 13, Colors::muted(), panel);
     empty_->setAlignment(Qt::AlignCenter);
     empty_->setMinimumHeight(180);
-    setForeground(empty_, Colors::muted());
 
     auto* heading = new QHBoxLayout;
     heading->setContentsMargins(12, 0, 12, 8);

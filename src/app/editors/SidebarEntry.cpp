@@ -57,7 +57,7 @@ void SidebarEntry::paintEvent(QPaintEvent*) {
         shape.addRoundedRect(QRectF(rect()), 10, 10);
         painter.fillPath(shape, Colors::withOpacity(Colors::accent(), 0.1));
     }
-    const QColor foreground = selected_ ? Colors::accent() : Colors::ink();
+    const QColor foreground = selected_ ? Colors::accent() : palette().color(QPalette::WindowText);
     const QRectF symbolRect(padding, (height() - symbolSide) / 2, symbolSide, symbolSide);
     painter.drawImage(
         symbolRect, SymbolImage::render(symbol_, QSize(14, 14) * devicePixelRatioF(), foreground));

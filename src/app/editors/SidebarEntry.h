@@ -5,7 +5,8 @@
 namespace tundle {
 
 // One entry of the shortcut page's group sidebar: a symbol and a title on one line, set in
-// semibold on a pale orange ground while it is the selection.
+// semibold on a pale orange ground while it is the selection, else in the palette's text
+// colour.
 class SidebarEntry : public QAbstractButton {
     Q_OBJECT
 

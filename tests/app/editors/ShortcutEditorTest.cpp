@@ -16,9 +16,9 @@
 #include "editors/ShortcutEditor.h"
 #include "support/ModelTestWorld.h"
 #include "support/ScriptedFileChooser.h"
+#include "toolkit/MiddleElidedText.h"
 #include "toolkit/SegmentedControl.h"
 #include "toolkit/Switch.h"
-#include "toolkit/TextBlock.h"
 
 namespace tundle {
 namespace {
@@ -49,7 +49,7 @@ TEST(ShortcutEditor, AWebsiteIsNamedAfterItsHostAndCheckedAsItIsTyped) {
     auto editor = w.editor(ShortcutDraft::fresh(0, std::nullopt));
     EXPECT_EQ(editor->title()->text(), "添加快捷方式");
     EXPECT_EQ(editor->chooseButton()->text(), "选择软件");
-    EXPECT_EQ(editor->targetText()->text(), "选择要打开的软件");
+    EXPECT_EQ(editor->targetText()->fullText(), "选择要打开的软件");
     QKeyEvent typed(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("旧名字"));
     QApplication::sendEvent(editor->nameField(), &typed);
     EXPECT_EQ(editor->draft().item().name, "旧名字");
@@ -96,7 +96,7 @@ TEST(ShortcutEditor, AChosenApplicationComesFromTheDesktopEntries) {
     editor->chooseButton()->click();
     w.chooser.choose(entry);
     EXPECT_EQ(editor->nameField()->text(), "笔记");
-    EXPECT_EQ(editor->targetText()->text(), entry);
+    EXPECT_EQ(editor->targetText()->fullText(), entry);
     EXPECT_EQ(editor->chooseButton()->text(), "重新选择");
 
     // A file that is not an entry is refused by the service's own words.
