@@ -47,5 +47,6 @@ void addBreathingScenes(GalleryScenes& scenes);
 void addClipboardScenes(GalleryScenes& scenes);
 void addSettingsScenes(GalleryScenes& scenes);
 void addWorkPlanScenes(GalleryScenes& scenes);
+void addShortcutScenes(GalleryScenes& scenes);
 
 }  // namespace tundle::gallery
