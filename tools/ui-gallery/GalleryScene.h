@@ -48,5 +48,6 @@ void addRoomScenes(GalleryScenes& scenes);
 void addClipboardScenes(GalleryScenes& scenes);
 void addSettingsScenes(GalleryScenes& scenes);
 void addWorkPlanScenes(GalleryScenes& scenes);
+void addShortcutScenes(GalleryScenes& scenes);
 
 }  // namespace tundle::gallery

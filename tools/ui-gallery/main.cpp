@@ -50,6 +50,7 @@ int main(int argc, char** argv) {
     tundle::gallery::addClipboardScenes(scenes);
     tundle::gallery::addSettingsScenes(scenes);
     tundle::gallery::addWorkPlanScenes(scenes);
+    tundle::gallery::addShortcutScenes(scenes);
 
     for (const tundle::gallery::GalleryScene& scene : scenes) {
         if (!wanted.isEmpty() && !wanted.contains(scene.name)) {
