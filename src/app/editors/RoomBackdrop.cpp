@@ -3,11 +3,11 @@
 #include <QDir>
 #include <QPainter>
 
+#include "drawing/PictureCache.h"
 #include "editors/WeatherEffects.h"
 #include "platform/SessionEvents.h"
 #include "room/RoomEnvironment.h"
 #include "support/ReferenceDate.h"
-#include "support/ResourceReader.h"
 #include "toolkit/VisibilityGate.h"
 
 namespace tundle {
@@ -35,14 +35,20 @@ RoomBackdrop::RoomBackdrop(RoomEnvironment& room, SessionEvents& session, bool r
     connect(&room_, &RoomEnvironment::changed, this, &RoomBackdrop::follow);
     connect(&session_, &SessionEvents::lowPowerChanged, this, &RoomBackdrop::follow);
     connect(&session_, &SessionEvents::reduceMotionChanged, this, &RoomBackdrop::follow);
-    connect(gate_, &VisibilityGate::openChanged, this, &RoomBackdrop::follow);
+    connect(gate_, &VisibilityGate::openChanged, this, [this](bool open) {
+        if (!open) {
+            release();
+        }
+        follow();
+    });
 }
 
-QImage RoomBackdrop::load(const std::optional<QString>& name, const std::optional<QString>& root) {
+std::optional<QString> RoomBackdrop::path(const std::optional<QString>& name,
+                                          const std::optional<QString>& root) {
     if (!name || !root) {
-        return {};
+        return std::nullopt;
     }
-    return ResourceReader::image(QDir(*root).filePath(*name));
+    return QDir(*root).filePath(*name);
 }
 
 void RoomBackdrop::load() {
@@ -51,15 +57,22 @@ void RoomBackdrop::load() {
     if (!root || !scene) {
         return;
     }
-    pictures_[base] = load(scene->base, root);
-    pictures_[sunny] = load(scene->sunny, root);
-    pictures_[cloudy] = load(scene->cloudy, root);
-    pictures_[rain] = load(scene->rain, root);
-    pictures_[storm] = load(scene->storm, root);
-    pictures_[snow] = load(scene->snow, root);
-    pictures_[night] = load(scene->night, root);
+    paths_[base] = path(scene->base, root);
+    paths_[sunny] = path(scene->sunny, root);
+    paths_[cloudy] = path(scene->cloudy, root);
+    paths_[rain] = path(scene->rain, root);
+    paths_[storm] = path(scene->storm, root);
+    paths_[snow] = path(scene->snow, root);
+    paths_[night] = path(scene->night, root);
+    release();
+}
+
+void RoomBackdrop::release() {
+    scaled_ = {};
     scaledSize_ = QSize();
+    stills_ = QImage();
     stillsLayers_.reset();
+    PictureCache::shared().released();
 }
 
 void RoomBackdrop::setReduceMotion(bool on) {
@@ -99,20 +112,22 @@ void RoomBackdrop::frame() {
     }
 }
 
+void RoomBackdrop::fetch(const QRectF& frame) {
+    const QSize pixels = (frame.size() * devicePixelRatioF()).toSize();
+    if (pixels == scaledSize_) {
+        return;
+    }
+    for (int index = 0; index < pictureCount; ++index) {
+        scaled_[index] =
+            paths_[index] ? PictureCache::shared().picture(*paths_[index], pixels) : QImage();
+    }
+    scaledSize_ = pixels;
+    stillsLayers_.reset();
+}
+
 const QImage& RoomBackdrop::stills(const QRectF& frame, const RoomLayers& layers) {
     const double ratio = devicePixelRatioF();
-    const QSize pixels = (frame.size() * ratio).toSize();
     const QSize canvas = (QSizeF(size()) * ratio).toSize();
-    if (pixels != scaledSize_) {
-        for (int index = 0; index < pictureCount; ++index) {
-            scaled_[index] = pictures_[index].isNull()
-                                 ? QImage()
-                                 : pictures_[index].scaled(pixels, Qt::IgnoreAspectRatio,
-                                                           Qt::SmoothTransformation);
-        }
-        scaledSize_ = pixels;
-        stillsLayers_.reset();
-    }
     if (stillsLayers_ == layers && stills_.size() == canvas) {
         return stills_;
     }
@@ -166,12 +181,16 @@ void RoomBackdrop::drawEffects(QPainter& painter, const QRectF& frame, double no
 void RoomBackdrop::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const std::optional<RoomSceneDefinition>& scene = room_.scene();
-    if (!scene || pictures_[base].isNull()) {
+    const QRectF frame =
+        scene ? RoomLayers::cover(QSizeF(scene->width, scene->height), QSizeF(size())) : QRectF();
+    if (scene) {
+        fetch(frame);
+    }
+    if (!scene || scaled_[base].isNull()) {
         painter.fillRect(rect(), emptyColour);
         return;
     }
     const double now = seconds();
-    const QRectF frame = RoomLayers::cover(QSizeF(scene->width, scene->height), QSizeF(size()));
     painter.drawImage(QPointF(), stills(frame, fade_.layers(now)));
     painter.setClipRect(rect());
     drawEffects(painter, frame, now);

@@ -19,7 +19,8 @@ class VisibilityGate;
 
 // The room scene behind the pet: the scene pack's pictures blended for the room's atmosphere,
 // colour washes for night, fog and dusk, and the moving weather on top. The still layers are
-// drawn once into a cached picture; a frame redraws only the weather over it. The frame timer
+// drawn once into a cached picture; a frame redraws only the weather over it. The pictures come
+// from the shared picture cache and are let go while the backdrop cannot be seen. The frame timer
 // runs only while the backdrop animates or fades and can be seen. It only reads the room.
 class RoomBackdrop : public QWidget {
     Q_OBJECT
@@ -33,8 +34,9 @@ public:
     RoomBackdrop(RoomEnvironment& room, SessionEvents& session, bool reduceMotion,
                  std::function<QDateTime()> clock, QWidget* parent = nullptr);
 
-    // The picture `name` in `root`; a null image when either is missing or it cannot be read.
-    static QImage load(const std::optional<QString>& name, const std::optional<QString>& root);
+    // The file of picture `name` in `root`; none when either is missing.
+    static std::optional<QString> path(const std::optional<QString>& name,
+                                       const std::optional<QString>& root);
 
     void setReduceMotion(bool on);
     bool animates() const;
@@ -53,7 +55,11 @@ private:
     bool still() const;
     void load();
     void follow();
+    // Lets go of every picture while nobody can see the backdrop.
+    void release();
     void frame();
+    // The pictures at the frame's size in device pixels, from the shared picture cache.
+    void fetch(const QRectF& frame);
     const QImage& stills(const QRectF& frame, const RoomLayers& layers);
     void drawEffects(QPainter& painter, const QRectF& frame, double now) const;
 
@@ -61,7 +67,7 @@ private:
     SessionEvents& session_;
     bool reduceMotion_;
     std::function<QDateTime()> clock_;
-    std::array<QImage, pictureCount> pictures_;
+    std::array<std::optional<QString>, pictureCount> paths_;
     RoomCrossFade fade_;
     VisibilityGate* gate_;
     QTimer frameTimer_;

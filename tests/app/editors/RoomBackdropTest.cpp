@@ -104,6 +104,11 @@ TEST(RoomBackdropTest, AFrameRedrawsTheWeatherOverCachedStills) {
     const QImage second = rig.backdrop->grab().toImage();
     EXPECT_EQ(rig.backdrop->stillRenders(), renders) << "the still layers are drawn once";
     EXPECT_NE(first, second) << "the rain has fallen on";
+
+    rig.hide();
+    rig.show();
+    rig.backdrop->grab();
+    EXPECT_EQ(rig.backdrop->stillRenders(), renders + 1) << "a hidden backdrop holds no pictures";
 }
 
 TEST(RoomBackdropTest, AChangeOfWeatherFadesUnlessMotionIsReduced) {
