@@ -1,21 +1,21 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QPointer>
 #include <QUuid>
 #include <optional>
 
 #include "config/ConfigurationPackage.h"
+#include "editors/ConfigurationPreview.h"
 #include "toolkit/Paper.h"
 
 class QAbstractButton;
 class QCheckBox;
 class QLabel;
-class QMessageBox;
 
 namespace tundle {
 
 class AppModel;
-class ConfigurationPreview;
 class FileChooser;
 
 // The "配置与备份" card of the settings page: exports the whole configuration as a personal
