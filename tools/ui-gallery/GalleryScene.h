@@ -42,5 +42,6 @@ void addToolkitScenes(GalleryScenes& scenes);
 void addBreathingScenes(GalleryScenes& scenes);
 void addClipboardScenes(GalleryScenes& scenes);
 void addSettingsScenes(GalleryScenes& scenes);
+void addConfigurationScenes(GalleryScenes& scenes);
 
 }  // namespace tundle::gallery

@@ -48,6 +48,7 @@ int main(int argc, char** argv) {
     tundle::gallery::addBreathingScenes(scenes);
     tundle::gallery::addClipboardScenes(scenes);
     tundle::gallery::addSettingsScenes(scenes);
+    tundle::gallery::addConfigurationScenes(scenes);
 
     for (const tundle::gallery::GalleryScene& scene : scenes) {
         if (!wanted.isEmpty() && !wanted.contains(scene.name)) {

@@ -10,6 +10,7 @@
 #include "config/ConfigurationPackage.h"
 #include "editors/ConfigurationPreviewContent.h"
 #include "toolkit/Colors.h"
+#include "toolkit/LightPalette.h"
 #include "toolkit/StyledText.h"
 #include "toolkit/TextBlock.h"
 #include "toolkit/Typography.h"
@@ -61,6 +62,8 @@ ConfigurationPreview::ConfigurationPreview(const ConfigurationPackage& package, 
     const QString title =
         exporting ? QStringLiteral("导出内容预览") : QStringLiteral("导入内容预览");
     setWindowTitle(title);
+    // A window of its own: it does not take the control centre's colours from its parent.
+    LightPalette::apply(*this);
     setFixedSize(sheetWidth, sheetHeight);
 
     auto* layout = new QVBoxLayout(this);

@@ -16,8 +16,6 @@
 #include "toolkit/FileChooser.h"
 #include "toolkit/SettingsHelp.h"
 #include "toolkit/SoftButton.h"
-#include "toolkit/StyledText.h"
-#include "toolkit/TextBlock.h"
 #include "toolkit/Typography.h"
 
 namespace tundle {
@@ -30,7 +28,12 @@ const std::vector<FileFilter> jsonOnly = {
 QHBoxLayout* heading(const QString& title, double points, FontWeight weight, const QString& help) {
     auto* row = new QHBoxLayout;
     row->setSpacing(3);
-    row->addWidget(StyledText::make(title, points, Colors::ink(), weight));
+    auto* text = new QLabel(title);
+    text->setFont(Typography::font(points, weight));
+    QPalette ink = text->palette();
+    ink.setColor(QPalette::WindowText, Colors::ink());
+    text->setPalette(ink);
+    row->addWidget(text);
     row->addWidget(new SettingsHelp(title, help));
     row->addStretch();
     return row;

@@ -215,6 +215,7 @@ TEST(ConfigurationSection, MessageLineShowsTheStoreErrorFirstThenTheLastResult) 
     ASSERT_FALSE(unwritable.store().isWritable());
     unwritable.model->setConfigurationMessage(QStringLiteral("配置文件已导出。"));
     EXPECT_EQ(unwritable.section->messageLine()->text(), *unwritable.store().error());
+    EXPECT_TRUE(unwritable.section->messageLine()->isVisibleTo(&unwritable.window));
     for (QAbstractButton* button :
          {unwritable.section->backupButton(), unwritable.section->importButton(),
           unwritable.section->restoreButton(), unwritable.section->shareButton()}) {
