@@ -9,6 +9,7 @@
 
 #include "config/ConfigurationPackage.h"
 #include "editors/ConfigurationPreviewContent.h"
+#include "editors/ShortcutPreviewList.h"
 #include "toolkit/Colors.h"
 #include "toolkit/LightPalette.h"
 #include "toolkit/StyledText.h"
@@ -118,17 +119,8 @@ QWidget* ConfigurationPreview::buildContent(const ConfigurationPackage& package)
         layout->addWidget(divider());
         layout->addWidget(text(ConfigurationPreviewContent::groupsLine(content.groups), 12));
     }
-    for (const ShortcutItem& item : content.items) {
-        auto* block = new QWidget;
-        auto* lines = new QVBoxLayout(block);
-        lines->setContentsMargins(0, 0, 0, 0);
-        lines->setSpacing(4);
-        lines->addWidget(text(ConfigurationPreviewContent::itemTitle(item), 12, FontWeight::bold));
-        TextBlock* target = text(ConfigurationPreviewContent::itemTarget(item), 12,
-                                 FontWeight::regular, Colors::muted());
-        target->setWrap(TextBlock::Wrap::anywhere);
-        lines->addWidget(target);
-        layout->addWidget(block);
+    if (!content.items.empty()) {
+        layout->addWidget(new ShortcutPreviewList(content.items));
     }
     layout->addStretch();
     return blocks;

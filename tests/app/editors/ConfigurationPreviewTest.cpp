@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "config/ConfigurationPackage.h"
+#include "editors/ShortcutPreviewList.h"
 #include "toolkit/TextBlock.h"
 
 namespace tundle {
@@ -65,9 +66,13 @@ TEST(ConfigurationPreview, ALongTargetWrapsInsideTheSheet) {
     ConfigurationPreview preview(ConfigurationPackage(configuration), true);
     preview.show();
     EXPECT_EQ(preview.width(), ConfigurationPreview::sheetWidth);
-    QWidget* content = preview.contentArea()->widget();
-    EXPECT_LE(content->width(), preview.contentArea()->viewport()->width());
-    EXPECT_TRUE(texts(preview).contains(QStringLiteral("长地址 · 网址")));
+    auto* list = preview.findChild<ShortcutPreviewList*>();
+    ASSERT_TRUE(list);
+    EXPECT_EQ(list->texts(),
+              (QStringList{QStringLiteral("长地址 · 网址"), configuration.shortcuts[0].target}));
+    EXPECT_LE(list->width(), preview.contentArea()->viewport()->width());
+    // Wrapped anywhere: many lines at the sheet's width, one when there is room for all.
+    EXPECT_GT(list->heightForWidth(list->width()), 20 * list->heightForWidth(1'000'000));
 }
 
 }  // namespace
