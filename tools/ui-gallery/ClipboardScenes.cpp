@@ -6,8 +6,6 @@
 #include "controlcentre/ClipboardEntryCard.h"
 #include "controlcentre/ClipboardPage.h"
 #include "support/FakePasteboard.h"
-#include "toolkit/Colors.h"
-#include "toolkit/LightPalette.h"
 
 namespace tundle::gallery {
 
@@ -34,10 +32,7 @@ QImage drawClipboard(ClipboardState state) {
             service.poll();
         }
     }
-    QWidget window;
-    LightPalette::apply(window);
-    auto* page = new ClipboardPage(service, &window);
-    page->move(34, 30);
+    auto* page = new ClipboardPage(service);
     if (state == ClipboardState::copied) {
         for (QAbstractButton* button :
              page->cardFor(service.items().at(3).id)->findChildren<QAbstractButton*>()) {
@@ -49,10 +44,7 @@ QImage drawClipboard(ClipboardState state) {
     if (state == ClipboardState::noMatch) {
         page->findChild<QLineEdit*>()->setText(QStringLiteral("周五"));
     }
-    const int width = 720;
-    page->resize(width, page->heightForWidth(width));
-    window.resize(width + 68, page->height() + 60);
-    return renderWidget(window, Colors::canvas());
+    return renderInWindow(page, 720);
 }
 
 }  // namespace

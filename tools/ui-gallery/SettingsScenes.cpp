@@ -1,5 +1,3 @@
-#include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -7,25 +5,12 @@
 #include "config/ConfigurationPackage.h"
 #include "controlcentre/SettingsPage.h"
 #include "controlcentre/TrashCard.h"
-#include "toolkit/Colors.h"
-#include "toolkit/LightPalette.h"
 
 namespace tundle::gallery {
 
 namespace {
 
 enum class SettingsState { farmOn, farmOff, packError, updatesChecking, updatesReady };
-
-// `widget` in a window of the control centre's colours, `width` wide and as tall as it wants.
-QImage drawInWindow(QWidget* widget, int width) {
-    QWidget window;
-    LightPalette::apply(window);
-    widget->setParent(&window);
-    widget->move(34, 30);
-    widget->resize(width, widget->heightForWidth(width));
-    window.resize(width + 68, widget->height() + 60);
-    return renderWidget(window, Colors::canvas());
-}
 
 QImage drawSettings(SettingsState state) {
     GalleryWorld gallery;
@@ -50,7 +35,7 @@ QImage drawSettings(SettingsState state) {
         updates.setContentUpdateBusy(true);
         updates.setContentUpdateStatus(QStringLiteral("正在检查资源更新…"));
     }
-    return drawInWindow(new SettingsPage(model), 720);
+    return renderInWindow(new SettingsPage(model), 720);
 }
 
 enum class FeedingState { idle, targeted, undo };
@@ -72,7 +57,7 @@ QImage drawFeeding(FeedingState state) {
         }
         model.eatFiles({QUrl::fromLocalFile(path)}, false);
     }
-    return drawInWindow(card, 560);
+    return renderInWindow(card, 560);
 }
 
 }  // namespace

@@ -49,6 +49,7 @@ int main(int argc, char** argv) {
     tundle::gallery::addClipboardScenes(scenes);
     tundle::gallery::addSettingsScenes(scenes);
     tundle::gallery::addConfigurationScenes(scenes);
+    tundle::gallery::addWorkPlanScenes(scenes);
 
     for (const tundle::gallery::GalleryScene& scene : scenes) {
         if (!wanted.isEmpty() && !wanted.contains(scene.name)) {

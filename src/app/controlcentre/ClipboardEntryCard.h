@@ -18,6 +18,13 @@ class ClipboardEntryCard : public Paper {
 
 public:
     static constexpr int maximumLines = 4;
+    // More characters than four lines of the widest window can show; laying out the rest of a
+    // long entry on every layout pass would only be thrown away.
+    static constexpr int shownLength = 2000;
+
+    // What the card lays out of an entry's text: all of it, or its start up to a whole
+    // character followed by "…".
+    static QString shownText(const QString& text);
 
     explicit ClipboardEntryCard(const ClipboardEntry& entry, QWidget* parent = nullptr);
 

@@ -40,8 +40,9 @@ ClipboardPage::ClipboardPage(ClipboardService& service, QWidget* parent)
     auto* controls = new QHBoxLayout;
     controls->setSpacing(12);
     recording_->setAccessibleName(QStringLiteral("记录剪贴板"));
-    controls->addWidget(recording_);
-    controls->addWidget(StyledText::make(QStringLiteral("记录剪贴板"), 12, Colors::ink()));
+    controls->addWidget(recording_, 0, Qt::AlignVCenter);
+    controls->addWidget(StyledText::label(QStringLiteral("记录剪贴板"), 12, Colors::ink()), 0,
+                        Qt::AlignVCenter);
     controls->addStretch();
     controls->addWidget(pause_);
     controls->addWidget(clear_);

@@ -31,7 +31,7 @@ FarmSettings::FarmSettings(AppModel& model, FarmStore& farm, QWidget* parent)
       coins_(StyledText::make({}, 11, Colors::muted())),
       visible_(new Switch),
       details_(new QWidget),
-      scaleText_(StyledText::monospaced({}, 11, Colors::muted())),
+      scaleText_(StyledText::monospacedLabel({}, 11, Colors::muted())),
       scale_(new QSlider(Qt::Horizontal)),
       balance_(new SegmentedControl(
           {QStringLiteral("糯墩突出"), QStringLiteral("均衡"), QStringLiteral("农场突出")})) {
@@ -47,16 +47,17 @@ FarmSettings::FarmSettings(AppModel& model, FarmStore& farm, QWidget* parent)
     titles->addWidget(coins_);
     top->addLayout(titles, 1);
     visible_->setAccessibleName(QStringLiteral("桌面农场"));
-    top->addWidget(visible_);
+    top->addWidget(visible_, 0, Qt::AlignVCenter);
     column->addLayout(top);
 
     auto* details = new QVBoxLayout(details_);
     details->setContentsMargins(0, 0, 0, 0);
     details->setSpacing(13);
     auto* scaleRow = new QHBoxLayout;
-    scaleRow->addWidget(StyledText::make(QStringLiteral("场景大小"), 12, Colors::ink()));
+    scaleRow->addWidget(StyledText::label(QStringLiteral("场景大小"), 12, Colors::ink()), 0,
+                        Qt::AlignVCenter);
     scaleRow->addStretch();
-    scaleRow->addWidget(scaleText_);
+    scaleRow->addWidget(scaleText_, 0, Qt::AlignVCenter);
     details->addLayout(scaleRow);
     scale_->setRange(0, SliderScale::farmScale.lastPosition());
     scale_->setAccessibleName(QStringLiteral("场景大小"));

@@ -38,7 +38,7 @@ QWidget* divider() {
 SettingsPage::SettingsPage(AppModel& model, QWidget* parent)
     : QWidget(parent),
       model_(model),
-      scaleText_(StyledText::monospaced({}, 12, Colors::muted())),
+      scaleText_(StyledText::monospacedLabel({}, 12, Colors::muted())),
       scale_(new QSlider(Qt::Horizontal)),
       reduceMotion_(new Switch),
       sound_(new Switch),
@@ -53,6 +53,7 @@ SettingsPage::SettingsPage(AppModel& model, QWidget* parent)
     body_->setSpacing(22);
     body_->addWidget(new PageHeading(QStringLiteral("舒服一点，刚刚好。")));
     body_->addWidget(settingsCard());
+    configurationSection_->hide();
     body_->addWidget(configurationSection_);
     body_->addWidget(new TrashCard(model_, model_.trash()));
     body_->addWidget(versionCard());
@@ -73,9 +74,10 @@ QWidget* SettingsPage::settingsCard() {
     rows.setSpacing(21);
     auto* scaleRow = new QHBoxLayout;
     scaleRow->addWidget(
-        StyledText::make(QStringLiteral("桌宠大小"), 13, Colors::ink(), FontWeight::medium));
+        StyledText::label(QStringLiteral("桌宠大小"), 13, Colors::ink(), FontWeight::medium), 0,
+        Qt::AlignVCenter);
     scaleRow->addStretch();
-    scaleRow->addWidget(scaleText_);
+    scaleRow->addWidget(scaleText_, 0, Qt::AlignVCenter);
     rows.addLayout(scaleRow);
     scale_->setRange(0, SliderScale::petScale.lastPosition());
     scale_->setAccessibleName(QStringLiteral("桌宠大小"));
@@ -96,11 +98,11 @@ QWidget* SettingsPage::settingsCard() {
     for (const auto& [toggle, title, help] : toggles) {
         auto* row = new QHBoxLayout;
         row->setSpacing(4);
-        row->addWidget(StyledText::make(title, 13, Colors::ink()));
-        row->addWidget(new SettingsHelp(title, help));
+        row->addWidget(StyledText::label(title, 13, Colors::ink()), 0, Qt::AlignVCenter);
+        row->addWidget(new SettingsHelp(title, help), 0, Qt::AlignVCenter);
         row->addStretch();
         toggle->setAccessibleName(title);
-        row->addWidget(toggle);
+        row->addWidget(toggle, 0, Qt::AlignVCenter);
         rows.addLayout(row);
     }
     rows.addWidget(packError_);
@@ -128,8 +130,8 @@ QWidget* SettingsPage::versionCard() {
     for (auto [status, check] :
          {std::pair{appStatus_, appCheck_}, std::pair{contentStatus_, contentCheck_}}) {
         auto* row = new QHBoxLayout;
-        row->addWidget(status, 1);
-        row->addWidget(check);
+        row->addWidget(status, 1, Qt::AlignVCenter);
+        row->addWidget(check, 0, Qt::AlignVCenter);
         lines.addLayout(row);
     }
     lines.addWidget(divider());
@@ -165,6 +167,7 @@ void SettingsPage::setConfigurationSection(QWidget* section) {
     body_->replaceWidget(configurationSection_, section);
     delete configurationSection_;
     configurationSection_ = section;
+    section->show();
 }
 
 void SettingsPage::scaleMoved(int position) {

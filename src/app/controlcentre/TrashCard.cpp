@@ -10,9 +10,9 @@
 #include "model/AppModel.h"
 #include "toolkit/Colors.h"
 #include "toolkit/MiddleElidedText.h"
+#include "toolkit/PlainButton.h"
 #include "toolkit/SettingsHelp.h"
 #include "toolkit/SoftButton.h"
-#include "toolkit/StyledButton.h"
 #include "toolkit/StyledText.h"
 #include "toolkit/SymbolView.h"
 #include "toolkit/TextBlock.h"
@@ -31,7 +31,7 @@ TrashCard::TrashCard(AppModel& model, TrashService& service, QWidget* parent)
     : Paper(18, parent),
       model_(model),
       service_(service),
-      title_(StyledText::make({}, 14, Colors::ink(), FontWeight::semibold)),
+      title_(StyledText::label({}, 14, Colors::ink(), FontWeight::semibold)),
       summary_(StyledText::make({}, 11, Colors::muted())),
       undoRow_(new QWidget),
       undoName_(new MiddleElidedText) {
@@ -47,12 +47,14 @@ TrashCard::TrashCard(AppModel& model, TrashService& service, QWidget* parent)
     texts->setSpacing(5);
     auto* heading = new QHBoxLayout;
     heading->setSpacing(3);
-    heading->addWidget(title_);
-    heading->addWidget(new SettingsHelp(
-        QStringLiteral("文件小食堂"),
-        QStringLiteral(
-            "把文件拖到桌宠或这里，会移入系统废纸篓。本次运行内可撤销最近投喂；退出后仍可"
-            "从废纸篓找回。体验投喂会用临时文件演示。")));
+    heading->addWidget(title_, 0, Qt::AlignVCenter);
+    heading->addWidget(
+        new SettingsHelp(
+            QStringLiteral("文件小食堂"),
+            QStringLiteral(
+                "把文件拖到桌宠或这里，会移入系统废纸篓。本次运行内可撤销最近投喂；退出后仍可"
+                "从废纸篓找回。体验投喂会用临时文件演示。")),
+        0, Qt::AlignVCenter);
     heading->addStretch();
     texts->addLayout(heading);
     summary_->setMaximumLines(2);
@@ -62,7 +64,7 @@ TrashCard::TrashCard(AppModel& model, TrashService& service, QWidget* parent)
     auto* demo = new SoftButton(QStringLiteral("体验投喂"));
     demo->setToolTip(QStringLiteral("生成一份临时演示文件，移入系统废纸篓"));
     connect(demo, &QAbstractButton::clicked, this, [this] { model_.demonstrateTrash(); });
-    top->addWidget(demo);
+    top->addWidget(demo, 0, Qt::AlignVCenter);
     content().addLayout(top);
 
     auto* undo = new QHBoxLayout(undoRow_);
@@ -70,16 +72,7 @@ TrashCard::TrashCard(AppModel& model, TrashService& service, QWidget* parent)
     undo->addWidget(new SymbolView(QStringLiteral("arrow.uturn.backward"), 11, Colors::muted()));
     undoName_->setFont(Typography::font(11));
     undo->addWidget(undoName_, 1);
-    auto* undoButton = new StyledButton(
-        StyledButton::Recipe{
-            .font = Typography::font(11),
-            .padding = QMarginsF(2, 2, 2, 2),
-            .foreground = Colors::accent(),
-            .fill = Qt::transparent,
-            .pressedFill = Colors::withOpacity(Colors::accent(), 0.08),
-            .radius = 6,
-        },
-        QStringLiteral("撤销最近投喂"));
+    auto* undoButton = new PlainButton(QStringLiteral("撤销最近投喂"), 11, Colors::accent());
     connect(undoButton, &QAbstractButton::clicked, this, [this] { model_.undoLastTrash(); });
     undo->addWidget(undoButton);
     content().addWidget(undoRow_);

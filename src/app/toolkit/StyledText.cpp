@@ -19,4 +19,24 @@ TextBlock* StyledText::monospaced(const QString& text, double points, const QCol
     return block;
 }
 
+namespace {
+
+TextBlock* keptWhole(TextBlock* block) {
+    QSizePolicy policy(QSizePolicy::Minimum, QSizePolicy::Preferred);
+    policy.setHeightForWidth(true);
+    block->setSizePolicy(policy);
+    return block;
+}
+
+}  // namespace
+
+TextBlock* StyledText::label(const QString& text, double points, const QColor& color,
+                             FontWeight weight) {
+    return keptWhole(make(text, points, color, weight));
+}
+
+TextBlock* StyledText::monospacedLabel(const QString& text, double points, const QColor& color) {
+    return keptWhole(monospaced(text, points, color));
+}
+
 }  // namespace tundle

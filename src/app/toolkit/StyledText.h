@@ -17,8 +17,12 @@ public:
 
     static TextBlock* make(const QString& text, double points, const QColor& color,
                            FontWeight weight = FontWeight::regular);
+    // A short label of a row: never laid out narrower than its text, so it stays on one line.
+    static TextBlock* label(const QString& text, double points, const QColor& color,
+                            FontWeight weight = FontWeight::regular);
     // The same in the monospaced face, for numbers whose digits must not jump.
     static TextBlock* monospaced(const QString& text, double points, const QColor& color);
+    static TextBlock* monospacedLabel(const QString& text, double points, const QColor& color);
 };
 
 }  // namespace tundle

@@ -146,9 +146,22 @@ TEST_F(ClipboardPageTest, EntriesArePlainTextAndLongLinesWrap) {
     TextBlock& markup = card(1)->text();
     EXPECT_EQ(markup.layoutFor(600).lines,
               QStringList{QStringLiteral("<b>bold</b> &amp; <a href='x'>link</a>")});
+    const QString shown = card(0)->text().text();
+    EXPECT_EQ(shown, QString(ClipboardEntryCard::shownLength, QLatin1Char('W')) + "…");
     const TextBlock::Lines lines = card(0)->text().layoutFor(card(0)->text().width());
     EXPECT_EQ(lines.lines.size(), ClipboardEntryCard::maximumLines);
     EXPECT_TRUE(lines.elided);
+}
+
+TEST(ClipboardEntryCardTest, LongTextsAreCutOnWholeCharacters) {
+    EXPECT_EQ(ClipboardEntryCard::shownText(QStringLiteral("short")), QStringLiteral("short"));
+    const QString exact(ClipboardEntryCard::shownLength, QLatin1Char('a'));
+    EXPECT_EQ(ClipboardEntryCard::shownText(exact), exact);
+    const QString cat = QStringLiteral("🐱");
+    const QString pairs = cat.repeated(ClipboardEntryCard::shownLength);
+    const QString cut = ClipboardEntryCard::shownText(QStringLiteral("x") + pairs);
+    EXPECT_TRUE(cut.endsWith(cat + QStringLiteral("…"))) << "no half of a character is left";
+    EXPECT_LE(cut.size(), ClipboardEntryCard::shownLength + 1);
 }
 
 }  // namespace

@@ -17,13 +17,20 @@ using test::namedChild;
 using test::showing;
 using test::shownTexts;
 
-TEST(FarmSettingsTest, TheSwitchShowsAndHidesTheFarmAndItsControls) {
+class FarmSettingsTest : public ::testing::Test {
+protected:
+    FarmSettingsTest() {
+        model->setChangeFarmLayout([this] { ++layouts; });
+        card.show();
+    }
+
     test::ModelTestWorld world;
-    auto model = world.model();
+    std::unique_ptr<AppModel> model = world.model();
     int layouts = 0;
-    model->setChangeFarmLayout([&] { ++layouts; });
-    FarmSettings card(*model, model->farm());
-    card.show();
+    FarmSettings card{*model, model->farm()};
+};
+
+TEST_F(FarmSettingsTest, TheSwitchShowsAndHidesTheFarmAndItsControls) {
     QAbstractButton* shown = buttonNamed(card, QStringLiteral("桌面农场"));
     QSlider* scale = namedChild<QSlider>(card, QStringLiteral("场景大小"));
     ASSERT_TRUE(shown && scale);
@@ -43,13 +50,7 @@ TEST(FarmSettingsTest, TheSwitchShowsAndHidesTheFarmAndItsControls) {
     EXPECT_TRUE(showing(scale));
 }
 
-TEST(FarmSettingsTest, ScaleAndBalanceAreSavedAndLaidOut) {
-    test::ModelTestWorld world;
-    auto model = world.model();
-    int layouts = 0;
-    model->setChangeFarmLayout([&] { ++layouts; });
-    FarmSettings card(*model, model->farm());
-    card.show();
+TEST_F(FarmSettingsTest, ScaleAndBalanceAreSavedAndLaidOut) {
     QSlider* scale = namedChild<QSlider>(card, QStringLiteral("场景大小"));
     scale->setValue(scale->maximum());
     EXPECT_EQ(model->farm().scale(), 1.2);
