@@ -1,6 +1,5 @@
 #include "editors/ConfigurationPreview.h"
 
-#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -9,12 +8,13 @@
 
 #include "config/ConfigurationPackage.h"
 #include "editors/ConfigurationPreviewContent.h"
+#include "editors/PlainLabel.h"
 #include "editors/ShortcutPreviewList.h"
 #include "toolkit/Colors.h"
+#include "toolkit/Divider.h"
 #include "toolkit/LightPalette.h"
 #include "toolkit/StyledText.h"
 #include "toolkit/TextBlock.h"
-#include "toolkit/Typography.h"
 
 namespace tundle {
 
@@ -30,25 +30,10 @@ TextBlock* text(const QString& content, double points, FontWeight weight = FontW
 
 // Our own multi-line text, which the user may select and copy.
 QLabel* selectableText(const QString& content) {
-    auto* label = new QLabel(content);
-    label->setTextFormat(Qt::PlainText);
+    QLabel* label = plainLabel(content, 12, Colors::ink(), nullptr);
     label->setWordWrap(true);
-    label->setFont(Typography::font(12));
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::WindowText, Colors::ink());
-    label->setPalette(colours);
     return label;
-}
-
-QFrame* divider() {
-    auto* line = new QFrame;
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Plain);
-    QPalette colours = line->palette();
-    colours.setColor(QPalette::WindowText, Colors::grey(0, 0.12));
-    line->setPalette(colours);
-    return line;
 }
 
 }  // namespace

@@ -8,11 +8,13 @@
 
 #include "config/ConfigurationCoding.h"
 #include "editors/ConfigurationPreview.h"
+#include "editors/PlainLabel.h"
 #include "model/AppModel.h"
 #include "support/ConfigurationError.h"
 #include "support/FileIO.h"
 #include "toolkit/Alert.h"
 #include "toolkit/Colors.h"
+#include "toolkit/Divider.h"
 #include "toolkit/FileChooser.h"
 #include "toolkit/SettingsHelp.h"
 #include "toolkit/SoftButton.h"
@@ -28,11 +30,7 @@ const std::vector<FileFilter> jsonOnly = {
 QHBoxLayout* heading(const QString& title, double points, FontWeight weight, const QString& help) {
     auto* row = new QHBoxLayout;
     row->setSpacing(3);
-    auto* text = new QLabel(title);
-    text->setFont(Typography::font(points, weight));
-    QPalette ink = text->palette();
-    ink.setColor(QPalette::WindowText, Colors::ink());
-    text->setPalette(ink);
+    QLabel* text = plainLabel(title, points, Colors::ink(), nullptr, weight);
     row->addWidget(text);
     row->addWidget(new SettingsHelp(title, help));
     row->addStretch();
@@ -46,16 +44,6 @@ QCheckBox* shareSwitch(const QString& title, bool on) {
     return box;
 }
 
-QWidget* divider() {
-    auto* line = new QWidget;
-    line->setFixedHeight(1);
-    line->setAutoFillBackground(true);
-    QPalette colours = line->palette();
-    colours.setColor(QPalette::Window, Colors::grey(0, 0.1));
-    line->setPalette(colours);
-    return line;
-}
-
 }  // namespace
 
 const QString ConfigurationSection::backupFileName = QStringLiteral("糯墩个人备份.json");
@@ -65,7 +53,7 @@ ConfigurationSection::ConfigurationSection(AppModel& model, FileChooser& chooser
     : Paper(20, parent),
       model_(model),
       chooser_(chooser),
-      message_(new QLabel),
+      message_(plainLabel({}, 12, Colors::accent(), nullptr)),
       backup_(new SoftButton(QStringLiteral("导出个人备份"))),
       import_(new SoftButton(QStringLiteral("导入配置…"))),
       restore_(new SoftButton(QStringLiteral("恢复导入前配置"))),
@@ -80,13 +68,8 @@ ConfigurationSection::ConfigurationSection(AppModel& model, FileChooser& chooser
                 QStringLiteral("设置保存在本机，软件更新后继续保留。个人备份含本机文件信息，"
                                "请勿公开分享。导入前会预览并备份现有配置，之后可恢复。")));
 
-    message_->setTextFormat(Qt::PlainText);
     message_->setWordWrap(true);
     message_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    message_->setFont(Typography::font(12));
-    QPalette orange = message_->palette();
-    orange.setColor(QPalette::WindowText, Colors::accent());
-    message_->setPalette(orange);
     rows.addWidget(message_);
 
     auto* actions = new QHBoxLayout;
