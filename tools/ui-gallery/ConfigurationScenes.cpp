@@ -5,6 +5,7 @@
 
 #include "GalleryScene.h"
 #include "config/ConfigurationPackage.h"
+#include "controlcentre/SettingsPage.h"
 #include "editors/ConfigurationPreview.h"
 #include "editors/ConfigurationSection.h"
 #include "support/ScriptedFileChooser.h"
@@ -92,6 +93,22 @@ QImage drawSection(bool writable) {
     return scene.draw();
 }
 
+// The settings page with the section in its place.
+QImage drawSettingsPage() {
+    GalleryWorld gallery;
+    test::ScriptedFileChooser chooser;
+    auto* page = new SettingsPage(*gallery.model);
+    page->setConfigurationSection(new ConfigurationSection(*gallery.model, chooser));
+    QWidget window;
+    LightPalette::apply(window);
+    page->setParent(&window);
+    page->move(34, 30);
+    const int width = 720;
+    page->resize(width, std::max(page->heightForWidth(width), page->sizeHint().height()));
+    window.resize(width + 68, page->height() + 60);
+    return renderWidget(window, Colors::canvas());
+}
+
 QImage drawPreview(const ConfigurationPackage& package, bool exporting) {
     ConfigurationPreview preview(package, exporting);
     preview.resize(ConfigurationPreview::sheetWidth, ConfigurationPreview::sheetHeight);
@@ -140,6 +157,7 @@ void addConfigurationScenes(GalleryScenes& scenes) {
     scenes.push_back({QStringLiteral("configuration-section"), [] { return drawSection(true); }});
     scenes.push_back(
         {QStringLiteral("configuration-section-unwritable"), [] { return drawSection(false); }});
+    scenes.push_back({QStringLiteral("configuration-settings-page"), drawSettingsPage});
     scenes.push_back({QStringLiteral("configuration-backup-export-preview"),
                       [] { return drawPreview(ConfigurationPackage(furnished()), true); }});
     scenes.push_back({QStringLiteral("configuration-share-import-preview"), [] {

@@ -338,6 +338,9 @@ TEST(ConfigurationSection, SitsInTheSettingsPageSlot) {
     page.setConfigurationSection(section);
     EXPECT_EQ(page.configurationSection(), section);
     EXPECT_EQ(section->parentWidget(), &page);
+    page.resize(720, 1600);
+    page.show();
+    EXPECT_GE(section->height(), section->minimumSizeHint().height());
 }
 
 }  // namespace
