@@ -46,6 +46,7 @@ void addToolkitScenes(GalleryScenes& scenes);
 void addBreathingScenes(GalleryScenes& scenes);
 void addClipboardScenes(GalleryScenes& scenes);
 void addSettingsScenes(GalleryScenes& scenes);
+void addConfigurationScenes(GalleryScenes& scenes);
 void addWorkPlanScenes(GalleryScenes& scenes);
 void addShortcutScenes(GalleryScenes& scenes);
 

@@ -48,6 +48,7 @@ int main(int argc, char** argv) {
     tundle::gallery::addBreathingScenes(scenes);
     tundle::gallery::addClipboardScenes(scenes);
     tundle::gallery::addSettingsScenes(scenes);
+    tundle::gallery::addConfigurationScenes(scenes);
     tundle::gallery::addWorkPlanScenes(scenes);
     tundle::gallery::addShortcutScenes(scenes);
 
