@@ -47,6 +47,7 @@ void addBreathingScenes(GalleryScenes& scenes);
 void addRoomScenes(GalleryScenes& scenes);
 void addClipboardScenes(GalleryScenes& scenes);
 void addSettingsScenes(GalleryScenes& scenes);
+void addConfigurationScenes(GalleryScenes& scenes);
 void addWorkPlanScenes(GalleryScenes& scenes);
 void addShortcutScenes(GalleryScenes& scenes);
 

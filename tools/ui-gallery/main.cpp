@@ -49,6 +49,7 @@ int main(int argc, char** argv) {
     tundle::gallery::addRoomScenes(scenes);
     tundle::gallery::addClipboardScenes(scenes);
     tundle::gallery::addSettingsScenes(scenes);
+    tundle::gallery::addConfigurationScenes(scenes);
     tundle::gallery::addWorkPlanScenes(scenes);
     tundle::gallery::addShortcutScenes(scenes);
 
