@@ -2,10 +2,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QUrl>
 
-#include "companion/SystemFileManager.h"
+#include "SystemFileManager.h"
 #include "companion/TrashService.h"
 
 namespace tundle {
@@ -14,41 +15,105 @@ namespace {
 constexpr int fileCount = 32;
 constexpr qsizetype fileBytes = 1024 * 1024;
 
+QString trashFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Trash";
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+}
+
 QList<QUrl> writeFiles(const QString& folder) {
     const QByteArray bytes(fileBytes, 'x');
-    QDir().mkpath(folder);
     QList<QUrl> urls;
     for (int index = 0; index < fileCount; ++index) {
         const QString path = folder + QStringLiteral("/file-%1.bin").arg(index);
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
+        writeFile(path, bytes);
         urls.append(QUrl::fromLocalFile(path));
     }
     return urls;
 }
 
+// One batch of files all called "same.txt", each in a folder of its own.
+QList<QUrl> writeSameNamedFiles(const QString& folder, int batch) {
+    QList<QUrl> urls;
+    for (int index = 0; index < fileCount; ++index) {
+        const QString path = folder + QStringLiteral("/%1-%2/same.txt").arg(batch).arg(index);
+        writeFile(path, "same");
+        urls.append(QUrl::fromLocalFile(path));
+    }
+    return urls;
+}
+
+void feed(benchmark::State& state, TrashService& service, const QList<QUrl>& urls) {
+    if (service.trash(urls).successCount() != urls.size()) {
+        state.SkipWithError("not every file reached the Trash");
+    }
+}
+
 // Feeds 32 files of 1 MiB in one batch; the Trash is emptied between rounds.
 void feedThirtyTwoFiles(benchmark::State& state) {
     const QString folder = QDir::homePath() + QStringLiteral("/feed");
-    const QString trash =
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Trash";
     SystemFileManager files;
     TrashService service(files);
     for (auto _ : state) {
         state.PauseTiming();
         const QList<QUrl> urls = writeFiles(folder);
         state.ResumeTiming();
-        const TrashResult result = service.trash(urls);
+        feed(state, service, urls);
         state.PauseTiming();
-        if (result.successCount() != fileCount) {
-            state.SkipWithError("not every file reached the Trash");
-        }
-        QDir(trash).removeRecursively();
+        QDir(trashFolder()).removeRecursively();
         state.ResumeTiming();
     }
 }
 BENCHMARK(feedThirtyTwoFiles)->Unit(benchmark::kMillisecond);
+
+// Feeds 32 files called "same.txt" into a Trash that already holds 10,000 items of that name.
+void feedIntoATrashFullOfTheName(benchmark::State& state) {
+    const QString folder = QDir::homePath() + QStringLiteral("/crowd");
+    const QString trash = trashFolder();
+    QDir(trash).removeRecursively();
+    for (int index = 0; index < 10000; ++index) {
+        const QString name =
+            index == 0 ? QStringLiteral("same.txt") : QStringLiteral("same.%1.txt").arg(index);
+        writeFile(trash + "/files/" + name, "same");
+        writeFile(trash + "/info/" + name + ".trashinfo",
+                  "[Trash Info]\nPath=/old/same.txt\nDeletionDate=2026-01-01T00:00:00\n");
+    }
+    SystemFileManager files;
+    TrashService service(files);
+    int batch = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const QList<QUrl> urls = writeSameNamedFiles(folder, batch++);
+        state.ResumeTiming();
+        feed(state, service, urls);
+    }
+    QDir(trash).removeRecursively();
+    QDir(folder).removeRecursively();
+}
+BENCHMARK(feedIntoATrashFullOfTheName)->Unit(benchmark::kMillisecond);
+
+// 1024 files of one name fed in batches of 32, into a Trash that starts empty; one batch each.
+void feedOneNameInBatches(benchmark::State& state) {
+    const QString folder = QDir::homePath() + QStringLiteral("/batches");
+    QDir(trashFolder()).removeRecursively();
+    SystemFileManager files;
+    TrashService service(files);
+    int batch = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const QList<QUrl> urls = writeSameNamedFiles(folder, batch++);
+        state.ResumeTiming();
+        feed(state, service, urls);
+    }
+    QDir(trashFolder()).removeRecursively();
+    QDir(folder).removeRecursively();
+}
+BENCHMARK(feedOneNameInBatches)->Iterations(32)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tundle

@@ -6,7 +6,7 @@
 #include <map>
 
 #include "QtPasteboard.h"
-#include "companion/SystemFileManager.h"
+#include "SystemFileManager.h"
 #include "model/AppModel.h"
 #include "support/MemoryDefaults.h"
 

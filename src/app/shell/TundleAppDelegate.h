@@ -6,11 +6,11 @@
 
 #include "QtPasteboard.h"
 #include "QtScreens.h"
+#include "SystemFileManager.h"
 #include "SystemStatusTray.h"
 #include "X11GlobalMouseMonitor.h"
 #include "X11InputPassThrough.h"
 #include "X11PointerProbe.h"
-#include "companion/SystemFileManager.h"
 #include "model/AppModel.h"
 #include "model/QtScheduler.h"
 #include "pet/PetPanel.h"

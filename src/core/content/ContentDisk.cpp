@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <cerrno>
-#include <utility>
 #include <vector>
 
 #include "content/Sha256.h"
@@ -29,61 +28,6 @@ QByteArray native(const QString& path) {
     return QFile::encodeName(path);
 }
 
-// Closes the descriptor on every way out.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    Descriptor(Descriptor&& other) noexcept : fd_(other.release()) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-
-    int get() const { return fd_; }
-    int release() { return std::exchange(fd_, -1); }
-
-private:
-    int fd_;
-};
-
-// Opening with O_NONBLOCK keeps a planted FIFO from blocking the store before the type test.
-Descriptor openRegular(const QString& path) {
-    Descriptor fd(::open(native(path).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
-    if (fd.get() < 0) {
-        throw failure("无法打开文件", path, errno);
-    }
-    struct stat info {};
-    if (::fstat(fd.get(), &info) != 0) {
-        throw failure("无法读取文件", path, errno);
-    }
-    if (!S_ISREG(info.st_mode)) {
-        throw FileError(QStringLiteral("“%1”不是普通文件。").arg(path));
-    }
-    return fd;
-}
-
-// Reads up to `size` bytes, fewer only at the end of the file.
-qint64 readUpTo(int fd, char* buffer, qint64 size, const QString& path) {
-    qint64 total = 0;
-    while (total < size) {
-        const ssize_t got = ::read(fd, buffer + total, static_cast<size_t>(size - total));
-        if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            throw failure("无法读取文件", path, errno);
-        }
-        if (got == 0) {
-            break;
-        }
-        total += got;
-    }
-    return total;
-}
-
 void writeAll(int fd, const QByteArray& bytes, const QString& path) {
     qint64 written = 0;
     while (written < bytes.size()) {
@@ -99,7 +43,7 @@ void writeAll(int fd, const QByteArray& bytes, const QString& path) {
     }
 }
 
-void closeChecked(Descriptor& fd, const QString& path) {
+void closeChecked(FileDescriptor& fd, const QString& path) {
     if (::close(fd.release()) != 0) {
         throw failure("无法写入文件", path, errno);
     }
@@ -123,20 +67,17 @@ std::optional<qint64> ContentDisk::regularFileSize(const QString& path) {
 }
 
 QByteArray ContentDisk::readRegularFile(const QString& path, qint64 limit) {
-    const Descriptor fd = openRegular(path);
-    QByteArray bytes(limit + 1, Qt::Uninitialized);
-    bytes.resize(readUpTo(fd.get(), bytes.data(), limit + 1, path));
-    return bytes;
+    return FileIO::readAtMost(path, limit, FileIO::FinalLink::refuse);
 }
 
 QString ContentDisk::hashRegularFile(const QString& path, qint64 limit) {
     static constexpr qint64 pieceSize = 1 << 20;
-    const Descriptor fd = openRegular(path);
+    const FileDescriptor fd = FileIO::openRegular(path, FileIO::FinalLink::refuse);
     std::vector<char> piece(static_cast<std::size_t>(pieceSize));
     Sha256 hash;
     qint64 remaining = limit + 1;
     while (remaining > 0) {
-        const qint64 got = readUpTo(fd.get(), piece.data(), std::min(pieceSize, remaining), path);
+        const qint64 got = FileIO::readUpTo(fd, piece.data(), std::min(pieceSize, remaining), path);
         if (got == 0) {
             break;
         }
@@ -147,8 +88,8 @@ QString ContentDisk::hashRegularFile(const QString& path, qint64 limit) {
 }
 
 void ContentDisk::writeNewFile(const QString& path, const QByteArray& bytes) {
-    Descriptor fd(::open(native(path).constData(),
-                         O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644));
+    FileDescriptor fd(::open(native(path).constData(),
+                             O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644));
     if (fd.get() < 0) {
         throw failure("无法写入文件", path, errno);
     }
@@ -159,8 +100,8 @@ void ContentDisk::writeNewFile(const QString& path, const QByteArray& bytes) {
 void ContentDisk::replaceDurably(const QString& path, const QByteArray& bytes) {
     const QString aside = path + QStringLiteral(".") + uuidText(newUuid()) + QStringLiteral(".tmp");
     try {
-        Descriptor fd(::open(native(aside).constData(),
-                             O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644));
+        FileDescriptor fd(::open(native(aside).constData(),
+                                 O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644));
         if (fd.get() < 0) {
             throw failure("无法写入文件", aside, errno);
         }
@@ -177,7 +118,7 @@ void ContentDisk::replaceDurably(const QString& path, const QByteArray& bytes) {
         throw;
     }
     const QString folder = QFileInfo(path).absolutePath();
-    const Descriptor directory(
+    const FileDescriptor directory(
         ::open(native(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (directory.get() < 0 || ::fsync(directory.get()) != 0) {
         throw failure("无法写入文件夹", folder, errno);
