@@ -2,8 +2,8 @@
 
 #include <QRect>
 
-#include "X11InputPassThrough.h"
-#include "X11PointerProbe.h"
+#include "platform/X11InputPassThrough.h"
+#include "platform/X11PointerProbe.h"
 #include "platform/XvfbServer.h"
 #include "shell/ClickThroughTracker.h"
 

@@ -3,12 +3,12 @@
 #include <QDir>
 #include <QPainter>
 
+#include "drawing/YUpSpace.h"
 #include "farm/FarmArtwork.h"
 #include "farm/FarmScene.h"
 #include "farm/FarmSceneCache.h"
 #include "model/FarmStore.h"
 #include "pet/PetPanel.h"
-#include "pet/YUpSpace.h"
 #include "room/RoomSceneDefinition.h"
 #include "support/MemoryDefaults.h"
 #include "support/ModelTestWorld.h"

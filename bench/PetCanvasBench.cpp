@@ -7,9 +7,9 @@
 #include <QTimer>
 #include <ctime>
 
+#include "drawing/YUpSpace.h"
 #include "model/FarmStore.h"
 #include "pet/PetPanel.h"
-#include "pet/YUpSpace.h"
 #include "support/ModelTestWorld.h"
 
 namespace tundle {

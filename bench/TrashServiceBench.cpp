@@ -6,8 +6,8 @@
 #include <QStandardPaths>
 #include <QUrl>
 
-#include "SystemFileManager.h"
 #include "companion/TrashService.h"
+#include "platform/SystemFileManager.h"
 
 namespace tundle {
 namespace {

@@ -1,5 +1,5 @@
-#include "FuzzInput.h"
 #include "config/ConfigurationStore.h"
+#include "fuzz/FuzzInput.h"
 
 using namespace tundle;
 

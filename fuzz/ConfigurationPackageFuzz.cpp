@@ -1,7 +1,7 @@
 #include <optional>
 
-#include "FuzzInput.h"
 #include "config/ConfigurationPackage.h"
+#include "fuzz/FuzzInput.h"
 
 using namespace tundle;
 

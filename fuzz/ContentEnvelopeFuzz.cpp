@@ -1,6 +1,6 @@
-#include "FuzzInput.h"
 #include "content/ContentEnvelope.h"
 #include "content/Ed25519PublicKey.h"
+#include "fuzz/FuzzInput.h"
 #include "support/ContentSigning.h"
 
 using namespace tundle;

@@ -1,5 +1,5 @@
-#include "FuzzInput.h"
 #include "content/ContentRelease.h"
+#include "fuzz/FuzzInput.h"
 #include "support/JsonWriter.h"
 
 using namespace tundle;

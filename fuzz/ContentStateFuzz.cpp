@@ -1,5 +1,5 @@
-#include "FuzzInput.h"
 #include "content/ContentStoreState.h"
+#include "fuzz/FuzzInput.h"
 
 using namespace tundle;
 

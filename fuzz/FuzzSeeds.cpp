@@ -1,12 +1,12 @@
 // Writes the starting corpus of every fuzz target: valid documents of each kind.
 #include <QDir>
 
-#include "FuzzInput.h"
 #include "config/ConfigurationPackage.h"
 #include "config/ConfigurationStore.h"
 #include "config/ShortcutStore.h"
 #include "content/ContentRelease.h"
 #include "content/ContentStoreState.h"
+#include "fuzz/FuzzInput.h"
 #include "room/RoomSceneDefinition.h"
 #include "room/WeatherSnapshot.h"
 #include "support/ContentSigning.h"

@@ -1,5 +1,5 @@
-#include "FuzzInput.h"
 #include "config/ShortcutStore.h"
+#include "fuzz/FuzzInput.h"
 
 using namespace tundle;
 

@@ -1,8 +1,8 @@
 #include <QApplication>
 #include <QTimer>
 
-#include "SingleInstance.h"
-#include "TerminationSignals.h"
+#include "platform/SingleInstance.h"
+#include "platform/TerminationSignals.h"
 #include "shell/TundleAppDelegate.h"
 #include "support/SettingsDefaults.h"
 

@@ -1,9 +1,9 @@
-#include "FloatingPanel.h"
+#include "platform/FloatingPanel.h"
 
 #include <QWidget>
 #include <array>
 
-#include "X11Connection.h"
+#include "platform/X11Connection.h"
 
 namespace tundle {
 

@@ -1,4 +1,4 @@
-#include "FreedesktopTrash.h"
+#include "platform/FreedesktopTrash.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "LeafIcon.h"
+#include "platform/LeafIcon.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,4 +1,4 @@
-#include "LocalEventMonitor.h"
+#include "platform/LocalEventMonitor.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "QtPasteboard.h"
+#include "platform/QtPasteboard.h"
 
 #include <QGuiApplication>
 #include <QMimeData>

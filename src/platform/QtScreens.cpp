@@ -1,4 +1,4 @@
-#include "QtScreens.h"
+#include "platform/QtScreens.h"
 
 #include <QGuiApplication>
 #include <QScreen>

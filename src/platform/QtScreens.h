@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-#include "Screens.h"
+#include "platform/Screens.h"
 
 class QScreen;
 

@@ -1,4 +1,4 @@
-#include "ScreenCoordinates.h"
+#include "platform/ScreenCoordinates.h"
 
 #include <QGuiApplication>
 #include <QScreen>

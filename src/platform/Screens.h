@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "ScreenCoordinates.h"
+#include "platform/ScreenCoordinates.h"
 
 namespace tundle {
 

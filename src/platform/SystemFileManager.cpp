@@ -1,4 +1,4 @@
-#include "SystemFileManager.h"
+#include "platform/SystemFileManager.h"
 
 #include <sys/stat.h>
 
@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QStandardPaths>
 
-#include "FreedesktopTrash.h"
+#include "platform/FreedesktopTrash.h"
 
 namespace tundle {
 

@@ -1,8 +1,8 @@
-#include "SystemStatusTray.h"
+#include "platform/SystemStatusTray.h"
 
 #include <QCursor>
 
-#include "LeafIcon.h"
+#include "platform/LeafIcon.h"
 
 namespace tundle {
 

@@ -4,7 +4,7 @@
 #include <QObject>
 #include <QSystemTrayIcon>
 
-#include "StatusTray.h"
+#include "platform/StatusTray.h"
 
 namespace tundle {
 

@@ -1,11 +1,11 @@
-#include "X11GlobalMouseMonitor.h"
+#include "platform/X11GlobalMouseMonitor.h"
 
 #include <xcb/xinput.h>
 
 #include <QGuiApplication>
 #include <QSocketNotifier>
 
-#include "X11RawEvents.h"
+#include "platform/X11RawEvents.h"
 
 namespace tundle {
 

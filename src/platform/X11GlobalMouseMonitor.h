@@ -4,7 +4,7 @@
 #include <QObject>
 #include <memory>
 
-#include "GlobalMouseMonitor.h"
+#include "platform/GlobalMouseMonitor.h"
 
 class QSocketNotifier;
 

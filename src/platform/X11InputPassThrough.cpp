@@ -1,4 +1,4 @@
-#include "X11InputPassThrough.h"
+#include "platform/X11InputPassThrough.h"
 
 #include <xcb/shape.h>
 

@@ -4,8 +4,8 @@
 #include <functional>
 #include <optional>
 
-#include "InputPassThrough.h"
-#include "X11Connection.h"
+#include "platform/InputPassThrough.h"
+#include "platform/X11Connection.h"
 
 namespace tundle {
 

@@ -1,4 +1,4 @@
-#include "X11PointerProbe.h"
+#include "platform/X11PointerProbe.h"
 
 #include <xcb/xinput.h>
 
@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "X11RawEvents.h"
+#include "platform/X11RawEvents.h"
 
 namespace tundle {
 

@@ -5,8 +5,8 @@
 #include <memory>
 #include <optional>
 
-#include "PointerProbe.h"
-#include "X11Connection.h"
+#include "platform/PointerProbe.h"
+#include "platform/X11Connection.h"
 
 namespace tundle {
 

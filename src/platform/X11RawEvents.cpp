@@ -1,4 +1,4 @@
-#include "X11RawEvents.h"
+#include "platform/X11RawEvents.h"
 
 #include <xcb/xinput.h>
 

@@ -1,4 +1,4 @@
-#include "FreedesktopTrash.h"
+#include "platform/FreedesktopTrash.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -10,8 +10,8 @@
 #include <QSet>
 #include <QTemporaryDir>
 
-#include "SystemFileManager.h"
 #include "companion/TrashService.h"
+#include "platform/SystemFileManager.h"
 #include "support/LocalPath.h"
 #include "support/PrivateMounts.h"
 #include "support/TemporaryHome.h"

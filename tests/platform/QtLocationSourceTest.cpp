@@ -1,4 +1,4 @@
-#include "QtLocationSource.h"
+#include "platform/QtLocationSource.h"
 
 #include <gtest/gtest.h>
 

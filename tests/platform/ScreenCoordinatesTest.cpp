@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ScreenCoordinates.h"
+#include "platform/ScreenCoordinates.h"
 
 namespace tundle {
 namespace {

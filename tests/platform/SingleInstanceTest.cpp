@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "SingleInstance.h"
+#include "platform/SingleInstance.h"
 #include "support/RunUntil.h"
 
 namespace tundle {

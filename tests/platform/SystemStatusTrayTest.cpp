@@ -2,7 +2,7 @@
 
 #include <QAction>
 
-#include "SystemStatusTray.h"
+#include "platform/SystemStatusTray.h"
 
 namespace tundle {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <csignal>
 
-#include "TerminationSignals.h"
+#include "platform/TerminationSignals.h"
 #include "support/RunUntil.h"
 
 namespace tundle {

@@ -5,9 +5,9 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "SystemFileManager.h"
 #include "companion/TrashRestoreError.h"
 #include "companion/TrashService.h"
+#include "platform/SystemFileManager.h"
 #include "support/FileIO.h"
 #include "support/PrivateMounts.h"
 #include "support/TemporaryHome.h"

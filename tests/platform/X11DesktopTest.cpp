@@ -6,10 +6,10 @@
 #include <cstdlib>
 #include <memory>
 
-#include "X11GlobalMouseMonitor.h"
-#include "X11InputPassThrough.h"
-#include "X11PointerProbe.h"
-#include "XvfbServer.h"
+#include "platform/X11GlobalMouseMonitor.h"
+#include "platform/X11InputPassThrough.h"
+#include "platform/X11PointerProbe.h"
+#include "platform/XvfbServer.h"
 #include "support/RunUntil.h"
 
 namespace tundle {

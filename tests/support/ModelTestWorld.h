@@ -5,9 +5,9 @@
 #include <QTemporaryDir>
 #include <map>
 
-#include "QtPasteboard.h"
-#include "SystemFileManager.h"
 #include "model/AppModel.h"
+#include "platform/QtPasteboard.h"
+#include "platform/SystemFileManager.h"
 #include "support/MemoryDefaults.h"
 
 namespace tundle::test {

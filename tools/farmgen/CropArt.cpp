@@ -1,4 +1,4 @@
-#include "CropArt.h"
+#include "farmgen/CropArt.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "FarmBackdrop.h"
+#include "farmgen/FarmBackdrop.h"
 
 #include <QLinearGradient>
 #include <QPainter>

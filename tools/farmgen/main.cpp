@@ -4,9 +4,9 @@
 #include <QJsonDocument>
 #include <cstdio>
 
-#include "CropArt.h"
-#include "FarmBackdrop.h"
 #include "farm/FarmArtwork.h"
+#include "farmgen/CropArt.h"
+#include "farmgen/FarmBackdrop.h"
 #include "room/RoomSceneDefinition.h"
 #include "support/FileIO.h"
 

@@ -1,4 +1,4 @@
-#include "AccessoryArt.h"
+#include "petgen/AccessoryArt.h"
 
 #include <QDir>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "IndexedImage.h"
+#include "petgen/IndexedImage.h"
 
 #include <algorithm>
 #include <cstdlib>

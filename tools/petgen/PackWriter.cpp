@@ -1,4 +1,4 @@
-#include "PackWriter.h"
+#include "petgen/PackWriter.h"
 
 #include <QDir>
 #include <QFile>
@@ -6,9 +6,9 @@
 #include <QPainter>
 #include <stdexcept>
 
-#include "IndexedImage.h"
-#include "PetClipScript.h"
-#include "WavSynth.h"
+#include "petgen/IndexedImage.h"
+#include "petgen/PetClipScript.h"
+#include "petgen/WavSynth.h"
 #include "pets/PetPlacement.h"
 #include "support/JsonWriter.h"
 

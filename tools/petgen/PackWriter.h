@@ -3,7 +3,7 @@
 #include <QString>
 #include <map>
 
-#include "PetStyle.h"
+#include "petgen/PetStyle.h"
 #include "pets/PetAssetPack.h"
 
 namespace tundle {

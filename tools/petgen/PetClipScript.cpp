@@ -1,4 +1,4 @@
-#include "PetClipScript.h"
+#include "petgen/PetClipScript.h"
 
 #include <cmath>
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "PetPainter.h"
+#include "petgen/PetPainter.h"
 
 namespace tundle {
 

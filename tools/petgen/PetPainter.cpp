@@ -1,4 +1,4 @@
-#include "PetPainter.h"
+#include "petgen/PetPainter.h"
 
 #include <QPainterPath>
 #include <cmath>

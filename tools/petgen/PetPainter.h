@@ -3,8 +3,8 @@
 #include <QPainter>
 #include <QPointF>
 
-#include "PetPose.h"
-#include "PetStyle.h"
+#include "petgen/PetPose.h"
+#include "petgen/PetStyle.h"
 
 namespace tundle {
 

@@ -1,4 +1,4 @@
-#include "PetStyle.h"
+#include "petgen/PetStyle.h"
 
 namespace tundle {
 

@@ -1,4 +1,4 @@
-#include "WavSynth.h"
+#include "petgen/WavSynth.h"
 
 #include <QFile>
 #include <QtEndian>

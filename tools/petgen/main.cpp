@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <exception>
 
-#include "AccessoryArt.h"
-#include "PackWriter.h"
-#include "WavSynth.h"
+#include "petgen/AccessoryArt.h"
+#include "petgen/PackWriter.h"
+#include "petgen/WavSynth.h"
 
 // Draws the built-in pet packs, their sounds, the two named sounds, the accessories' pictures
 // and a contact sheet per pack into the folder given as the only argument.

@@ -1,11 +1,11 @@
-#include "FarmGallery.h"
+#include "render-scenes/FarmGallery.h"
 
 #include <QDir>
 #include <QPainter>
 
+#include "drawing/YUpSpace.h"
 #include "farm/FarmScene.h"
 #include "farm/FarmSceneCache.h"
-#include "pet/YUpSpace.h"
 #include "room/RoomSceneDefinition.h"
 
 namespace tundle {

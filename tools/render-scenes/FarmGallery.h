@@ -5,9 +5,9 @@
 #include <map>
 #include <vector>
 
-#include "SceneGallery.h"
 #include "farm/FarmArtwork.h"
 #include "model/FarmStore.h"
+#include "render-scenes/SceneGallery.h"
 #include "support/MemoryDefaults.h"
 
 namespace tundle {

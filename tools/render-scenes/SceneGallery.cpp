@@ -1,4 +1,4 @@
-#include "SceneGallery.h"
+#include "render-scenes/SceneGallery.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,10 +7,10 @@
 #include <QPainter>
 #include <numbers>
 
+#include "drawing/SoapFilm.h"
+#include "drawing/YUpSpace.h"
 #include "pet/PetScene.h"
 #include "pet/PetStageLayout.h"
-#include "pet/SoapFilm.h"
-#include "pet/YUpSpace.h"
 #include "pets/PetAssets.h"
 #include "records/ShortcutColor.h"
 

@@ -3,8 +3,8 @@
 #include <QGuiApplication>
 #include <cstdio>
 
-#include "FarmGallery.h"
-#include "SceneGallery.h"
+#include "render-scenes/FarmGallery.h"
+#include "render-scenes/SceneGallery.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <map>
 
-#include "shell/ResourceFolder.h"
+#include "drawing/ResourceFolder.h"
 #include "support/FileIO.h"
 
 namespace tundle {

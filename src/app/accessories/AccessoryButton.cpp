@@ -9,8 +9,8 @@
 
 #include "accessories/AccessoryArtwork.h"
 #include "accessories/SymbolImage.h"
-#include "pet/YUpSpace.h"
-#include "pet/input/AccessiblePress.h"
+#include "drawing/AccessiblePress.h"
+#include "drawing/YUpSpace.h"
 
 namespace tundle {
 namespace {

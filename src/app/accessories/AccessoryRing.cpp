@@ -5,9 +5,9 @@
 #include <QWindow>
 
 #include "accessories/SymbolImage.h"
+#include "drawing/YUpSpace.h"
 #include "model/AppModel.h"
 #include "model/FarmStore.h"
-#include "pet/YUpSpace.h"
 
 namespace tundle {
 namespace {

@@ -5,6 +5,7 @@
 
 #include "accessories/ShortcutBubbleStyle.h"
 #include "accessories/SymbolImage.h"
+#include "drawing/InterfaceFont.h"
 
 namespace tundle {
 
@@ -21,7 +22,7 @@ void AddShortcutBubble::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     film_.draw(painter, YUpSpace(frameHeight), QRectF(1, 2, frameWidth - 2, frameHeight - 4), false,
                ShortcutBubbleStyle::amber());
-    const QFont font = ShortcutBubbleStyle::font(12, QFont::Medium);
+    const QFont font = interfaceFont(12, QFont::Medium);
     const double textWidth = QFontMetricsF(font).horizontalAdvance(text());
     constexpr double symbol = 14, gap = 6;
     const double left = (frameWidth - symbol - gap - textWidth) / 2;

@@ -2,7 +2,7 @@
 
 #include <QAbstractButton>
 
-#include "pet/SoapFilm.h"
+#include "drawing/SoapFilm.h"
 
 namespace tundle {
 

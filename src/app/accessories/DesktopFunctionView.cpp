@@ -9,6 +9,7 @@
 #include "accessories/ShortcutErrorStrip.h"
 #include "accessories/ShortcutPager.h"
 #include "accessories/WaterShortcutButton.h"
+#include "drawing/InterfaceFont.h"
 #include "model/AppModel.h"
 
 namespace tundle {
@@ -62,8 +63,7 @@ DesktopFunctionView::DesktopFunctionView(AppModel& model, ShortcutViewport& view
 double DesktopFunctionView::bubbleWidth(const QString& name, double viewportWidth) {
     const double limit = std::min(viewportWidth - 32, 200.0);
     const double text =
-        std::ceil(
-            QFontMetricsF(ShortcutBubbleStyle::font(11, QFont::DemiBold)).horizontalAdvance(name)) +
+        std::ceil(QFontMetricsF(interfaceFont(11, QFont::DemiBold)).horizontalAdvance(name)) +
         WaterShortcutButton::chrome;
     return std::min(std::max(text, 92.0), limit);
 }

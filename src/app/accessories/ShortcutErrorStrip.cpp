@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 
 #include "accessories/ShortcutBubbleStyle.h"
+#include "drawing/InterfaceFont.h"
 
 namespace tundle {
 
@@ -13,14 +14,14 @@ ShortcutErrorStrip::ShortcutErrorStrip(QWidget* parent)
     row->setContentsMargins(padding, padding, padding, padding);
     row->setSpacing(8);
     text_ = new QLabel(this);
-    text_->setFont(ShortcutBubbleStyle::font(11));
+    text_->setFont(interfaceFont(11));
     text_->setWordWrap(true);
     QPalette palette = text_->palette();
     palette.setColor(QPalette::WindowText, PetPalette::rgb(1.0, 0.231, 0.188));
     text_->setPalette(palette);
     fix_ = new QToolButton(this);
     fix_->setText(QStringLiteral("去修改"));
-    fix_->setFont(ShortcutBubbleStyle::font(11));
+    fix_->setFont(interfaceFont(11));
     fix_->setAutoRaise(true);
     fix_->setFocusPolicy(Qt::NoFocus);
     fix_->setCursor(Qt::PointingHandCursor);

@@ -4,6 +4,7 @@
 
 #include "accessories/ShortcutBubbleStyle.h"
 #include "accessories/SymbolImage.h"
+#include "drawing/InterfaceFont.h"
 
 namespace tundle {
 
@@ -13,7 +14,7 @@ ShortcutPager::ShortcutPager(QWidget* parent) : SoapSurface(ShortcutBubbleStyle:
     row->setSpacing(14);
     previous_ = arrow(QStringLiteral("chevron.left"), QStringLiteral("上一页"));
     label_ = new QLabel(this);
-    label_->setFont(ShortcutBubbleStyle::font(11));
+    label_->setFont(interfaceFont(11));
     QPalette palette = label_->palette();
     palette.setColor(QPalette::WindowText, ShortcutBubbleStyle::ink());
     label_->setPalette(palette);

@@ -4,8 +4,8 @@
 #include <QWidget>
 #include <optional>
 
-#include "pet/BubbleContour.h"
-#include "pet/SoapFilm.h"
+#include "drawing/BubbleContour.h"
+#include "drawing/SoapFilm.h"
 
 namespace tundle {
 

@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-#include "shell/ResourceFolder.h"
+#include "drawing/ResourceFolder.h"
 
 namespace tundle {
 

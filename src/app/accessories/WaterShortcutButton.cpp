@@ -9,6 +9,7 @@
 #include "accessories/ShortcutBubbleStyle.h"
 #include "accessories/ShortcutIconImage.h"
 #include "companion/ShortcutService.h"
+#include "drawing/InterfaceFont.h"
 
 namespace tundle {
 
@@ -82,7 +83,7 @@ void WaterShortcutButton::paintEvent(QPaintEvent*) {
     film_.draw(painter, YUpSpace(height()), frame, false, QColor(rgb(item_.color())),
                stableBubbleContour(item_.id));
 
-    const QFont font = ShortcutBubbleStyle::font(11, QFont::DemiBold);
+    const QFont font = interfaceFont(11, QFont::DemiBold);
     const QFontMetricsF metrics(font);
     const double nameWidth = frame.width() - chrome;
     const QString name = metrics.elidedText(item_.name, Qt::ElideRight, nameWidth);

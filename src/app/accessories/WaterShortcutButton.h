@@ -3,7 +3,7 @@
 #include <QAbstractButton>
 #include <QImage>
 
-#include "pet/SoapFilm.h"
+#include "drawing/SoapFilm.h"
 #include "records/ShortcutItem.h"
 
 namespace tundle {

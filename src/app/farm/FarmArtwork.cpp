@@ -1,4 +1,4 @@
-#include "FarmArtwork.h"
+#include "farm/FarmArtwork.h"
 
 #include <QDir>
 #include <QFileInfo>

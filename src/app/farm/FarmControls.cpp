@@ -1,13 +1,14 @@
-#include "FarmControls.h"
+#include "farm/FarmControls.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
 
-#include "FarmArtwork.h"
-#include "FarmPalette.h"
+#include "drawing/FarmPalette.h"
+#include "drawing/InterfaceFont.h"
+#include "drawing/YUpSpace.h"
+#include "farm/FarmArtwork.h"
 #include "model/FarmStore.h"
-#include "pet/YUpSpace.h"
 
 namespace tundle {
 
@@ -88,7 +89,7 @@ void FarmControls::drawInline(QPainter& painter, const YUpSpace& space, double s
         fillRounded(painter, space, countdown->rect, 6 * s,
                     FarmPalette::rgb(0.27, 0.16, 0.08, 0.96));
         drawCentred(painter, space, countdown->rect, countdown->text,
-                    FarmPalette::font(9 * s, QFont::DemiBold), Qt::white);
+                    interfaceFont(9 * s, QFont::DemiBold), Qt::white);
     }
     for (const FarmInlineButton& button : buttons) {
         const bool down = pressed && *pressed == button.action;
@@ -105,7 +106,7 @@ void FarmControls::drawInline(QPainter& painter, const YUpSpace& space, double s
                 : nullptr;
         if (!pictures) {
             drawCentred(painter, space, button.rect, button.title,
-                        FarmPalette::font(9.5 * s, QFont::DemiBold), Qt::white);
+                        interfaceFont(9.5 * s, QFont::DemiBold), Qt::white);
             continue;
         }
         const QImage& icon = (*pictures)[2];
@@ -115,7 +116,7 @@ void FarmControls::drawInline(QPainter& painter, const YUpSpace& space, double s
                                             r.center().y() - height / 2 + 3 * s, 17 * s, height)),
                           icon);
         drawCentred(painter, space, QRectF(r.left(), r.top() + s, r.width(), 8 * s),
-                    priceText(button.action.crop), FarmPalette::font(6.5 * s, QFont::DemiBold),
+                    priceText(button.action.crop), interfaceFont(6.5 * s, QFont::DemiBold),
                     FarmPalette::white(0.94));
     }
     painter.restore();
@@ -130,14 +131,14 @@ void FarmControls::drawFeedback(QPainter& painter, const YUpSpace& space, double
     const QColor colour =
         feedback.doubled ? FarmPalette::rgb(1.0, 0.73, 0.08, alpha) : FarmPalette::white(alpha);
     drawCentred(painter, space, title, feedback.title,
-                FarmPalette::font((feedback.doubled ? 12 : 10) * s, QFont::DemiBold), colour);
+                interfaceFont((feedback.doubled ? 12 : 10) * s, QFont::DemiBold), colour);
     QColor detail = colour;
     detail.setAlphaF(float(alpha * 0.88));
     drawCentred(painter, space, QRectF(title.left(), title.top() - 12 * s, title.width(), 12 * s),
-                feedback.detail, FarmPalette::font(8.5 * s, QFont::DemiBold), detail);
+                feedback.detail, interfaceFont(8.5 * s, QFont::DemiBold), detail);
     if (feedback.doubled) {
         space.drawText(painter, {centre.x() + 13 * s, centre.y() + 18 * s}, QStringLiteral("×2"),
-                       FarmPalette::font(16 * s, QFont::Medium),
+                       interfaceFont(16 * s, QFont::Medium),
                        FarmPalette::rgb(1.0, 0.78, 0.12, alpha));
     }
 }

@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "FarmLayout.h"
+#include "farm/FarmLayout.h"
 #include "model/FarmFeedback.h"
 
 class QPainter;

@@ -1,4 +1,4 @@
-#include "FarmLayout.h"
+#include "farm/FarmLayout.h"
 
 #include <algorithm>
 

@@ -1,12 +1,13 @@
-#include "FarmPlotPainter.h"
+#include "farm/FarmPlotPainter.h"
 
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
 
-#include "FarmPalette.h"
-#include "pet/YUpSpace.h"
+#include "drawing/FarmPalette.h"
+#include "drawing/InterfaceFont.h"
+#include "drawing/YUpSpace.h"
 
 namespace tundle {
 
@@ -73,7 +74,7 @@ void FarmPlotPainter::drawCrop(QPainter& painter, const YUpSpace& space, const F
     painter.restore();
     if (progress >= 1.0) {
         space.drawText(painter, {centre.x() + 10 * scale, centre.y() + 28 * scale},
-                       QStringLiteral("✦"), FarmPalette::font(11 * scale, QFont::Bold),
+                       QStringLiteral("✦"), interfaceFont(11 * scale, QFont::Bold),
                        FarmPalette::rgb(1.0, 0.83, 0.26, 0.95));
     }
 }

@@ -1,4 +1,4 @@
-#include "FarmPointerRules.h"
+#include "farm/FarmPointerRules.h"
 
 #include <utility>
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "FarmLayout.h"
+#include "farm/FarmLayout.h"
 
 namespace tundle {
 

@@ -1,17 +1,18 @@
-#include "FarmScene.h"
+#include "farm/FarmScene.h"
 
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
 
-#include "FarmArtwork.h"
-#include "FarmPalette.h"
-#include "FarmPlotPainter.h"
-#include "FarmSceneCache.h"
-#include "FarmWeather.h"
+#include "drawing/FarmPalette.h"
+#include "drawing/InterfaceFont.h"
+#include "drawing/YUpSpace.h"
+#include "farm/FarmArtwork.h"
+#include "farm/FarmPlotPainter.h"
+#include "farm/FarmSceneCache.h"
+#include "farm/FarmWeather.h"
 #include "model/AppModel.h"
-#include "pet/YUpSpace.h"
 #include "support/ReferenceDate.h"
 
 namespace tundle {
@@ -60,8 +61,7 @@ void drawCoinBadge(QPainter& painter, const YUpSpace& space, const QRectF& rect,
     painter.setBrush(FarmPalette::rgb(1.0, 0.96, 0.82, 0.7));
     painter.drawRoundedRect(space.toQt(badge), 10 * s, 10 * s);
     space.drawText(painter, {badge.left() + 24 * s, badge.top() + 4 * s}, QString::number(coins),
-                   FarmPalette::font(10 * s, QFont::DemiBold),
-                   FarmPalette::rgb(0.33, 0.24, 0.1, 0.92));
+                   interfaceFont(10 * s, QFont::DemiBold), FarmPalette::rgb(0.33, 0.24, 0.1, 0.92));
     painter.setPen(Qt::NoPen);
     painter.setBrush(FarmPalette::rgb(0.96, 0.69, 0.16, 0.94));
     painter.drawEllipse(

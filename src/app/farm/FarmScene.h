@@ -7,8 +7,8 @@
 #include <optional>
 #include <vector>
 
-#include "FarmControls.h"
-#include "FarmLayout.h"
+#include "farm/FarmControls.h"
+#include "farm/FarmLayout.h"
 #include "model/FarmFeedback.h"
 #include "model/FarmPlot.h"
 #include "room/RoomAtmosphere.h"

@@ -1,4 +1,4 @@
-#include "FarmSceneCache.h"
+#include "farm/FarmSceneCache.h"
 
 #include <QPainter>
 #include <cmath>

@@ -1,9 +1,9 @@
-#include "FarmWeather.h"
+#include "farm/FarmWeather.h"
 
 #include <QPainter>
 #include <cmath>
 
-#include "pet/YUpSpace.h"
+#include "drawing/YUpSpace.h"
 
 namespace tundle {
 

@@ -10,9 +10,9 @@
 #include "companion/FileManager.h"
 #include "companion/Pasteboard.h"
 #include "companion/ShortcutOpener.h"
-#include "companion/SystemShortcutOpener.h"
 #include "model/Scheduler.h"
 #include "model/SoundOutput.h"
+#include "platform/SystemShortcutOpener.h"
 #include "room/LocationSource.h"
 #include "support/Defaults.h"
 

@@ -1,4 +1,4 @@
-#include "BubbleLayout.h"
+#include "pet/BubbleLayout.h"
 
 #include <algorithm>
 #include <cmath>

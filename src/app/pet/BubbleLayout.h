@@ -4,7 +4,7 @@
 #include <QString>
 #include <optional>
 
-#include "BubbleText.h"
+#include "pet/BubbleText.h"
 
 namespace tundle {
 

@@ -1,11 +1,12 @@
-#include "BubbleText.h"
+#include "pet/BubbleText.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QTextLayout>
 #include <cmath>
 
-#include "PetPalette.h"
+#include "drawing/InterfaceFont.h"
+#include "drawing/PetPalette.h"
 
 namespace tundle {
 
@@ -31,7 +32,7 @@ double layOut(QTextLayout& layout, double width) {
 }  // namespace
 
 QFont BubbleText::font(BubbleTextStyle style) {
-    return style == BubbleTextStyle::main ? PetPalette::font(13, true) : PetPalette::font(11);
+    return style == BubbleTextStyle::main ? interfaceFont(13, QFont::Medium) : interfaceFont(11);
 }
 
 QColor BubbleText::color(BubbleTextStyle style) {

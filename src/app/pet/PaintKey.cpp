@@ -1,4 +1,4 @@
-#include "PaintKey.h"
+#include "pet/PaintKey.h"
 
 #include <cmath>
 

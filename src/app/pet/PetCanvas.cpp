@@ -1,4 +1,4 @@
-#include "PetCanvas.h"
+#include "pet/PetCanvas.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -6,8 +6,8 @@
 #include <QScreen>
 #include <QWindow>
 
-#include "YUpSpace.h"
 #include "accessories/AccessoryRing.h"
+#include "drawing/YUpSpace.h"
 #include "model/AppModel.h"
 #include "model/FarmStore.h"
 #include "pet/input/FileDropFilter.h"

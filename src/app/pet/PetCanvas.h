@@ -8,14 +8,14 @@
 #include <map>
 #include <optional>
 
-#include "PaintKey.h"
-#include "PetScene.h"
-#include "PetStageLayout.h"
-#include "SoapFilm.h"
+#include "drawing/SoapFilm.h"
 #include "farm/FarmArtwork.h"
 #include "farm/FarmLayout.h"
 #include "farm/FarmPointerRules.h"
 #include "farm/FarmSceneCache.h"
+#include "pet/PaintKey.h"
+#include "pet/PetScene.h"
+#include "pet/PetStageLayout.h"
 #include "room/RoomAtmosphere.h"
 
 class QPainter;

@@ -2,11 +2,11 @@
 #include <QPainter>
 #include <QTimer>
 
-#include "PetCanvas.h"
-#include "YUpSpace.h"
+#include "drawing/YUpSpace.h"
 #include "farm/FarmScene.h"
 #include "model/AppModel.h"
 #include "model/FarmStore.h"
+#include "pet/PetCanvas.h"
 
 namespace tundle {
 

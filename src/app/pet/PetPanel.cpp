@@ -1,8 +1,8 @@
-#include "PetPanel.h"
+#include "pet/PetPanel.h"
 
 #include <QVBoxLayout>
 
-#include "FloatingPanel.h"
+#include "platform/FloatingPanel.h"
 
 namespace tundle {
 

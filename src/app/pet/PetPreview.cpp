@@ -1,4 +1,4 @@
-#include "PetPreview.h"
+#include "pet/PetPreview.h"
 
 #include <QVBoxLayout>
 

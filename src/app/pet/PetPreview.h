@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "PetCanvas.h"
+#include "pet/PetCanvas.h"
 
 namespace tundle {
 

@@ -1,10 +1,11 @@
-#include "PetScene.h"
+#include "pet/PetScene.h"
 
 #include <QPainter>
 
-#include "PetPalette.h"
-#include "SoapFilm.h"
-#include "YUpSpace.h"
+#include "drawing/InterfaceFont.h"
+#include "drawing/PetPalette.h"
+#include "drawing/SoapFilm.h"
+#include "drawing/YUpSpace.h"
 
 namespace tundle {
 
@@ -13,8 +14,8 @@ namespace {
 void drawButton(QPainter& painter, const YUpSpace& space, const QRectF& rect, double inset,
                 const QString& title, SoapFilm& films) {
     films.draw(painter, space, rect, false, Qt::white);
-    space.drawText(painter, {rect.x() + inset, rect.y() + 6}, title, PetPalette::font(11, true),
-                   PetPalette::bubbleInk());
+    space.drawText(painter, {rect.x() + inset, rect.y() + 6}, title,
+                   interfaceFont(11, QFont::Medium), PetPalette::bubbleInk());
 }
 
 // Text rectangles are laid out from their top-left corner.

@@ -3,8 +3,8 @@
 #include <QRectF>
 #include <optional>
 
-#include "BubbleLayout.h"
-#include "PetSprite.h"
+#include "pet/BubbleLayout.h"
+#include "pet/PetSprite.h"
 
 class QPainter;
 

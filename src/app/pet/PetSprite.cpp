@@ -1,4 +1,4 @@
-#include "PetSprite.h"
+#include "pet/PetSprite.h"
 
 #include <QImage>
 #include <QPainter>
@@ -6,8 +6,9 @@
 #include <cmath>
 #include <numbers>
 
-#include "PetPalette.h"
-#include "YUpSpace.h"
+#include "drawing/InterfaceFont.h"
+#include "drawing/PetPalette.h"
+#include "drawing/YUpSpace.h"
 #include "pets/PetAssets.h"
 
 namespace tundle {
@@ -82,7 +83,7 @@ void drawPetSprite(QPainter& painter, const YUpSpace& space, const PetFrameState
     const QImage* image =
         state.assets ? state.assets->frame(geometry.clip, state.elapsed, state.still) : nullptr;
     if (!image) {
-        space.drawText(painter, {60, 100}, QStringLiteral("素材加载中"), PetPalette::font(14),
+        space.drawText(painter, {60, 100}, QStringLiteral("素材加载中"), interfaceFont(14),
                        PetPalette::secondaryLabel());
         painter.restore();
         return;
@@ -101,10 +102,11 @@ void drawPetSprite(QPainter& painter, const YUpSpace& space, const PetFrameState
 
     if (geometry.eating) {
         space.drawText(painter, geometry.eatingTextAt, QStringLiteral("啊呜…"),
-                       PetPalette::font(15, true), PetPalette::orange());
+                       interfaceFont(15, QFont::Medium), PetPalette::orange());
     }
     if (geometry.harvest) {
-        space.drawText(painter, geometry.starAt, QStringLiteral("✦"), PetPalette::font(15, true),
+        space.drawText(painter, geometry.starAt, QStringLiteral("✦"),
+                       interfaceFont(15, QFont::Medium),
                        PetPalette::rgb(1.0, 0.72, 0.16, geometry.starAlpha));
     }
     if (geometry.poof) {
@@ -114,7 +116,7 @@ void drawPetSprite(QPainter& painter, const YUpSpace& space, const PetFrameState
             painter.drawEllipse(space.toQt(puff));
         }
         space.drawText(painter, geometry.poofTextAt, QStringLiteral("噗～"),
-                       PetPalette::font(17, true), PetPalette::secondaryLabel());
+                       interfaceFont(17, QFont::Medium), PetPalette::secondaryLabel());
     }
     painter.restore();
 }

@@ -1,4 +1,4 @@
-#include "PetStageLayout.h"
+#include "pet/PetStageLayout.h"
 
 #include <algorithm>
 #include <cmath>

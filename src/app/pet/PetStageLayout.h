@@ -5,8 +5,8 @@
 #include <cmath>
 #include <optional>
 
-#include "BubbleLayout.h"
 #include "model/FarmCrop.h"
+#include "pet/BubbleLayout.h"
 
 namespace tundle {
 

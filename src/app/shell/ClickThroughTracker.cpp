@@ -1,4 +1,4 @@
-#include "ClickThroughTracker.h"
+#include "shell/ClickThroughTracker.h"
 
 namespace tundle {
 

@@ -6,8 +6,8 @@
 #include <functional>
 #include <optional>
 
-#include "InputPassThrough.h"
-#include "PointerProbe.h"
+#include "platform/InputPassThrough.h"
+#include "platform/PointerProbe.h"
 
 namespace tundle {
 

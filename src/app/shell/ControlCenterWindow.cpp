@@ -1,4 +1,4 @@
-#include "ControlCenterWindow.h"
+#include "shell/ControlCenterWindow.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "EventMonitors.h"
+#include "shell/EventMonitors.h"
 
 #include <QGuiApplication>
 #include <QWindow>

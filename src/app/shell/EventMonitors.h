@@ -4,9 +4,9 @@
 #include <functional>
 #include <memory>
 
-#include "GlobalMouseMonitor.h"
-#include "LocalEventMonitor.h"
-#include "PointerProbe.h"
+#include "platform/GlobalMouseMonitor.h"
+#include "platform/LocalEventMonitor.h"
+#include "platform/PointerProbe.h"
 
 class QWindow;
 

@@ -1,4 +1,4 @@
-#include "InstallationGuide.h"
+#include "shell/InstallationGuide.h"
 
 #include <sys/statfs.h>
 #include <sys/statvfs.h>

@@ -1,4 +1,4 @@
-#include "PetPanelGeometry.h"
+#include "shell/PetPanelGeometry.h"
 
 #include <algorithm>
 

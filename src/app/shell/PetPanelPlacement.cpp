@@ -1,4 +1,4 @@
-#include "PetPanelPlacement.h"
+#include "shell/PetPanelPlacement.h"
 
 #include <QWidget>
 

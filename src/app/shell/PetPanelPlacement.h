@@ -4,9 +4,9 @@
 #include <QRectF>
 #include <functional>
 
-#include "PetPanelGeometry.h"
-#include "Screens.h"
 #include "config/UserConfiguration.h"
+#include "platform/Screens.h"
+#include "shell/PetPanelGeometry.h"
 
 class QWidget;
 

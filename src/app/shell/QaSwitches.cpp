@@ -1,4 +1,4 @@
-#include "QaSwitches.h"
+#include "shell/QaSwitches.h"
 
 namespace tundle {
 

@@ -1,4 +1,4 @@
-#include "StatusMenu.h"
+#include "shell/StatusMenu.h"
 
 namespace tundle {
 

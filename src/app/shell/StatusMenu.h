@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "StatusTray.h"
+#include "platform/StatusTray.h"
 
 namespace tundle {
 

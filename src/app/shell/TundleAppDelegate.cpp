@@ -6,10 +6,10 @@
 #include <QProcessEnvironment>
 #include <QTimer>
 
-#include "QtLocationSource.h"
+#include "drawing/ResourceFolder.h"
+#include "platform/QtLocationSource.h"
 #include "shell/InstallationGuide.h"
 #include "shell/QaSwitches.h"
-#include "shell/ResourceFolder.h"
 #include "support/BundleInfo.h"
 
 namespace tundle {

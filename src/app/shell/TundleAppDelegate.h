@@ -4,16 +4,16 @@
 #include <QWidget>
 #include <memory>
 
-#include "QtPasteboard.h"
-#include "QtScreens.h"
-#include "SystemFileManager.h"
-#include "SystemStatusTray.h"
-#include "X11GlobalMouseMonitor.h"
-#include "X11InputPassThrough.h"
-#include "X11PointerProbe.h"
 #include "model/AppModel.h"
 #include "model/QtScheduler.h"
 #include "pet/PetPanel.h"
+#include "platform/QtPasteboard.h"
+#include "platform/QtScreens.h"
+#include "platform/SystemFileManager.h"
+#include "platform/SystemStatusTray.h"
+#include "platform/X11GlobalMouseMonitor.h"
+#include "platform/X11InputPassThrough.h"
+#include "platform/X11PointerProbe.h"
 #include "shell/ClickThroughTracker.h"
 #include "shell/ControlCenterWindow.h"
 #include "shell/EventMonitors.h"

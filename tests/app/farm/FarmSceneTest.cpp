@@ -2,11 +2,11 @@
 
 #include <QPainter>
 
+#include "drawing/YUpSpace.h"
 #include "farm/FarmArtwork.h"
 #include "farm/FarmScene.h"
 #include "farm/FarmSceneCache.h"
 #include "model/FarmStore.h"
-#include "pet/YUpSpace.h"
 #include "support/MemoryDefaults.h"
 
 namespace tundle {

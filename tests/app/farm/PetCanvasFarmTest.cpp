@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "drawing/YUpSpace.h"
 #include "farm/FarmControls.h"
 #include "pet/PetPanel.h"
-#include "pet/YUpSpace.h"
 #include "support/ModelTestWorld.h"
 #include "support/PaintCounter.h"
 #include "support/RunUntil.h"

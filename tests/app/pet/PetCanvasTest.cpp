@@ -4,10 +4,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "drawing/YUpSpace.h"
 #include "model/FarmStore.h"
 #include "pet/PetPanel.h"
 #include "pet/PetPreview.h"
-#include "pet/YUpSpace.h"
 #include "support/ModelTestWorld.h"
 #include "support/PaintCounter.h"
 #include "support/RunUntil.h"

@@ -3,7 +3,7 @@
 #include <QImage>
 #include <cstdlib>
 
-#include "SceneGallery.h"
+#include "render-scenes/SceneGallery.h"
 
 namespace tundle {
 namespace {

@@ -4,8 +4,8 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 
-#include "SceneGallery.h"
 #include "pet/PetSprite.h"
+#include "render-scenes/SceneGallery.h"
 #include "support/ModelTestWorld.h"
 
 namespace tundle {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "PetPackFixture.h"
 #include "companion/BreathMoment.h"
+#include "core/pets/PetPackFixture.h"
 #include "pets/PetAssets.h"
 
 namespace tundle {

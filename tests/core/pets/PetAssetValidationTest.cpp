@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "PetPackFixture.h"
 #include "content/ContentRelease.h"
 #include "content/ContentUpdateError.h"
+#include "core/pets/PetPackFixture.h"
 #include "pets/PetAssets.h"
 #include "support/FileIO.h"
 #include "support/JsonReader.h"

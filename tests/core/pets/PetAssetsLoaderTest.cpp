@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFile>
 
-#include "PetPackFixture.h"
+#include "core/pets/PetPackFixture.h"
 #include "pets/PetAssetLibrary.h"
 #include "pets/PetAssets.h"
 

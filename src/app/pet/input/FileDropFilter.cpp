@@ -3,9 +3,9 @@
 #include <QDragMoveEvent>
 #include <QMimeData>
 
+#include "drawing/YUpSpace.h"
 #include "model/AppModel.h"
 #include "pet/PetCanvas.h"
-#include "pet/YUpSpace.h"
 
 namespace tundle {
 

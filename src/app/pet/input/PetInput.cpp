@@ -3,10 +3,10 @@
 #include <QMenu>
 #include <QMouseEvent>
 
+#include "drawing/AccessiblePress.h"
+#include "drawing/YUpSpace.h"
 #include "model/AppModel.h"
 #include "pet/PetCanvas.h"
-#include "pet/YUpSpace.h"
-#include "pet/input/AccessiblePress.h"
 
 namespace tundle {
 

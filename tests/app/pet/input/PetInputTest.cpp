@@ -7,9 +7,9 @@
 #include <QMenu>
 
 #include "accessories/AccessoryRing.h"
+#include "drawing/YUpSpace.h"
 #include "model/FarmStore.h"
 #include "pet/PetPanel.h"
-#include "pet/YUpSpace.h"
 #include "pet/input/PetInput.h"
 #include "support/ModelTestWorld.h"
 #include "support/TemporaryHome.h"

@@ -1,17 +1,14 @@
 #pragma once
 
 #include <QColor>
-#include <QFont>
 
 namespace tundle {
 
-// The farm's fonts and colours.
+// The farm's colours.
 class FarmPalette {
 public:
     FarmPalette() = delete;
 
-    // The interface font at `size` points, one pixel per point, rounded to whole pixels.
-    static QFont font(double size, QFont::Weight weight);
     static QColor rgb(double red, double green, double blue, double alpha = 1) {
         return QColor::fromRgbF(float(red), float(green), float(blue), float(alpha));
     }

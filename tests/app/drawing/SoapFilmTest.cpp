@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "pet/SoapFilm.h"
+#include "drawing/SoapFilm.h"
 
 namespace tundle {
 namespace {

@@ -1,4 +1,4 @@
-#include "YUpSpace.h"
+#include "drawing/YUpSpace.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

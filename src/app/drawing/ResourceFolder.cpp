@@ -1,4 +1,4 @@
-#include "shell/ResourceFolder.h"
+#include "drawing/ResourceFolder.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "BubbleContour.h"
+#include "drawing/BubbleContour.h"
 
 #include "support/Uuid.h"
 

@@ -1,18 +1,13 @@
 #pragma once
 
 #include <QColor>
-#include <QFont>
 
 namespace tundle {
 
-// The fonts and the named colours the pet's drawings share.
+// The named colours the pet's drawings share.
 class PetPalette {
 public:
     PetPalette() = delete;
-
-    // The interface font at `size` pixels (one pixel per point); the medium weight falls back
-    // to the regular face where the family has no medium one.
-    static QFont font(double size, bool medium = false);
 
     static QColor rgb(double red, double green, double blue, double alpha = 1) {
         return QColor::fromRgbF(float(red), float(green), float(blue), float(alpha));

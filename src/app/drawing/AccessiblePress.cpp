@@ -1,4 +1,4 @@
-#include "pet/input/AccessiblePress.h"
+#include "drawing/AccessiblePress.h"
 
 #include <QAccessibleWidget>
 #include <QWidget>

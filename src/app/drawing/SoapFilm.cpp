@@ -1,4 +1,4 @@
-#include "SoapFilm.h"
+#include "drawing/SoapFilm.h"
 
 #include <QLinearGradient>
 #include <QPaintDevice>
@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "PetPalette.h"
+#include "drawing/PetPalette.h"
 
 namespace tundle {
 

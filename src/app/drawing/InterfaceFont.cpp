@@ -1,10 +1,10 @@
-#include "FarmPalette.h"
+#include "drawing/InterfaceFont.h"
 
 #include <algorithm>
 
 namespace tundle {
 
-QFont FarmPalette::font(double size, QFont::Weight weight) {
+QFont interfaceFont(double size, QFont::Weight weight) {
     QFont font(QStringLiteral("Noto Sans CJK SC"));
     font.setPixelSize(std::max(1, qRound(size)));
     font.setWeight(weight);

@@ -8,8 +8,8 @@
 #include <optional>
 #include <tuple>
 
-#include "BubbleContour.h"
-#include "YUpSpace.h"
+#include "drawing/BubbleContour.h"
+#include "drawing/YUpSpace.h"
 
 class QPainter;
 

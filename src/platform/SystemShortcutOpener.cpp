@@ -1,4 +1,4 @@
-#include "companion/SystemShortcutOpener.h"
+#include "platform/SystemShortcutOpener.h"
 
 #include <QDesktopServices>
 #include <QProcess>
