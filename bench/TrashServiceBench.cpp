@@ -72,8 +72,23 @@ void feedThirtyTwoFiles(benchmark::State& state) {
 BENCHMARK(feedThirtyTwoFiles)->Unit(benchmark::kMillisecond);
 
 // Feeds 32 files called "same.txt" into a Trash that already holds 10,000 items of that name.
+// Each round feeds one batch of 32 files called "same.txt" into the Trash, which keeps them.
+void feedSameNamedBatches(benchmark::State& state, const QString& folder) {
+    SystemFileManager files;
+    TrashService service(files);
+    int batch = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const QList<QUrl> urls = writeSameNamedFiles(folder, batch++);
+        state.ResumeTiming();
+        feed(state, service, urls);
+    }
+    QDir(trashFolder()).removeRecursively();
+    QDir(folder).removeRecursively();
+}
+
+// Into a Trash that already holds 10,000 items of that name.
 void feedIntoATrashFullOfTheName(benchmark::State& state) {
-    const QString folder = QDir::homePath() + QStringLiteral("/crowd");
     const QString trash = trashFolder();
     QDir(trash).removeRecursively();
     for (int index = 0; index < 10000; ++index) {
@@ -83,35 +98,14 @@ void feedIntoATrashFullOfTheName(benchmark::State& state) {
         writeFile(trash + "/info/" + name + ".trashinfo",
                   "[Trash Info]\nPath=/old/same.txt\nDeletionDate=2026-01-01T00:00:00\n");
     }
-    SystemFileManager files;
-    TrashService service(files);
-    int batch = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        const QList<QUrl> urls = writeSameNamedFiles(folder, batch++);
-        state.ResumeTiming();
-        feed(state, service, urls);
-    }
-    QDir(trash).removeRecursively();
-    QDir(folder).removeRecursively();
+    feedSameNamedBatches(state, QDir::homePath() + QStringLiteral("/crowd"));
 }
 BENCHMARK(feedIntoATrashFullOfTheName)->Unit(benchmark::kMillisecond);
 
-// 1024 files of one name fed in batches of 32, into a Trash that starts empty; one batch each.
+// 1024 files of one name in batches of 32, into a Trash that starts empty.
 void feedOneNameInBatches(benchmark::State& state) {
-    const QString folder = QDir::homePath() + QStringLiteral("/batches");
     QDir(trashFolder()).removeRecursively();
-    SystemFileManager files;
-    TrashService service(files);
-    int batch = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        const QList<QUrl> urls = writeSameNamedFiles(folder, batch++);
-        state.ResumeTiming();
-        feed(state, service, urls);
-    }
-    QDir(trashFolder()).removeRecursively();
-    QDir(folder).removeRecursively();
+    feedSameNamedBatches(state, QDir::homePath() + QStringLiteral("/batches"));
 }
 BENCHMARK(feedOneNameInBatches)->Iterations(32)->Unit(benchmark::kMillisecond);
 
