@@ -87,6 +87,13 @@ void feedSameNamedBatches(benchmark::State& state, const QString& folder) {
     QDir(folder).removeRecursively();
 }
 
+// 1024 files of one name in batches of 32, into a Trash that starts empty.
+void feedOneNameInBatches(benchmark::State& state) {
+    QDir(trashFolder()).removeRecursively();
+    feedSameNamedBatches(state, QDir::homePath() + QStringLiteral("/batches"));
+}
+BENCHMARK(feedOneNameInBatches)->Iterations(32)->Unit(benchmark::kMillisecond);
+
 // Into a Trash that already holds 10,000 items of that name.
 void feedIntoATrashFullOfTheName(benchmark::State& state) {
     const QString trash = trashFolder();
@@ -101,13 +108,6 @@ void feedIntoATrashFullOfTheName(benchmark::State& state) {
     feedSameNamedBatches(state, QDir::homePath() + QStringLiteral("/crowd"));
 }
 BENCHMARK(feedIntoATrashFullOfTheName)->Unit(benchmark::kMillisecond);
-
-// 1024 files of one name in batches of 32, into a Trash that starts empty.
-void feedOneNameInBatches(benchmark::State& state) {
-    QDir(trashFolder()).removeRecursively();
-    feedSameNamedBatches(state, QDir::homePath() + QStringLiteral("/batches"));
-}
-BENCHMARK(feedOneNameInBatches)->Iterations(32)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tundle
