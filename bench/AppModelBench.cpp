@@ -44,8 +44,12 @@ void BM_Say(benchmark::State& state) {
     const QString title = QStringLiteral("喝过啦");
     const QString later = QStringLiteral("5 分钟后");
     for (auto _ : state) {
-        bench.model.say(
-            message, {}, title, later, 60, [] {}, [] {});
+        bench.model.say({.message = message,
+                         .actionTitle = title,
+                         .secondaryTitle = later,
+                         .duration = 60,
+                         .action = [] {},
+                         .secondaryAction = [] {}});
     }
 }
 BENCHMARK(BM_Say);

@@ -2,6 +2,7 @@
 
 #include <QTemporaryDir>
 
+#include "config/ConfigurationCoding.h"
 #include "config/ConfigurationStore.h"
 #include "support/FileIO.h"
 #include "support/MemoryDefaults.h"
@@ -58,7 +59,7 @@ UserConfiguration configuration(int shortcutCount, int groupCount, int periodCou
 void LoadLargeConfiguration(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = dir.filePath("configuration-v1.json");
-    const QByteArray bytes = ConfigurationStore::encode(configuration(2000, 200, 5000));
+    const QByteArray bytes = encodeConfiguration(configuration(2000, 200, 5000));
     FileIO::writeAtomically(path, bytes);
     MemoryDefaults defaults;
     for (auto _ : state) {
@@ -76,7 +77,7 @@ BENCHMARK(LoadLargeConfiguration)->Unit(benchmark::kMillisecond);
 void UpdateTypicalConfiguration(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = dir.filePath("configuration-v1.json");
-    FileIO::writeAtomically(path, ConfigurationStore::encode(configuration(20, 3, 10)));
+    FileIO::writeAtomically(path, encodeConfiguration(configuration(20, 3, 10)));
     MemoryDefaults defaults;
     ConfigurationStore store(defaults, path);
     int minutes = 30;

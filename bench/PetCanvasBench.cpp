@@ -19,8 +19,10 @@ namespace {
 struct BenchPet {
     explicit BenchPet(bool farmVisible, PetClocks clocks) : panel(*model, farm, std::move(clocks)) {
         farm.setVisible(farmVisible);
-        model->say(QStringLiteral("要休息一下吗？"), QStringLiteral("已经连续工作 50 分钟了"),
-                   QStringLiteral("好的"), QStringLiteral("稍后提醒"));
+        model->say({.message = QStringLiteral("要休息一下吗？"),
+                    .detail = QStringLiteral("已经连续工作 50 分钟了"),
+                    .actionTitle = QStringLiteral("好的"),
+                    .secondaryTitle = QStringLiteral("稍后提醒")});
         panel.setGeometry(100, 11, 444, 569);
         panel.show();
         QCoreApplication::processEvents();

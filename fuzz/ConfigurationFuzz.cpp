@@ -1,4 +1,4 @@
-#include "config/ConfigurationStore.h"
+#include "config/ConfigurationCoding.h"
 #include "fuzz/FuzzInput.h"
 
 using namespace tundle;
@@ -6,12 +6,11 @@ using namespace tundle;
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     UserConfiguration configuration;
     try {
-        configuration = ConfigurationStore::decode(fuzz::input(data, size));
+        configuration = decodeConfiguration(fuzz::input(data, size));
     } catch (const std::exception&) {
         return 0;
     }
     // What loads and validates must save and load again unchanged.
-    fuzz::require(ConfigurationStore::decode(ConfigurationStore::encode(configuration)) ==
-                  configuration);
+    fuzz::require(decodeConfiguration(encodeConfiguration(configuration)) == configuration);
     return 0;
 }

@@ -1,8 +1,8 @@
 // Writes the starting corpus of every fuzz target: valid documents of each kind.
 #include <QDir>
 
+#include "config/ConfigurationCoding.h"
 #include "config/ConfigurationPackage.h"
-#include "config/ConfigurationStore.h"
 #include "config/ShortcutStore.h"
 #include "content/ContentRelease.h"
 #include "content/ContentStoreState.h"
@@ -105,7 +105,7 @@ int main(int argc, char** argv) {
 
     const UserConfiguration rich = richConfiguration();
     write(root, "Configuration",
-          {ConfigurationStore::encode(UserConfiguration()), ConfigurationStore::encode(rich)});
+          {encodeConfiguration(UserConfiguration()), encodeConfiguration(rich)});
     const QByteArray bareArray = JsonWriter::compact(toJsonArray(rich.shortcuts));
     write(root, "ShortcutStore",
           {ShortcutStore::encode(ShortcutLists{rich.shortcuts, rich.groups}), bareArray});

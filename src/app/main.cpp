@@ -1,9 +1,11 @@
 #include <QApplication>
+#include <QProcessEnvironment>
 #include <QTimer>
 
 #include "platform/SingleInstance.h"
 #include "platform/TerminationSignals.h"
 #include "shell/TundleAppDelegate.h"
+#include "support/BundleInfo.h"
 #include "support/SettingsDefaults.h"
 
 int main(int argc, char** argv) {
@@ -19,7 +21,11 @@ int main(int argc, char** argv) {
     if (!instance.claim()) {
         return 0;
     }
-    tundle::TundleAppDelegate delegate(tundle::SettingsDefaults::standard());
+    // The QA switches are read here, once; everything below is handed them.
+    tundle::TundleAppDelegate delegate(
+        tundle::SettingsDefaults::standard(), true,
+        tundle::QaSwitches::fromEnvironment(QProcessEnvironment::systemEnvironment(),
+                                            tundle::BundleInfo::current().bundleIdentifier));
     QObject::connect(&instance, &tundle::SingleInstance::reopenRequested, &delegate,
                      &tundle::TundleAppDelegate::reopen);
     // A logout or Ctrl+C ends the application the ordinary way, so the settings are saved.

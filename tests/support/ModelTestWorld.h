@@ -113,7 +113,7 @@ struct ModelTestWorld {
     SystemFileManager files;
     FakeScheduler scheduler;
     FakeSounds sounds;
-    std::optional<QString> qaMode;
+    QaSwitches qa;
     int randomPick = 0;
     double roll = 0.5;
     std::shared_ptr<FakeOpener> opener = std::make_shared<FakeOpener>();
@@ -127,11 +127,11 @@ struct ModelTestWorld {
             .sounds = sounds,
             .clock = [this] { return scheduler.now(); },
             .uptime = [this] { return scheduler.elapsed; },
-            .environment = [this](const char*) { return qaMode; },
             .random = [this](int) { return randomPick; },
             .roll = [this] { return roll; },
             .opener = opener,
             .automaticallyTicks = false,
+            .qa = qa,
             .resourceFolder = QString(TUNDLE_GENERATED_ASSETS),
         };
     }

@@ -2,16 +2,15 @@
 
 #include <QColor>
 
+#include "drawing/PetPalette.h"
+
 namespace tundle {
 
-// The farm's colours.
-class FarmPalette {
+// The farm's colours, mixed the way the pet's are.
+class FarmPalette : public PetPalette {
 public:
     FarmPalette() = delete;
 
-    static QColor rgb(double red, double green, double blue, double alpha = 1) {
-        return QColor::fromRgbF(float(red), float(green), float(blue), float(alpha));
-    }
     static QColor white(double alpha) { return rgb(1, 1, 1, alpha); }
 };
 

@@ -66,15 +66,15 @@ AppModel::AppModel(AppWorld world, std::shared_ptr<const PetAssets> assets, Asse
             model->reminders_.setPaused(false);
         }
     });
-    say(QStringLiteral("你好呀，我是糯墩。"), QStringLiteral("点我互动 · 右键打开菜单"),
-        std::nullopt, std::nullopt, 10);
+    say({.message = QStringLiteral("你好呀，我是糯墩。"),
+         .detail = QStringLiteral("点我互动 · 右键打开菜单"),
+         .duration = 10});
 }
 
 AppModel::~AppModel() = default;
 
 bool AppModel::roomNetworking(const AppWorld& world) {
-    return world.preferences.isStandard() &&
-           world.environment("TUNDLE_QA_MODE") != std::optional<QString>(QStringLiteral("1"));
+    return world.preferences.isStandard() && !world.qa.qaMode;
 }
 
 void AppModel::choosePack(const CompanionPreferences& preferences) {

@@ -24,6 +24,7 @@
 #include "model/PanelPage.h"
 #include "model/Scheduler.h"
 #include "model/SoundOutput.h"
+#include "model/SpeechBubble.h"
 #include "model/UpdateStatus.h"
 #include "pets/PetAssetLibrary.h"
 #include "pets/PetAssetPack.h"
@@ -69,6 +70,7 @@ public:
     RoomEnvironment& room() { return room_; }
     // Where the built-in art is, when the application found it.
     const std::optional<QString>& resourceFolder() const { return world_.resourceFolder; }
+    const QaSwitches& qa() const { return world_.qa; }
     ShortcutService& shortcuts() { return shortcuts_; }
     FarmStore& farm() { return farm_; }
     // The update coordinator hands the downloaded packs to it.
@@ -172,11 +174,9 @@ public:
     void presentBreathing();
     void setFarmVisible(bool visible);
 
-    // The speech bubble. `duration` in seconds, 0 for a bubble that stays.
-    void say(const QString& message, const QString& detail = {},
-             const std::optional<QString>& action = std::nullopt,
-             const std::optional<QString>& secondary = std::nullopt, double duration = 0,
-             std::function<void()> perform = {}, std::function<void()> secondaryAction = {});
+    // Puts up the speech bubble; with the function panel open, only a bubble that asks
+    // something waits for it to close.
+    void say(SpeechBubble bubble);
     void dismissBubble();
     // The bubble's buttons; a button that is not shown does nothing.
     void pressBubbleAction();
@@ -280,6 +280,9 @@ private:
     void showPanelPage(PanelPage page);
     void setOpeningShortcut(std::optional<QUuid> id);
     void showTrashReceipt(const QString& summary, const std::vector<QUuid>& batch, bool withPoof);
+    // A bubble about a feeding, with its undo and open-Trash buttons.
+    SpeechBubble feedingBubble(QString message, QString detail, double duration,
+                               std::vector<QUuid> batch);
     void undoTrash(const std::vector<QUuid>& batch);
     void pruneTrashBatches();
     void setLastTrashSummary(const QString& summary);

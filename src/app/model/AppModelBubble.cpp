@@ -10,22 +10,16 @@ void AppModel::snoozeActiveReminder() {
     }
 }
 
-void AppModel::say(const QString& message, const QString& detail,
-                   const std::optional<QString>& action, const std::optional<QString>& secondary,
-                   double duration, std::function<void()> perform,
-                   std::function<void()> secondaryAction) {
+void AppModel::say(SpeechBubble bubble) {
     if (breathingQuiet()) {
         return;
     }
     if (functionPanel_) {
-        // Only a bubble that asks something waits for the panel to close; the last one wins.
-        if (action) {
-            deferredMessage_ = [model = QPointer<AppModel>(this), message, detail, action,
-                                secondary, duration, perform = std::move(perform),
-                                secondaryAction = std::move(secondaryAction)] {
+        // The last bubble that waits wins.
+        if (bubble.actionTitle) {
+            deferredMessage_ = [model = QPointer<AppModel>(this), bubble = std::move(bubble)] {
                 if (model) {
-                    model->say(message, detail, action, secondary, duration, perform,
-                               secondaryAction);
+                    model->say(bubble);
                 }
             };
         }
@@ -35,14 +29,14 @@ void AppModel::say(const QString& message, const QString& detail,
     activeReminder_ = std::nullopt;
     messageToken_ = QUuid::createUuid();
     messageTimer_->cancel();
-    bubble_ = message;
-    bubbleDetail_ = detail;
-    bubbleActionTitle_ = action;
-    bubbleSecondaryTitle_ = secondary;
-    bubbleAction_ = std::move(perform);
-    bubbleSecondary_ = std::move(secondaryAction);
-    if (duration > 0) {
-        messageTimer_->start(duration, [this] { dismissBubble(); });
+    bubble_ = std::move(bubble.message);
+    bubbleDetail_ = std::move(bubble.detail);
+    bubbleActionTitle_ = std::move(bubble.actionTitle);
+    bubbleSecondaryTitle_ = std::move(bubble.secondaryTitle);
+    bubbleAction_ = std::move(bubble.action);
+    bubbleSecondary_ = std::move(bubble.secondaryAction);
+    if (bubble.duration > 0) {
+        messageTimer_->start(bubble.duration, [this] { dismissBubble(); });
     }
     emit bubbleChanged();
     emit changed();

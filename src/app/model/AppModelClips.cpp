@@ -92,8 +92,9 @@ void AppModel::petClicked() {
     static const std::array<QString, 3> phrases{QStringLiteral("收到你的摸摸啦。"),
                                                 QStringLiteral("今天也有好好陪着你。"),
                                                 QStringLiteral("嘿嘿，收到啦！")};
-    say(phrases[static_cast<std::size_t>(world_.random(static_cast<int>(phrases.size())))], {},
-        std::nullopt, std::nullopt, 4);
+    say({.message =
+             phrases[static_cast<std::size_t>(world_.random(static_cast<int>(phrases.size())))],
+         .duration = 4});
 }
 
 }  // namespace tundle

@@ -47,8 +47,9 @@ bool AppModel::eatFiles(const QList<QUrl>& urls, bool demo) {
         return false;
     }
     if (urls.size() > feedingLimit) {
-        say(QStringLiteral("这一口有点太大啦。"), QStringLiteral("一次最多投喂 32 个文件"),
-            std::nullopt, std::nullopt, 8);
+        say({.message = QStringLiteral("这一口有点太大啦。"),
+             .detail = QStringLiteral("一次最多投喂 32 个文件"),
+             .duration = 8});
         return false;
     }
     const TrashResult result = trash_.trash(urls);
@@ -56,7 +57,9 @@ bool AppModel::eatFiles(const QList<QUrl>& urls, bool demo) {
     if (moved == 0) {
         setLastTrashSummary(result.failures.isEmpty() ? QStringLiteral("没有移动任何文件。")
                                                       : result.failures.front().message);
-        say(QStringLiteral("这一口没吃进去。"), lastTrashSummary_, std::nullopt, std::nullopt, 12);
+        say({.message = QStringLiteral("这一口没吃进去。"),
+             .detail = lastTrashSummary_,
+             .duration = 12});
         return false;
     }
     stopAnimation();
@@ -77,21 +80,9 @@ bool AppModel::eatFiles(const QList<QUrl>& urls, bool demo) {
     }
 
     play(QStringLiteral("eating"));
-    const QPointer<AppModel> model(this);
-    say(
-        QStringLiteral("啊呜，吃掉啦！"),
-        QString::number(moved) + QStringLiteral(" 个文件已移入废纸篓 · 正在消化"),
-        QStringLiteral("撤销这次"), QStringLiteral("打开废纸篓"), 0,
-        [model, batch] {
-            if (model) {
-                model->undoTrash(batch);
-            }
-        },
-        [model] {
-            if (model) {
-                model->openTrash();
-            }
-        });
+    say(feedingBubble(QStringLiteral("啊呜，吃掉啦！"),
+                      QString::number(moved) + QStringLiteral(" 个文件已移入废纸篓 · 正在消化"), 0,
+                      batch));
     eatingFeedback_ = EatingFeedback{messageToken_, summary, batch};
     // The receipt follows only while the eating bubble and clip are still the current ones; a
     // running exercise keeps the pet quiet.
@@ -113,20 +104,33 @@ bool AppModel::eatFiles(const QList<QUrl>& urls, bool demo) {
 
 void AppModel::showTrashReceipt(const QString& summary, const std::vector<QUuid>& batch,
                                 bool withPoof) {
-    const QPointer<AppModel> model(this);
-    say(
+    say(feedingBubble(
         withPoof ? QStringLiteral("噗～ 已经排进废纸篓。") : QStringLiteral("文件已移到废纸篓。"),
-        summary, QStringLiteral("撤销这次"), QStringLiteral("打开废纸篓"), 20,
-        [model, batch] {
-            if (model) {
-                model->undoTrash(batch);
-            }
-        },
-        [model] {
-            if (model) {
-                model->openTrash();
-            }
-        });
+        summary, 20, batch));
+}
+
+SpeechBubble AppModel::feedingBubble(QString message, QString detail, double duration,
+                                     std::vector<QUuid> batch) {
+    const QPointer<AppModel> model(this);
+    return {
+        .message = std::move(message),
+        .detail = std::move(detail),
+        .actionTitle = QStringLiteral("撤销这次"),
+        .secondaryTitle = QStringLiteral("打开废纸篓"),
+        .duration = duration,
+        .action =
+            [model, batch = std::move(batch)] {
+                if (model) {
+                    model->undoTrash(batch);
+                }
+            },
+        .secondaryAction =
+            [model] {
+                if (model) {
+                    model->openTrash();
+                }
+            },
+    };
 }
 
 void AppModel::undoTrash(const std::vector<QUuid>& batch) {
@@ -139,7 +143,7 @@ void AppModel::undoTrash(const std::vector<QUuid>& batch) {
     }
     if (matched.isEmpty()) {
         pruneTrashBatches();
-        say(QStringLiteral("这次投喂已经撤销。"), {}, std::nullopt, std::nullopt, 5);
+        say({.message = QStringLiteral("这次投喂已经撤销。"), .duration = 5});
         return;
     }
     int restored = 0;
@@ -155,13 +159,15 @@ void AppModel::undoTrash(const std::vector<QUuid>& batch) {
     pruneTrashBatches();
     const QString count = QString::number(restored);
     if (failures.isEmpty()) {
-        say(QStringLiteral("还给你，完好无损。"),
-            QStringLiteral("已恢复 ") + count + QStringLiteral(" 个文件到原位置"), std::nullopt,
-            std::nullopt, 8);
+        say({.message = QStringLiteral("还给你，完好无损。"),
+             .detail = QStringLiteral("已恢复 ") + count + QStringLiteral(" 个文件到原位置"),
+             .duration = 8});
         setLastTrashSummary(QStringLiteral("已恢复 ") + count + QStringLiteral(" 个文件。"));
         return;
     }
-    say(QStringLiteral("还有文件没能恢复。"), failures.front(), std::nullopt, std::nullopt, 15);
+    say({.message = QStringLiteral("还有文件没能恢复。"),
+         .detail = failures.front(),
+         .duration = 15});
     setLastTrashSummary(QStringLiteral("已恢复 ") + count + QStringLiteral(" 个文件；") +
                         QString::number(failures.size()) + QStringLiteral(" 项需要处理。"));
 }
@@ -169,7 +175,7 @@ void AppModel::undoTrash(const std::vector<QUuid>& batch) {
 void AppModel::undoLastTrash() {
     pruneTrashBatches();
     if (trashBatches_.empty()) {
-        say(QStringLiteral("没有待撤销的投喂。"), {}, std::nullopt, std::nullopt, 5);
+        say({.message = QStringLiteral("没有待撤销的投喂。"), .duration = 5});
         return;
     }
     undoTrash(trashBatches_.back());
@@ -197,7 +203,9 @@ void AppModel::demonstrateTrash() {
         FileIO::writeAtomically(
             file, QStringLiteral("这是糯墩生成的演示文件，可以从废纸篓恢复。\n").toUtf8());
     } catch (const std::exception& error) {
-        say(QStringLiteral("演示文件没准备好。"), describe(error), std::nullopt, std::nullopt, 12);
+        say({.message = QStringLiteral("演示文件没准备好。"),
+             .detail = describe(error),
+             .duration = 12});
         return;
     }
     eatFiles({QUrl::fromLocalFile(file)}, true);

@@ -37,23 +37,29 @@ void AppModel::remind(ReminderKind kind) {
     const ReminderWords words = reminderWords(kind);
     play(reactionClip(words.trigger, words.fallbackClip));
     const QPointer<AppModel> model(this);
-    say(
-        words.message, {}, words.doneTitle, QStringLiteral("5 分钟后"), 60,
-        [model, kind] {
-            if (!model) {
-                return;
-            }
-            model->reminders_.complete(kind);
-            model->play(QStringLiteral("jump"));
-            model->say(QStringLiteral("好耶，照顾好自己。"), {}, std::nullopt, std::nullopt, 4);
-        },
-        [model, kind] {
-            if (!model) {
-                return;
-            }
-            model->reminders_.snooze(kind, snoozeMinutes);
-            model->say(QStringLiteral("好，5 分钟后再叫你。"), {}, std::nullopt, std::nullopt, 4);
-        });
+    say({
+        .message = words.message,
+        .actionTitle = words.doneTitle,
+        .secondaryTitle = QStringLiteral("5 分钟后"),
+        .duration = 60,
+        .action =
+            [model, kind] {
+                if (!model) {
+                    return;
+                }
+                model->reminders_.complete(kind);
+                model->play(QStringLiteral("jump"));
+                model->say({.message = QStringLiteral("好耶，照顾好自己。"), .duration = 4});
+            },
+        .secondaryAction =
+            [model, kind] {
+                if (!model) {
+                    return;
+                }
+                model->reminders_.snooze(kind, snoozeMinutes);
+                model->say({.message = QStringLiteral("好，5 分钟后再叫你。"), .duration = 4});
+            },
+    });
     activeReminder_ = kind;
     if (soundEnabled_) {
         world_.sounds.playNamed(QStringLiteral("Pop"));

@@ -5,13 +5,6 @@
 
 namespace tundle {
 
-std::optional<QString> systemEnvironment(const char* name) {
-    if (!qEnvironmentVariableIsSet(name)) {
-        return std::nullopt;
-    }
-    return qEnvironmentVariable(name);
-}
-
 int systemRandom(int bound) {
     return static_cast<int>(QRandomGenerator::global()->bounded(bound));
 }

@@ -10,6 +10,7 @@
 #include "companion/FileManager.h"
 #include "companion/Pasteboard.h"
 #include "companion/ShortcutOpener.h"
+#include "model/QaSwitches.h"
 #include "model/Scheduler.h"
 #include "model/SoundOutput.h"
 #include "platform/SystemShortcutOpener.h"
@@ -18,8 +19,6 @@
 
 namespace tundle {
 
-// The value of an environment variable, or nothing when it is not set.
-std::optional<QString> systemEnvironment(const char* name);
 // A number from 0 up to below `bound`, uniformly.
 int systemRandom(int bound);
 // A number from 0 up to below 1, uniformly.
@@ -35,13 +34,14 @@ struct AppWorld {
     SoundOutput& sounds;
     std::function<QDateTime()> clock = &QDateTime::currentDateTimeUtc;
     BreathingService::Clock uptime = &BreathingService::systemUptime;
-    std::function<std::optional<QString>(const char*)> environment = &systemEnvironment;
     std::function<int(int)> random = &systemRandom;
     std::function<double()> roll = &systemRoll;
     // Opens shortcuts and the Trash folder.
     std::shared_ptr<ShortcutOpener> opener = std::make_shared<SystemShortcutOpener>();
     // Whether the services run their own repeating timers; off, their owner ticks them.
     bool automaticallyTicks = true;
+    // The QA switches, read from the environment once at start.
+    QaSwitches qa = {};
     // Holds the built-in pet packs and room scene.
     std::optional<QString> resourceFolder = std::nullopt;
     // Makes the source of the device's position for the room's weather; absent, there is none.

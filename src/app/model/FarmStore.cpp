@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "support/JsonWriter.h"
+#include "support/UserFacingError.h"
 
 namespace tundle {
 
@@ -90,7 +91,7 @@ bool FarmStore::load() {
     }
 }
 
-void FarmStore::save() {
+std::optional<QString> FarmStore::save() {
     const QJsonObject snapshot{
         {QStringLiteral("version"), 2},
         {QStringLiteral("visible"), visible_},
@@ -102,9 +103,11 @@ void FarmStore::save() {
     preferences_.setValue(defaultsKey, JsonWriter::compact(snapshot));
     try {
         preferences_.sync();
-    } catch (const std::exception&) {
-        // The farm keeps playing in memory; the next save tries again.
+        saveFailure_ = std::nullopt;
+    } catch (const std::exception& error) {
+        saveFailure_ = QStringLiteral("农场没能保存：") + describe(error);
     }
+    return saveFailure_;
 }
 
 void FarmStore::setVisible(bool visible) {

@@ -33,7 +33,11 @@ public:
 
     // The model sets this and then saves.
     void setVisible(bool visible);
-    void save();
+    // Stores the farm; answers what went wrong, nothing once it is stored. After a failure the
+    // farm keeps playing in memory and the next save writes all of it again.
+    std::optional<QString> save();
+    // What the last save could not do; nothing after a save that succeeded.
+    const std::optional<QString>& saveFailure() const { return saveFailure_; }
 
     bool loosen(int index);
     bool sow(FarmCrop crop, int index, const QDateTime& now);
@@ -68,6 +72,7 @@ private:
     FarmBalance balance_ = FarmBalance::balanced;
     int coins_ = 0;
     std::vector<FarmPlot> plots_;
+    std::optional<QString> saveFailure_;
 };
 
 }  // namespace tundle

@@ -12,8 +12,6 @@
 #include "model/FarmStore.h"
 #include "pet/input/FileDropFilter.h"
 #include "pet/input/PetInput.h"
-#include "shell/QaSwitches.h"
-#include "support/BundleInfo.h"
 #include "support/ReferenceDate.h"
 
 namespace tundle {
@@ -27,9 +25,7 @@ PetCanvas::PetCanvas(AppModel& model, FarmStore& farm, bool preview, PetClocks c
     setAutoFillBackground(false);
     if (!preview_) {
         setAccessibleName(QStringLiteral("糯墩桌宠与功能按钮"));
-        const QaSwitches qa = QaSwitches::fromEnvironment(QProcessEnvironment::systemEnvironment(),
-                                                          BundleInfo::current().bundleIdentifier);
-        ring_ = new AccessoryRing(*this, model_, farm_, qa.hover, qa.compact);
+        ring_ = new AccessoryRing(*this, model_, farm_, model_.qa().hover, model_.qa().compact);
         new FileDropFilter(*this, model_);
     }
     const auto relayout = [this] { layoutPending_ = true; };

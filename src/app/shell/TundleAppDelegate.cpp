@@ -3,21 +3,19 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QProcessEnvironment>
 #include <QTimer>
 
 #include "drawing/ResourceFolder.h"
 #include "platform/QtLocationSource.h"
 #include "shell/InstallationGuide.h"
-#include "shell/QaSwitches.h"
-#include "support/BundleInfo.h"
 
 namespace tundle {
 
 TundleAppDelegate::TundleAppDelegate(std::unique_ptr<Defaults> preferences, bool checkInstallation,
-                                     QObject* parent)
+                                     QaSwitches qa, QObject* parent)
     : QObject(parent),
       checkInstallation_(checkInstallation),
+      qa_(qa),
       preferences_(std::move(preferences)),
       pointer_(X11Connection::ofApplication()),
       passThrough_(X11Connection::ofApplication(),
@@ -43,6 +41,7 @@ void TundleAppDelegate::startRuntime() {
         .fileManager = fileManager_,
         .scheduler = scheduler_,
         .sounds = *sounds_,
+        .qa = qa_,
         .resourceFolder = resources,
         .locationSource = [] { return std::make_unique<QtLocationSource>(); },
     });
@@ -91,9 +90,7 @@ void TundleAppDelegate::startRuntime() {
         [this](QPoint global) { return interactiveAt(global); }, this);
     tracker_->start();
 
-    const QaSwitches qa = QaSwitches::fromEnvironment(QProcessEnvironment::systemEnvironment(),
-                                                      BundleInfo::current().bundleIdentifier);
-    if (qa.breathing) {
+    if (qa_.breathing) {
         model_->presentBreathing();
     } else {
         openPanel(PanelPage::home);

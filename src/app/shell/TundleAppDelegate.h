@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "model/AppModel.h"
+#include "model/QaSwitches.h"
 #include "model/QtScheduler.h"
 #include "pet/PetPanel.h"
 #include "platform/QtPasteboard.h"
@@ -34,7 +35,7 @@ class TundleAppDelegate : public QObject {
 public:
     // `checkInstallation` off keeps the installation guide from asking (tests run from the build).
     explicit TundleAppDelegate(std::unique_ptr<Defaults> preferences, bool checkInstallation = true,
-                               QObject* parent = nullptr);
+                               QaSwitches qa = {}, QObject* parent = nullptr);
     ~TundleAppDelegate() override;
 
     // Builds the run time the first time; later calls do nothing.
@@ -64,6 +65,7 @@ private:
 
     bool runtimeStarted_ = false;
     bool checkInstallation_;
+    QaSwitches qa_;
     std::unique_ptr<Defaults> preferences_;
     QtPasteboard pasteboard_;
     SystemFileManager fileManager_;

@@ -59,18 +59,25 @@ void StagedInstall::unpacked(int exitCode, QProcess::ExitStatus status) {
         finish(QStringLiteral("更新包内容不完整"));
         return;
     }
-    const QString previous = sibling(location_, QStringLiteral("previous"));
-    if (!QDir().rename(location_, previous)) {
-        finish(QStringLiteral("无法替换安装文件夹"));
-        return;
+    finish(swapIn(staged_, location_,
+                  [](const QString& from, const QString& to) { return QDir().rename(from, to); }));
+}
+
+std::optional<QString> StagedInstall::swapIn(const QString& staged, const QString& location,
+                                             const Rename& rename) {
+    const QString previous = sibling(location, QStringLiteral("previous"));
+    if (!rename(location, previous)) {
+        return QStringLiteral("无法替换安装文件夹");
     }
-    if (!QDir().rename(staged_, location_)) {
-        QDir().rename(previous, location_);
-        finish(QStringLiteral("无法替换安装文件夹"));
-        return;
+    if (!rename(staged, location)) {
+        if (!rename(previous, location)) {
+            return QStringLiteral("无法替换安装文件夹，原安装文件夹留在“%1”，请把它改回“%2”")
+                .arg(previous, location);
+        }
+        return QStringLiteral("无法替换安装文件夹");
     }
     QDir(previous).removeRecursively();
-    finish(std::nullopt);
+    return std::nullopt;
 }
 
 void StagedInstall::finish(std::optional<QString> failure) {

@@ -1,3 +1,4 @@
+#include "config/ConfigurationCoding.h"
 #include "config/ConfigurationPackage.h"
 #include "config/ConfigurationStore.h"
 #include "support/ConfigurationError.h"
@@ -46,7 +47,7 @@ void ConfigurationStore::restoreBeforeImport() {
     if (!bytes) {
         throw ConfigurationError(QStringLiteral("暂无导入前备份。"));
     }
-    const UserConfiguration restored = decode(*bytes);
+    const UserConfiguration restored = decodeConfiguration(*bytes);
     update([&restored](UserConfiguration& configuration) { configuration = restored; });
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "config/ConfigurationCoding.h"
 #include "config/ConfigurationStore.h"
 #include "config/ShortcutStore.h"
 #include "records/ShortcutError.h"
@@ -114,7 +115,7 @@ UserConfiguration ConfigurationStore::migrate() const {
         throw ConfigurationError(failure.message());
     }
 
-    validate(configuration);
+    validateConfiguration(configuration);
     return configuration;
 }
 

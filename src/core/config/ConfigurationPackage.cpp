@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "config/ConfigurationStore.h"
+#include "config/ConfigurationCoding.h"
 #include "support/ConfigurationError.h"
 #include "support/JsonWriter.h"
 #include "support/ReferenceDate.h"
@@ -71,14 +71,14 @@ void ConfigurationPackage::validate() const {
             if (!backup || portable) {
                 throw ConfigurationError(QStringLiteral("备份内容不完整。"));
             }
-            ConfigurationStore::validate(*backup);
+            validateConfiguration(*backup);
             return;
         case ConfigurationPurpose::share:
             if (backup || !portable ||
                 (!portable->preferences && !portable->schedule && !portable->shortcuts)) {
                 throw ConfigurationError(QStringLiteral("分享文件没有可导入的配置。"));
             }
-            ConfigurationStore::validate(shareCandidate(*portable));
+            validateConfiguration(shareCandidate(*portable));
             return;
     }
 }

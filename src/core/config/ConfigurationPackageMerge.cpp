@@ -2,8 +2,8 @@
 #include <QHash>
 #include <algorithm>
 
+#include "config/ConfigurationCoding.h"
 #include "config/ConfigurationPackage.h"
-#include "config/ConfigurationStore.h"
 
 namespace tundle {
 
@@ -91,7 +91,7 @@ UserConfiguration ConfigurationPackage::applying(const UserConfiguration& curren
     if (portable->shortcuts) {
         addShared(result, *portable->shortcuts);
     }
-    ConfigurationStore::validate(result);
+    validateConfiguration(result);
     return result;
 }
 

@@ -1,11 +1,10 @@
 #include "config/ConfigurationStore.h"
 
+#include "config/ConfigurationCoding.h"
 #include "config/ConfigurationLock.h"
-#include "config/ConfigurationStoreRead.h"
 #include "support/ApplicationSupport.h"
 #include "support/ConfigurationError.h"
 #include "support/FileIO.h"
-#include "support/JsonWriter.h"
 
 namespace tundle {
 
@@ -35,12 +34,6 @@ StoragePlace place(Defaults& preferences, const std::optional<QString>& file,
     return StoragePlace::key(preferences, configurationKey + suffix);
 }
 
-void checkSize(const QByteArray& bytes) {
-    if (bytes.size() > ConfigurationStore::maximumBytes) {
-        throw ConfigurationError(QStringLiteral("配置文件过大。"));
-    }
-}
-
 }  // namespace
 
 ConfigurationStore::ConfigurationStore(Defaults& preferences, std::optional<QString> storagePath,
@@ -60,7 +53,7 @@ ConfigurationStore::ConfigurationStore(Defaults& preferences, std::optional<QStr
             stored = configuration_.read();
         }
         if (stored) {
-            value_ = decode(*stored);
+            value_ = decodeConfiguration(*stored);
         } else {
             UserConfiguration migrated = migrate();
             encoded_ = persist(migrated, std::nullopt);
@@ -84,7 +77,7 @@ void ConfigurationStore::update(const std::function<void(UserConfiguration&)>& m
     requireWritable();
     UserConfiguration copy = value_;
     mutation(copy);
-    validate(copy);
+    validateConfiguration(copy);
     if (copy == value_) {
         return;
     }
@@ -94,7 +87,7 @@ void ConfigurationStore::update(const std::function<void(UserConfiguration&)>& m
         const std::optional<ConfigurationLock> lock = lockStorage();
         // Bytes identical to our own last save carry our revision; anything else is decoded.
         if (auto stored = configuration_.read(); stored && *stored != encodedValue()) {
-            if (decode(*stored).revision != value_.revision) {
+            if (decodeConfiguration(*stored).revision != value_.revision) {
                 throw ConfigurationError(
                     QStringLiteral("配置已被另一份糯墩修改，请退出并重新打开后再试。"));
             }
@@ -108,30 +101,10 @@ void ConfigurationStore::update(const std::function<void(UserConfiguration&)>& m
     setError(std::nullopt);
 }
 
-UserConfiguration ConfigurationStore::decode(const QByteArray& bytes) {
-    checkSize(bytes);
-    const JsonObject document = JsonObject::parse(bytes);
-    if (document.required(QStringLiteral("schemaVersion")).toInteger() !=
-        UserConfiguration::currentSchemaVersion) {
-        throw ConfigurationError(QStringLiteral("配置来自不支持的版本，请更新糯墩后重试。"));
-    }
-    UserConfiguration configuration = UserConfiguration::fromJson(document);
-    validate(configuration);
-    return configuration;
-}
-
-QByteArray ConfigurationStore::encode(const UserConfiguration& configuration) {
-    return JsonWriter::pretty(configuration.toJson());
-}
-
-QByteArray ConfigurationStore::readFile(const QString& path) {
-    return ConfigurationStoreRead::read(path, maximumBytes, QStringLiteral("配置文件超过 8 MB。"));
-}
-
 QByteArray ConfigurationStore::persist(const UserConfiguration& configuration,
                                        const std::optional<QByteArray>& previous) {
-    QByteArray bytes = encode(configuration);
-    checkSize(bytes);
+    QByteArray bytes = encodeConfiguration(configuration);
+    checkConfigurationSize(bytes);
     if (const std::optional<QString>& path = configuration_.path()) {
         // Both new versions are on the disk before either replaces its file, so a full disk
         // leaves the configuration and its previous copy exactly as they were.
@@ -159,7 +132,7 @@ std::optional<ConfigurationLock> ConfigurationStore::lockStorage() const {
 
 const QByteArray& ConfigurationStore::encodedValue() {
     if (encoded_.isEmpty()) {
-        encoded_ = encode(value_);
+        encoded_ = encodeConfiguration(value_);
     }
     return encoded_;
 }

@@ -23,8 +23,6 @@ class ConfigurationStore : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr qint64 maximumBytes = 8388608;
-
     // Without `storagePath`, the standard defaults keep the configuration in the data folder and
     // any other defaults object keeps it under its own keys. Never fails: a load failure makes
     // the store unwritable and shows in `error`.
@@ -46,12 +44,6 @@ public:
     void importConfiguration(const ConfigurationPackage& package);
     // Saves the pre-import copy as the value again; the copy stays for another restore.
     void restoreBeforeImport();
-
-    static void validate(const UserConfiguration& configuration);
-    // Bytes to a validated configuration.
-    static UserConfiguration decode(const QByteArray& bytes);
-    static QByteArray encode(const UserConfiguration& configuration);
-    static QByteArray readFile(const QString& path);
 
 signals:
     // Carries the new value while `value()` still holds the old one.

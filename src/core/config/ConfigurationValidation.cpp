@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "config/ConfigurationStore.h"
+#include "config/ConfigurationCoding.h"
 #include "records/WebAddress.h"
 #include "support/ConfigurationError.h"
 #include "support/Graphemes.h"
@@ -86,7 +86,7 @@ void validateWorkPlan(const WorkPlan& plan) {
 
 }  // namespace
 
-void ConfigurationStore::validate(const UserConfiguration& configuration) {
+void validateConfiguration(const UserConfiguration& configuration) {
     const CompanionPreferences& preferences = configuration.preferences;
     const DevicePreferences& device = configuration.device;
 

@@ -4,7 +4,7 @@
 #include <QJsonObject>
 #include <QSet>
 
-#include "config/ConfigurationStore.h"
+#include "config/ConfigurationCoding.h"
 #include "config/ConfigurationStoreRead.h"
 #include "records/ShortcutError.h"
 #include "support/ApplicationSupport.h"
@@ -81,7 +81,7 @@ ShortcutLists ShortcutStore::load() const {
     try {
         std::optional<QByteArray> bytes;
         if (path_ && QFileInfo::exists(*path_)) {
-            bytes = ConfigurationStoreRead::read(*path_, ConfigurationStore::maximumBytes);
+            bytes = ConfigurationStoreRead::read(*path_, maximumConfigurationBytes);
         } else if (const QVariant stored = preferences_.value(defaultsKey);
                    stored.typeId() == QMetaType::QByteArray && !stored.toByteArray().isEmpty()) {
             bytes = stored.toByteArray();

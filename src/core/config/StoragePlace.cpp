@@ -2,7 +2,7 @@
 
 #include <QFileInfo>
 
-#include "config/ConfigurationStore.h"
+#include "config/ConfigurationCoding.h"
 #include "support/FileIO.h"
 
 namespace tundle {
@@ -23,7 +23,7 @@ std::optional<QByteArray> StoragePlace::read() const {
         if (!QFileInfo::exists(*path_)) {
             return std::nullopt;
         }
-        return ConfigurationStore::readFile(*path_);
+        return readConfigurationFile(*path_);
     }
     defaults_->sync();
     const QVariant stored = defaults_->value(key_);

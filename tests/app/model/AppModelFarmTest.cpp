@@ -77,7 +77,7 @@ TEST(AppModelFarmTest, ANewWalkReplacesTheOldAndAHiddenFarmIgnoresActions) {
     model->setFarmVisible(false);
     EXPECT_FALSE(FarmStore(world.defaults).visible());
     world.defaults.remove(FarmStore::defaultsKey);
-    model->say("hello");
+    model->say({.message = "hello"});
     model->setFarmVisible(false);
     EXPECT_EQ(layouts, 2);
     EXPECT_TRUE(model->bubble().isEmpty());

@@ -42,7 +42,7 @@ TEST(AppModelPanelTest, ThePanelsExitsOpenTheControlCentre) {
     test::ModelTestWorld world;
     auto model = world.model();
     model->toggleShortcuts();
-    model->say("还在这里", {}, QString("好"));
+    model->say({.message = "还在这里", .actionTitle = QString("好")});
     model->openClipboard();
     EXPECT_EQ(model->bubble(), "还在这里");
 

@@ -53,7 +53,7 @@ TEST(AppModelRemindersTest, AnUnansweredReminderComesBackInFiveMinutes) {
 
     // Clicked away, then replaced by another bubble: snoozed either way.
     for (const auto& takeDown : {std::function([&] { model->dismissBubble(); }),
-                                 std::function([&] { model->say("另一件事"); })}) {
+                                 std::function([&] { model->say({.message = "另一件事"}); })}) {
         world.pass(*model, 300);
         EXPECT_EQ(model->activeReminder(), ReminderKind::water);
         takeDown();
@@ -69,9 +69,9 @@ TEST(AppModelRemindersTest, TheFunctionPanelParksBubblesAndHoldsReminders) {
     EXPECT_TRUE(model->bubble().isEmpty());
     EXPECT_TRUE(model->reminders().pending().contains(ReminderKind::water));
 
-    model->say("丢掉", {}, std::nullopt, std::nullopt, 4);
-    model->say("第一个", {}, "好", std::nullopt, 4);
-    model->say("留下", {}, "好", std::nullopt, 4);
+    model->say({.message = "丢掉", .duration = 4});
+    model->say({.message = "第一个", .actionTitle = "好", .duration = 4});
+    model->say({.message = "留下", .actionTitle = "好", .duration = 4});
     model->deliverWaitingReminder();
     EXPECT_TRUE(model->bubble().isEmpty());
 
@@ -112,7 +112,7 @@ TEST(AppModelRemindersTest, BreathingHoldsThePetQuiet) {
     model->setShowBreathing([&] { ++shown; });
     model->presentBreathing();
     EXPECT_EQ(shown, 1);
-    model->say("安静", {}, "好");
+    model->say({.message = "安静", .actionTitle = "好"});
     model->remind(ReminderKind::water);
     model->deliverWaitingReminder();
     EXPECT_TRUE(model->bubble().isEmpty());

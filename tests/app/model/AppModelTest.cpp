@@ -16,13 +16,10 @@ TEST(AppModelTest, PanelPagesAndRoomNetworking) {
     EXPECT_EQ(parsePanelPage(u"settings"), std::nullopt);
     ModelTestWorld world;
     test::StandardMemoryDefaults standard;
-    const std::tuple<Defaults*, std::optional<QString>, bool> cases[] = {
-        {&standard, std::nullopt, true},
-        {&standard, "yes", true},
-        {&standard, "1", false},
-        {&world.defaults, std::nullopt, false}};
+    const std::tuple<Defaults*, bool, bool> cases[] = {
+        {&standard, false, true}, {&standard, true, false}, {&world.defaults, false, false}};
     for (const auto& [defaults, qaMode, networking] : cases) {
-        world.qaMode = qaMode;
+        world.qa.qaMode = qaMode;
         EXPECT_EQ(AppModel::roomNetworking(world.world(defaults)), networking);
     }
 }

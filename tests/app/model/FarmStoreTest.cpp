@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
+#include "support/FileIO.h"
 #include "support/JsonWriter.h"
 #include "support/MemoryDefaults.h"
 #include "support/ReferenceDate.h"
@@ -30,6 +31,26 @@ QByteArray snapshot(QJsonValue version, int plots, double scale = 1.0, int coins
                                            {"coins", coins},
                                            {"plots", list}});
 }
+
+// Settings on a disk that refuses writes while `failing` is set: what was set reaches the stored
+// values only through a sync that succeeds.
+class FailingDefaults : public MemoryDefaults {
+public:
+    bool failing = true;
+    void setValue(const QString& key, const QVariant& value) override { pending_[key] = value; }
+    void sync() override {
+        if (failing) {
+            throw FileError(QStringLiteral("磁盘已满"));
+        }
+        for (auto it = pending_.cbegin(); it != pending_.cend(); ++it) {
+            MemoryDefaults::setValue(it.key(), it.value());
+        }
+        pending_.clear();
+    }
+
+private:
+    QHash<QString, QVariant> pending_;
+};
 
 TEST(FarmStore, StartsEmptyAndLoadsOlderFourPlotRecords) {
     MemoryDefaults defaults;
@@ -171,6 +192,24 @@ TEST(FarmStore, ScaleBalanceAndTheRedrawKey) {
     farm.setScale(1.0);
     EXPECT_TRUE(farm.renderKey(start).startsWith(QStringLiteral("true-1.0-balanced-")));
     EXPECT_TRUE(farm.renderKey(start.addSecs(1800 - 700)).contains(QStringLiteral("corn-3-false")));
+}
+
+TEST(FarmStore, AFailedSaveIsReportedAndTheNextSaveWritesEverythingAgain) {
+    FailingDefaults defaults;
+    FarmStore farm(defaults);
+    const QString failure = QStringLiteral("农场没能保存：磁盘已满");
+    EXPECT_EQ(farm.save(), failure);
+    EXPECT_TRUE(farm.loosen(0)) << "the farm keeps playing in memory";
+    EXPECT_EQ(farm.saveFailure(), failure);
+    EXPECT_FALSE(defaults.value(FarmStore::defaultsKey).isValid());
+
+    defaults.failing = false;
+    EXPECT_TRUE(farm.loosen(1));
+    EXPECT_EQ(farm.saveFailure(), std::nullopt);
+    const FarmStore reloaded(defaults);
+    EXPECT_TRUE(reloaded.plots()[0].tilled) << "the change the failed save held is written too";
+    EXPECT_TRUE(reloaded.plots()[1].tilled);
+    EXPECT_EQ(farm.save(), std::nullopt);
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "accessories/AccessoryButton.h"
+#include "accessories/AccessoryRing.h"
 #include "drawing/YUpSpace.h"
 #include "model/FarmStore.h"
 #include "pet/PetPanel.h"
@@ -32,6 +34,22 @@ struct CanvasWorld {
     }
 };
 
+TEST(PetCanvasTest, TheHoverSwitchOfTheModelsWorldKeepsTheLabelsOut) {
+    for (const bool hover : {false, true}) {
+        test::ModelTestWorld world;
+        world.qa.hover = hover;
+        const std::unique_ptr<AppModel> model = world.model();
+        MemoryDefaults farmDefaults;
+        FarmStore farm(farmDefaults);
+        PetPanel panel(*model, farm);
+        AccessoryRing* ring = panel.canvas().accessoryRing();
+        ASSERT_TRUE(ring && !ring->buttons().empty());
+        AccessoryButton* button = ring->buttons().front();
+        button->track({-500, -500});
+        EXPECT_EQ(button->reveal(), hover ? 1.0 : 0.0) << hover;
+    }
+}
+
 TEST(PetCanvasTest, TheFirstVisibleTickPaintsAndGrowsThePanelUpward) {
     CanvasWorld w;
     PetPanel panel(*w.model, w.farm, w.clocks());
@@ -58,7 +76,10 @@ TEST(PetCanvasTest, TheFirstVisibleTickPaintsAndGrowsThePanelUpward) {
     EXPECT_FALSE(hit({172, 2}));
 
     // A tall bubble grows the panel upward; dismissing it shrinks it back.
-    w.model->say(QString(300, u'长'), "细节", QStringLiteral("好的"), QStringLiteral("稍后"));
+    w.model->say({.message = QString(300, u'长'),
+                  .detail = "细节",
+                  .actionTitle = QStringLiteral("好的"),
+                  .secondaryTitle = QStringLiteral("稍后")});
     canvas.tick();
     const int tall = qRound(254 + canvas.bubbleLayout().height + 34);
     EXPECT_EQ(panel.geometry(), QRect(100, 580 - tall, 444, tall));

@@ -14,7 +14,6 @@ protected:
         defaults = owned.get();
         delegate = std::make_unique<TundleAppDelegate>(std::move(owned), false);
     }
-    ~TundleAppDelegateTest() override { qunsetenv("TUNDLE_QA_BREATHING"); }
 
     MemoryDefaults* defaults;
     std::unique_ptr<TundleAppDelegate> delegate;
@@ -58,16 +57,11 @@ TEST_F(TundleAppDelegateTest, StartsOnceShowsThePetAndOpensTheHomePage) {
 }
 
 TEST_F(TundleAppDelegateTest, TheBreathingSwitchReplacesTheHomePage) {
-    for (const char* value : {"true", "01"}) {
-        qputenv("TUNDLE_QA_BREATHING", value);
-        TundleAppDelegate other(std::make_unique<MemoryDefaults>(), false);
-        other.applicationDidFinishLaunching();
-        EXPECT_TRUE(other.controlWindow()) << value;
-    }
-    qputenv("TUNDLE_QA_BREATHING", "1");
-    delegate->applicationDidFinishLaunching();
-    EXPECT_FALSE(delegate->controlWindow());
-    EXPECT_TRUE(delegate->model()->breathingPresented());
+    TundleAppDelegate breathing(std::make_unique<MemoryDefaults>(), false, {.breathing = true});
+    breathing.applicationDidFinishLaunching();
+    EXPECT_FALSE(breathing.controlWindow());
+    EXPECT_TRUE(breathing.model()->breathingPresented());
+    EXPECT_TRUE(breathing.model()->qa().breathing) << "the model's world holds the switches";
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QJsonArray>
 #include <QTemporaryDir>
 
+#include "config/ConfigurationCoding.h"
 #include "support/JsonWriter.h"
 #include "support/TemporaryHome.h"
 #include "support/ThrownMessage.h"
@@ -132,7 +133,7 @@ TEST_F(ShortcutServiceTest, StandardDefaultsReadTheKeyAndWriteTheFileWithinTheLi
         EXPECT_EQ(standard.value("shortcuts.v1").toByteArray(), older);
         EXPECT_EQ(ShortcutService(standard).items(), service.items()) << "read from the file";
     }
-    writeAll(file, QByteArray(ConfigurationStore::maximumBytes + 1, ' '));
+    writeAll(file, QByteArray(maximumConfigurationBytes + 1, ' '));
     EXPECT_EQ(ShortcutService(standard).error(), unreadable + "文件过大");
 }
 

@@ -2,6 +2,7 @@
 
 #include <QTemporaryDir>
 
+#include "config/ConfigurationCoding.h"
 #include "config/ConfigurationPackage.h"
 #include "config/ConfigurationStore.h"
 #include "support/FileIO.h"
@@ -38,9 +39,9 @@ TEST(ConfigurationImportTest, ExportChangeImportAndRestoreOnFiles) {
     store.update([](UserConfiguration& c) { c.preferences.waterMinutes = 30; });
     const UserConfiguration changed = store.value();
     store.importConfiguration(
-        ConfigurationPackage::decode(ConfigurationStore::readFile(dir.filePath("备份.json"))));
+        ConfigurationPackage::decode(readConfigurationFile(dir.filePath("备份.json"))));
     expectSaved(exported, store.value());
-    EXPECT_EQ(ConfigurationStore::decode(readAll(path)), store.value());
+    EXPECT_EQ(decodeConfiguration(readAll(path)), store.value());
     EXPECT_EQ(readAll(path + ".before-import"), JsonWriter::compact(changed.toJson()));
     for (int time = 0; time < 2; ++time) {
         store.restoreBeforeImport();
@@ -59,7 +60,7 @@ TEST(ConfigurationImportTest, AFailedImportKeepsTheEarlierPreImportCopy) {
     const UserConfiguration kept = store.value();
     UserConfiguration elsewhere = kept;
     elsewhere.revision = newUuid();
-    test::writeAll(path, ConfigurationStore::encode(elsewhere));
+    test::writeAll(path, encodeConfiguration(elsewhere));
 
     const ConfigurationPackage share(
         PortableConfiguration{.preferences = CompanionPreferences{.waterMinutes = 30}});

@@ -1,3 +1,4 @@
+#include "config/ConfigurationCoding.h"
 #include "config/ConfigurationStore.h"
 
 #include <gtest/gtest.h>
@@ -44,7 +45,7 @@ TEST_F(ConfigurationStoreTest, StandardDefaultsKeepTheConfigurationInTheDataFold
     ASSERT_TRUE(store.isWritable());
     EXPECT_EQ(store.storagePath(), configurationPath());
     EXPECT_EQ(store.beforeImportPlace().path(), configurationPath() + ".before-import");
-    EXPECT_EQ(readAll(configurationPath()), ConfigurationStore::encode(store.value()));
+    EXPECT_EQ(readAll(configurationPath()), encodeConfiguration(store.value()));
     EXPECT_FALSE(QFileInfo::exists(previousPath())) << "a first start has no previous state";
     EXPECT_FALSE(standard.value("userConfiguration.v1").isValid());
 
@@ -59,12 +60,12 @@ TEST_F(ConfigurationStoreTest, OtherDefaultsKeepTheConfigurationUnderTheirKeys) 
     EXPECT_EQ(store.beforeImportPlace().key(),
               QStringLiteral("userConfiguration.v1.before-import"));
     EXPECT_EQ(defaults.value("userConfiguration.v1").toByteArray(),
-              ConfigurationStore::encode(store.value()));
+              encodeConfiguration(store.value()));
     EXPECT_FALSE(defaults.value("userConfiguration.v1.previous").isValid());
     EXPECT_FALSE(QFileInfo::exists(home.filePath("pet-tundle")));
 
     store.update([](UserConfiguration& c) { c.preferences.soundEnabled = false; });
-    EXPECT_EQ(ConfigurationStore::decode(defaults.value("userConfiguration.v1").toByteArray()),
+    EXPECT_EQ(decodeConfiguration(defaults.value("userConfiguration.v1").toByteArray()),
               store.value());
     EXPECT_TRUE(defaults.value("userConfiguration.v1.previous").isValid());
     EXPECT_EQ(ConfigurationStore(defaults).value(), store.value());
@@ -90,9 +91,9 @@ TEST_F(ConfigurationStoreTest, WithoutADataFolderTheStandardDefaultsKeepTheConfi
 
 TEST_F(ConfigurationStoreTest, LoadsUpToTheSizeLimitAndRefusesOneByteMore) {
     const UserConfiguration original;
-    QByteArray document = ConfigurationStore::encode(original);
+    QByteArray document = encodeConfiguration(original);
     document.insert(document.size() - 1,
-                    QByteArray(ConfigurationStore::maximumBytes - document.size(), ' '));
+                    QByteArray(maximumConfigurationBytes - document.size(), ' '));
     ASSERT_EQ(document.size(), 8388608);
     writeAll(configurationPath(), document);
     {
@@ -115,9 +116,9 @@ TEST_F(ConfigurationStoreTest, LoadsUpToTheSizeLimitAndRefusesOneByteMore) {
 }
 
 TEST_F(ConfigurationStoreTest, UnreadableDocumentsLeaveTheStoreUnwritableAndTheFileUntouched) {
-    const QByteArray future = QByteArray(ConfigurationStore::encode(UserConfiguration()))
+    const QByteArray future = QByteArray(encodeConfiguration(UserConfiguration()))
                                   .replace("\"schemaVersion\" : 1", "\"schemaVersion\" : 2");
-    const QByteArray missingKey = QByteArray(ConfigurationStore::encode(UserConfiguration()))
+    const QByteArray missingKey = QByteArray(encodeConfiguration(UserConfiguration()))
                                       .replace("\"legacyTimes\"", "\"legacy\"");
     const struct {
         QByteArray bytes;
@@ -166,7 +167,7 @@ TEST_F(ConfigurationStoreTest, AChangeWritesThePreviousStateFirstAndPublishesThe
                          seen.emplace_back(next.preferences.waterMinutes,
                                            store.value().preferences.waterMinutes);
                          // The new state is on disk before anyone hears of it.
-                         EXPECT_EQ(ConfigurationStore::decode(readAll(configurationPath())), next);
+                         EXPECT_EQ(decodeConfiguration(readAll(configurationPath())), next);
                      });
     store.update([](UserConfiguration& c) { c.preferences.waterMinutes = 30; });
 
@@ -174,8 +175,8 @@ TEST_F(ConfigurationStoreTest, AChangeWritesThePreviousStateFirstAndPublishesThe
     EXPECT_EQ(seen[0], std::make_pair(30, 45));
     EXPECT_EQ(store.value().preferences.waterMinutes, 30);
     EXPECT_NE(store.value().revision, before.revision);
-    EXPECT_EQ(ConfigurationStore::decode(readAll(previousPath())), before);
-    EXPECT_EQ(ConfigurationStore::decode(readAll(configurationPath())), store.value());
+    EXPECT_EQ(decodeConfiguration(readAll(previousPath())), before);
+    EXPECT_EQ(decodeConfiguration(readAll(configurationPath())), store.value());
     EXPECT_GE(QFileInfo(configurationPath()).lastModified(),
               QFileInfo(previousPath()).lastModified());
     EXPECT_FALSE(store.error());
@@ -190,7 +191,7 @@ TEST_F(ConfigurationStoreTest, AWriteByAnotherCopyIsRefusedAndNothingChanges) {
     UserConfiguration theirs = mine;
     theirs.revision = newUuid();
     theirs.preferences.waterMinutes = 90;
-    const QByteArray theirBytes = ConfigurationStore::encode(theirs);
+    const QByteArray theirBytes = encodeConfiguration(theirs);
     writeAll(configurationPath(), theirBytes);
 
     QSignalSpy errors(&store, &ConfigurationStore::errorChanged);
@@ -217,7 +218,7 @@ TEST_F(ConfigurationStoreTest, AWriteByAnotherCopyIsSeenThroughSharedSettings) {
     {
         // Written as another process would: the bytes change under this process's settings.
         QSettings other(dir.filePath("other.conf"), QSettings::IniFormat);
-        other.setValue("userConfiguration.v1", ConfigurationStore::encode(theirs));
+        other.setValue("userConfiguration.v1", encodeConfiguration(theirs));
     }
     QFile::remove(file);
     QFile::copy(dir.filePath("other.conf"), file);
@@ -227,14 +228,14 @@ TEST_F(ConfigurationStoreTest, AWriteByAnotherCopyIsSeenThroughSharedSettings) {
               mismatch);
     EXPECT_FALSE(store.value().preferences.reduceMotion);
     EXPECT_EQ(QSettings(file, QSettings::IniFormat).value("userConfiguration.v1").toByteArray(),
-              ConfigurationStore::encode(theirs));
+              encodeConfiguration(theirs));
 }
 
 TEST_F(ConfigurationStoreTest, ADeletedFileIsWrittenAnew) {
     ConfigurationStore store(standard);
     QFile::remove(configurationPath());
     store.update([](UserConfiguration& c) { c.device.petX = 40; });
-    EXPECT_EQ(ConfigurationStore::decode(readAll(configurationPath())), store.value());
+    EXPECT_EQ(decodeConfiguration(readAll(configurationPath())), store.value());
     EXPECT_EQ(store.value().device.petX, 40);
 }
 
@@ -298,7 +299,7 @@ void expectRefusedSaveKeepsBothFiles(const QString& path, const std::function<vo
     EXPECT_EQ(QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files | QDir::Hidden).size(), 3)
         << "a temporary file was left behind";
     store.update([](UserConfiguration& c) { c.preferences.waterMinutes = 20; });
-    EXPECT_EQ(ConfigurationStore::decode(readAll(path)).preferences.waterMinutes, 20);
+    EXPECT_EQ(decodeConfiguration(readAll(path)).preferences.waterMinutes, 20);
 }
 
 TEST(ConfigurationStoreFaults, AFullDiskKeepsTheConfigurationAndItsPreviousCopy) {
@@ -378,7 +379,7 @@ TEST(ConfigurationStoreFaults, TwoRunningCopiesNeverLoseAnAcknowledgedSave) {
         EXPECT_GT(saves, 0);
         acknowledged += saves;
     }
-    EXPECT_EQ(ConfigurationStore::decode(readAll(path)).device.petX, double(acknowledged));
+    EXPECT_EQ(decodeConfiguration(readAll(path)).device.petX, double(acknowledged));
 }
 
 }  // namespace

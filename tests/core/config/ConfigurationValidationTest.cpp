@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "config/ConfigurationCoding.h"
 #include "config/ConfigurationStore.h"
 #include "records/ShortcutError.h"
 #include "support/ConfigurationError.h"
@@ -29,7 +30,7 @@ QString verdict(const Edit& edit) {
     UserConfiguration configuration;
     edit(configuration);
     try {
-        ConfigurationStore::validate(configuration);
+        validateConfiguration(configuration);
         return passed;
     } catch (const ConfigurationError& error) {
         return error.message();

@@ -8,6 +8,7 @@
 #include <QThread>
 #include <csignal>
 
+#include "config/ConfigurationCoding.h"
 #include "config/ConfigurationStore.h"
 #include "content/ContentStoreState.h"
 #include "support/JsonReader.h"
@@ -45,11 +46,10 @@ TEST(CrashSafety, AKilledSaveNeverLeavesAHalfWrittenConfiguration) {
     for (int i = 0; i < kills; ++i) {
         killWhileSaving("configuration", path, random);
         UserConfiguration stored;
-        ASSERT_NO_THROW(stored = ConfigurationStore::decode(test::readAll(path)))
-            << "after kill " << i;
+        ASSERT_NO_THROW(stored = decodeConfiguration(test::readAll(path))) << "after kill " << i;
         EXPECT_EQ(stored.shortcuts.size() % 400, 0u) << "a save is whole or absent";
         if (QFileInfo::exists(path + ".previous")) {
-            ASSERT_NO_THROW(ConfigurationStore::decode(test::readAll(path + ".previous")))
+            ASSERT_NO_THROW(decodeConfiguration(test::readAll(path + ".previous")))
                 << "after kill " << i;
         }
     }

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "config/ConfigurationStore.h"
+#include "config/ConfigurationCoding.h"
 #include "support/JsonWriter.h"
 
 namespace tundle {
@@ -149,7 +149,7 @@ TEST(UserConfiguration, WritesSortedPrettyDocumentWithEscapedSlashesAndUpperCase
     }
   ]
 })";
-    EXPECT_EQ(ConfigurationStore::encode(fullConfiguration()), expected);
+    EXPECT_EQ(encodeConfiguration(fullConfiguration()), expected);
 }
 
 TEST(UserConfiguration, AbsentOptionalsAreLeftOutAndNullOptionalsReadAsAbsent) {
@@ -223,7 +223,7 @@ TEST(UserConfiguration, ReadsLowerCaseUuidsAndKeepsLocationsAsStored) {
     text.replace("AAAAAAAA-BBBB-4CCC-8DDD-EEEEEEEEEEEE", "aaaaaaaa-bbbb-4ccc-8ddd-eeeeeeeeeeee");
     const UserConfiguration c = read(text);
     EXPECT_EQ(c, fullConfiguration());
-    EXPECT_TRUE(ConfigurationStore::encode(c).contains("AAAAAAAA-BBBB-4CCC-8DDD-EEEEEEEEEEEE"));
+    EXPECT_TRUE(encodeConfiguration(c).contains("AAAAAAAA-BBBB-4CCC-8DDD-EEEEEEEEEEEE"));
 
     const QString longName(70, QChar(u'城'));
     const WeatherLocation place = WeatherLocation::fromJson(JsonObject::parse(JsonWriter::compact(

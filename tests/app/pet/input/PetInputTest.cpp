@@ -107,8 +107,9 @@ TEST(PetInputTest, DraggingThePetMovesThePanelAndAClickPetsIt) {
 
     // From the bubble or the farm: never.
     int actions = 0;
-    w.model->say("要喝水吗", {}, QStringLiteral("好的"), std::nullopt, 0,
-                 [&actions] { ++actions; });
+    w.model->say({.message = "要喝水吗",
+                  .actionTitle = QStringLiteral("好的"),
+                  .action = [&actions] { ++actions; }});
     const QRectF action =
         w.canvas.bubbleLayout().actionRect.translated(w.canvas.bubbleRect().topLeft());
     w.drag(action.center(), {40, 40});

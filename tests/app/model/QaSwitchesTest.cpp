@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "shell/QaSwitches.h"
+#include "model/QaSwitches.h"
 
 namespace tundle {
 namespace {

@@ -1,4 +1,4 @@
-#include "shell/QaSwitches.h"
+#include "model/QaSwitches.h"
 
 namespace tundle {
 
