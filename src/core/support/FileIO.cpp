@@ -64,9 +64,14 @@ void syncFolder(const QString& path) {
 }  // namespace
 
 FileDescriptor FileIO::openRegular(const QString& path, FinalLink link) {
+    return openRegularAt(AT_FDCWD, QFile::encodeName(path), path, link);
+}
+
+FileDescriptor FileIO::openRegularAt(int folder, const QByteArray& name, const QString& path,
+                                     FinalLink link) {
     const int noFollow = link == FinalLink::refuse ? O_NOFOLLOW : 0;
     FileDescriptor fd(
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | noFollow));
+        ::openat(folder, name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | noFollow));
     if (!fd.isOpen()) {
         throw systemFailure("无法打开文件", path, errno);
     }

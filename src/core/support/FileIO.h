@@ -29,6 +29,9 @@ public:
     // Opens a regular file for reading. The open never waits, so a FIFO or a device planted
     // at the path cannot hang the caller; anything but a regular file is refused.
     static FileDescriptor openRegular(const QString& path, FinalLink link = FinalLink::follow);
+    // The same for the entry `name` of an open folder; `path` names it in messages.
+    static FileDescriptor openRegularAt(int folder, const QByteArray& name, const QString& path,
+                                        FinalLink link);
     // Reads up to `size` bytes, fewer only at the end of the file.
     static qint64 readUpTo(const FileDescriptor& file, char* buffer, qint64 size,
                            const QString& path);
