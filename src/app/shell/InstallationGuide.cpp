@@ -97,40 +97,39 @@ MountKind InstallationGuide::mountOf(const QString& path) {
     return MountKind::writable;
 }
 
-QString InstallationGuide::applicationsFolder() {
-    return QDir::home().filePath(QStringLiteral("Applications"));
+QString InstallationGuide::installFolder() {
+    return QDir::home().filePath(QStringLiteral(".local/pet-tundle"));
 }
 
 void InstallationGuide::show(const std::function<bool(const QUrl&)>& openFolder) {
-    QMessageBox guide(QMessageBox::Information, QString(),
-                      QStringLiteral("先将糯墩放入“应用程序”"));
+    QMessageBox guide(QMessageBox::Information, QString(), QStringLiteral("先安装糯墩"));
     guide.setInformativeText(QStringList{
         QStringLiteral("当前运行位置不适合安装软件更新。"),
         QString(),
         QStringLiteral("1. 退出糯墩。"),
-        QStringLiteral("2. 在文件管理器中找到 Tundle.app，将它拖入“应用程序”文件夹。"),
-        QStringLiteral("3. 从“应用程序”重新打开糯墩，再检查更新。"),
+        QStringLiteral("2. 在终端里进入糯墩的源代码文件夹，运行 scripts/install。"),
+        QStringLiteral("3. 从应用程序菜单重新打开糯墩，再检查更新。"),
         QString(),
-        QStringLiteral("如果已经移动过，请退出当前这份，再打开“应用程序”里的糯墩。"),
+        QStringLiteral("如果已经安装过，请退出当前这份，再从应用程序菜单打开糯墩。"),
     }
                                  .join(u'\n'));
     QPushButton* install =
-        guide.addButton(QStringLiteral("打开应用程序文件夹并退出"), QMessageBox::AcceptRole);
+        guide.addButton(QStringLiteral("打开安装位置并退出"), QMessageBox::AcceptRole);
     guide.addButton(QStringLiteral("稍后安装"), QMessageBox::RejectRole);
     guide.setDefaultButton(install);
     guide.exec();
     if (guide.clickedButton() != install) {
         return;
     }
-    const QString folder = applicationsFolder();
+    const QString folder = installFolder();
     QDir().mkpath(folder);
     if (openFolder(QUrl::fromLocalFile(folder))) {
         QCoreApplication::quit();
         return;
     }
-    QMessageBox failure(QMessageBox::NoIcon, QString(), QStringLiteral("未能打开“应用程序”文件夹"));
+    QMessageBox failure(QMessageBox::NoIcon, QString(), QStringLiteral("未能打开安装位置"));
     failure.setInformativeText(
-        QStringLiteral("请在文件管理器中按 ⇧⌘A 打开，然后退出糯墩并按安装步骤操作。"));
+        QStringLiteral("请在文件管理器中打开 %1，然后退出糯墩并按安装步骤操作。").arg(folder));
     failure.exec();
 }
 

@@ -30,8 +30,8 @@ public:
     static QStringList installedPlaces(const QString& home);
     static MountKind mountOf(const QString& path);
 
-    // The folder the guide offers to open.
-    static QString applicationsFolder();
+    // Where scripts/install puts the program by default; the guide offers to open it.
+    static QString installFolder();
 
     // Asks modally; may quit the application. `openFolder` answers whether the folder opened.
     static void show(const std::function<bool(const QUrl&)>& openFolder);

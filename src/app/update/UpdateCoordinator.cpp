@@ -37,7 +37,7 @@ void UpdateCoordinator::startSoftware() {
     UpdateStatus& status = model_.updates();
     const QPointer<UpdateCoordinator> self(this);
     if (environment_.needsInstallation()) {
-        status.setAppUpdateStatus(QStringLiteral("请先将糯墩移入“应用程序”，重新打开后即可更新"));
+        status.setAppUpdateStatus(QStringLiteral("请先安装糯墩，从应用程序菜单重新打开后即可更新"));
     } else {
         software_ = environment_.makeUpdater(SoftwareUpdater::Setup{
             .feedURL = [self]() -> std::optional<QString> {

@@ -86,7 +86,7 @@ TEST(UpdateCoordinatorSoftwareTest, ACopyThatNeedsInstallingOnlyShowsTheGuide) {
     rig.world.scheduler.advance(1);
     EXPECT_FALSE(rig.log->setup);
     EXPECT_EQ(rig.status().appUpdateStatus(),
-              QStringLiteral("请先将糯墩移入“应用程序”，重新打开后即可更新"));
+              QStringLiteral("请先安装糯墩，从应用程序菜单重新打开后即可更新"));
     EXPECT_TRUE(rig.status().appUpdateAvailable());
     rig.status().checkAppUpdate()();
     EXPECT_EQ(rig.guides, 1);
