@@ -51,6 +51,7 @@ AppModel::AppModel(AppWorld world, std::shared_ptr<const PetAssets> assets, Asse
     choosePack(preferences);
     applyPreferences(preferences);
 
+    connect(&breathing_, &BreathingService::stateChanged, this, &AppModel::followBreathingQuiet);
     const QPointer<AppModel> model(this);
     reminders_.setOnReminder([model](ReminderKind kind) {
         if (model) {
@@ -143,6 +144,14 @@ void AppModel::setBreathingPresented(bool presented) {
         breathingPresented_ = presented;
         emit breathingPresentedChanged();
         emit changed();
+        followBreathingQuiet();
+    }
+}
+
+void AppModel::followBreathingQuiet() {
+    if (breathingQuiet_ != breathingQuiet()) {
+        breathingQuiet_ = breathingQuiet();
+        emit breathingQuietChanged();
     }
 }
 

@@ -79,6 +79,12 @@ public:
     UpdateStatus& updates() { return updates_; }
 
     const std::optional<QString>& configurationMessage() const { return configurationMessage_; }
+    // The result or failure line of the last configuration operation (an export writes its
+    // own).
+    void setConfigurationMessage(std::optional<QString> message);
+    // The model's wall clock and uptime clock, so views show the instants the model works with.
+    const std::function<QDateTime()>& clock() const { return world_.clock; }
+    const BreathingService::Clock& uptime() const { return world_.uptime; }
     std::optional<FunctionPanel> functionPanel() const { return functionPanel_; }
     const std::optional<QString>& shortcutOpenError() const { return shortcutOpenError_; }
     const std::optional<QUuid>& openingShortcut() const { return openingShortcut_; }
@@ -152,6 +158,9 @@ public:
     void setPetVisible(bool visible);
     // Flips `petVisible` and lets the shell show or hide the panel.
     void togglePetVisible();
+    // Shows the pet: `petVisible` becomes true and the shell is asked to show the panel even
+    // when the model already thought it visible.
+    void showPet();
     // A new pet size chosen in the settings: published, then the shell resizes the panel.
     void changePetScale(double scale);
     // The control centre shows its room-settings sheet.
@@ -172,7 +181,10 @@ public:
     // After a content release went live; waits for an idle pet.
     void refreshContentAssets();
     void presentBreathing();
+    // Shows or hides the farm; only a change saves it and lays the pet panel out again.
     void setFarmVisible(bool visible);
+    // Lays the pet panel out again after a farm setting changed; changes nothing else.
+    void changeFarmLayout();
 
     // Puts up the speech bubble; with the function panel open, only a bubble that asks
     // something waits for it to close.
@@ -206,6 +218,10 @@ public:
     void closeFunctionPanel();
     // One shortcut at a time; a failure shows in `shortcutOpenError` with the panel left open.
     void openShortcut(const ShortcutItem& item);
+    // Opens a shortcut for the settings pages; `done` gets nil or the failure's message. The
+    // pet's function panel is left alone.
+    void openShortcutFromSettings(const ShortcutItem& item,
+                                  std::function<void(const std::optional<QString>&)> done);
     void openShortcutSettings();
     void openClipboard();
     // The control centre on its home page.
@@ -231,6 +247,8 @@ signals:
     void shortcutOpenErrorChanged();
     void accessoriesCollapsedChanged();
     void breathingPresentedChanged();
+    // `breathingQuiet()` turned.
+    void breathingQuietChanged();
     void pageChanged();
     void petScaleChanged();
     void reduceMotionChanged();
@@ -267,7 +285,7 @@ private:
     void applyPreferences(const CompanionPreferences& preferences);
     void choosePack(const CompanionPreferences& preferences);
     void deliverToFreeStage();
-    void setConfigurationMessage(std::optional<QString> message);
+    void followBreathingQuiet();
     void setFunctionPanel(std::optional<FunctionPanel> panel);
     void setShortcutOpenError(std::optional<QString> error);
     void setAccessoriesCollapsed(bool collapsed);
@@ -305,6 +323,7 @@ private:
     std::optional<QUuid> openingShortcut_;
     bool accessoriesCollapsed_ = false;
     bool breathingPresented_ = false;
+    bool breathingQuiet_ = false;
     std::function<void()> showBreathing_;
     std::function<void()> configurationDidImport_;
     std::function<void(PanelPage)> showPanel_;

@@ -3,14 +3,19 @@
 namespace tundle {
 
 void AppModel::setFarmVisible(bool visible) {
-    if (farm_.visible() != visible) {
-        farm_.setVisible(visible);
-        farm_.save();
+    if (farm_.visible() == visible) {
+        return;
     }
+    farm_.setVisible(visible);
+    farm_.save();
+    changeFarmLayout();
+    dismissBubble();
+}
+
+void AppModel::changeFarmLayout() {
     if (changeFarmLayout_) {
         changeFarmLayout_();
     }
-    dismissBubble();
 }
 
 void AppModel::setFarmWalk(std::optional<int> at, std::optional<int> from, std::optional<int> to) {

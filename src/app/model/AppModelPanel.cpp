@@ -39,6 +39,11 @@ void AppModel::openShortcut(const ShortcutItem& item) {
                           });
 }
 
+void AppModel::openShortcutFromSettings(const ShortcutItem& item,
+                                        std::function<void(const std::optional<QString>&)> done) {
+    ShortcutService::open(item, *world_.opener, std::move(done));
+}
+
 void AppModel::openHome() {
     if (showPanel_) {
         showPanel_(PanelPage::home);

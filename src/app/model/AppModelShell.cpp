@@ -17,6 +17,13 @@ void AppModel::togglePetVisible() {
     }
 }
 
+void AppModel::showPet() {
+    setPetVisible(true);
+    if (changePetVisibility_) {
+        changePetVisibility_(true);
+    }
+}
+
 void AppModel::changePetScale(double scale) {
     setPetScale(scale);
     if (changePetScale_) {

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QTimer>
 
 #include "drawing/ResourceFolder.h"
@@ -50,12 +51,19 @@ void TundleAppDelegate::startRuntime() {
         *model_, true,
         UpdateCoordinator::Environment{
             .scheduler = scheduler_,
-            .wake = &wake_,
+            .session = &session_,
             .installLocation = installLocation(executable),
             .needsInstallation =
                 [executable] { return InstallationGuide::needsInstallation(executable); },
             .showInstallationGuide = [] { InstallationGuide::show(); },
         });
+    // Coming back to the application is as good a moment to look for updates as waking.
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, updates_.get(),
+            [this](Qt::ApplicationState state) {
+                if (state == Qt::ApplicationActive) {
+                    updates_->woke();
+                }
+            });
     makeMenus();
     makePet();
 
@@ -83,7 +91,8 @@ void TundleAppDelegate::startRuntime() {
     model_->setChangePetScale([this](double scale) { resizePet(scale); });
     model_->setChangeFarmLayout([this] { resizePet(model_->petScale()); });
     model_->setConfigurationDidImport([this] { placement_->applyImportedConfiguration(); });
-    connect(&screens_, &QtScreens::changed, this, [this] { placement_->screensChanged(); });
+    model_->setShowBreathing([this] { breathingWindow().show(); });
+    connect(&screens_, &QtScreens::changed, this, &TundleAppDelegate::screenChanged);
 
     tracker_ = std::make_unique<ClickThroughTracker>(
         pointer_, passThrough_, [this] { return petPanel_->isVisible(); },
@@ -178,6 +187,21 @@ void TundleAppDelegate::openPanel(PanelPage page) {
         controlWindow_ = std::make_unique<ControlCenterWindow>();
     }
     controlWindow_->present();
+}
+
+void TundleAppDelegate::screenChanged() {
+    placement_->screensChanged();
+    // Re-fitted and re-centred for the screens as they are now.
+    if (model_->breathingPresented()) {
+        breathingWindow().show();
+    }
+}
+
+BreathingWindowController& TundleAppDelegate::breathingWindow() {
+    if (!breathingWindow_) {
+        breathingWindow_ = std::make_unique<BreathingWindowController>(*model_, session_);
+    }
+    return *breathingWindow_;
 }
 
 PetPanelLayout TundleAppDelegate::layout() const {

@@ -5,10 +5,12 @@
 #include <memory>
 
 #include "companion/SystemFileManager.h"
+#include "controlcentre/BreathingWindowController.h"
 #include "model/AppModel.h"
 #include "model/QaSwitches.h"
 #include "model/QtScheduler.h"
 #include "pet/PetPanel.h"
+#include "platform/DBusSessionEvents.h"
 #include "platform/QtPasteboard.h"
 #include "platform/QtScreens.h"
 #include "platform/SystemStatusTray.h"
@@ -22,7 +24,6 @@
 #include "shell/StatusMenu.h"
 #include "sound/QtSoundOutput.h"
 #include "support/Defaults.h"
-#include "update/LogindWakeEvents.h"
 #include "update/UpdateCoordinator.h"
 
 namespace tundle {
@@ -45,11 +46,16 @@ public:
     // Another launch of the application asked this one to come forward.
     void reopen() { openPanel(PanelPage::home); }
     void openPanel(PanelPage page);
+    // The screens changed: the pet is placed again, a presented breathing panel re-fitted.
+    void screenChanged();
 
     bool runtimeStarted() const { return runtimeStarted_; }
     AppModel* model() const { return model_.get(); }
     PetPanel* petPanel() const { return petPanel_.get(); }
     ControlCenterWindow* controlWindow() const { return controlWindow_.get(); }
+    // Made on first use and kept.
+    BreathingWindowController& breathingWindow();
+    bool hasBreathingWindow() const { return breathingWindow_ != nullptr; }
 
 private:
     void startRuntime();
@@ -72,7 +78,7 @@ private:
     QtScheduler scheduler_;
     std::unique_ptr<QtSoundOutput> sounds_;
     std::unique_ptr<AppModel> model_;
-    LogindWakeEvents wake_;
+    DBusSessionEvents session_;
     std::unique_ptr<UpdateCoordinator> updates_;
 
     QtScreens screens_;
@@ -80,6 +86,7 @@ private:
     std::unique_ptr<PetPanel> petPanel_;
     std::unique_ptr<PetPanelPlacement> placement_;
     std::unique_ptr<ControlCenterWindow> controlWindow_;
+    std::unique_ptr<BreathingWindowController> breathingWindow_;
 
     X11PointerProbe pointer_;
     X11InputPassThrough passThrough_;

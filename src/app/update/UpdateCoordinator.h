@@ -9,6 +9,7 @@
 #include <optional>
 #include <utility>
 
+#include "platform/SessionEvents.h"
 #include "content/ContentHTTP.h"
 #include "content/ContentSnapshot.h"
 #include "model/Scheduler.h"
@@ -18,7 +19,6 @@
 #include "update/DecodedContent.h"
 #include "update/RepeatingTimer.h"
 #include "update/SoftwareUpdater.h"
-#include "update/WakeEvents.h"
 
 namespace tundle {
 
@@ -38,8 +38,9 @@ public:
         std::function<double()> random = [] {
             return QRandomGenerator::global()->generateDouble();
         };
-        // Absent, only the timers and the model's closure start checks.
-        WakeEvents* wake = nullptr;
+        // Its wake starts a check. Absent, only the timers, the model's closure and the shell
+        // (when the application turns active) start checks.
+        SessionEvents* session = nullptr;
         std::function<std::unique_ptr<ContentReleases>(ContentReleases::Setup)> openStore =
             &ContentReleases::open;
         ContentHTTP::Settings transfer = {};

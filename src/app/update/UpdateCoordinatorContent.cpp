@@ -69,12 +69,8 @@ void UpdateCoordinator::startContent() {
     restoreAndCheck();
     checkInterval_ = 300 + 30 * environment_.random();
     checkTimer_.start(checkInterval_, [this] { check(); });
-    if (environment_.wake) {
-        environment_.wake->setOnWake([self] {
-            if (self) {
-                self->woke();
-            }
-        });
+    if (environment_.session) {
+        connect(environment_.session, &SessionEvents::woke, this, &UpdateCoordinator::woke);
     }
 }
 

@@ -76,12 +76,17 @@ TEST(AppModelFarmTest, ANewWalkReplacesTheOldAndAHiddenFarmIgnoresActions) {
     model->setChangeFarmLayout([&] { ++layouts; });
     model->setFarmVisible(false);
     EXPECT_FALSE(FarmStore(world.defaults).visible());
+    EXPECT_EQ(layouts, 1);
+    EXPECT_TRUE(model->bubble().isEmpty());
     world.defaults.remove(FarmStore::defaultsKey);
     model->say({.message = "hello"});
     model->setFarmVisible(false);
-    EXPECT_EQ(layouts, 2);
-    EXPECT_TRUE(model->bubble().isEmpty());
+    EXPECT_EQ(layouts, 1) << "no change, no layout";
+    EXPECT_EQ(model->bubble(), "hello");
     EXPECT_FALSE(world.defaults.value(FarmStore::defaultsKey).isValid());
+    model->changeFarmLayout();
+    EXPECT_EQ(layouts, 2);
+    EXPECT_FALSE(model->farm().visible());
     model->loosenFarmPlot(3);
     model->setFarmVisible(true);
     for (int outside : {-1, 9}) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "controlcentre/BreathingPanel.h"
 #include "support/MemoryDefaults.h"
 
 namespace tundle {
@@ -62,6 +63,29 @@ TEST_F(TundleAppDelegateTest, TheBreathingSwitchReplacesTheHomePage) {
     EXPECT_FALSE(breathing.controlWindow());
     EXPECT_TRUE(breathing.model()->breathingPresented());
     EXPECT_TRUE(breathing.model()->qa().breathing) << "the model's world holds the switches";
+    ASSERT_TRUE(breathing.hasBreathingWindow()) << "the model's request reaches the panel";
+    EXPECT_TRUE(breathing.breathingWindow().panel()->isVisible());
+}
+
+TEST_F(TundleAppDelegateTest, AScreenChangeShowsThePresentedBreathingPanelAgain) {
+    delegate->applicationDidFinishLaunching();
+    delegate->screenChanged();
+    EXPECT_FALSE(delegate->hasBreathingWindow()) << "nothing presented, nothing made";
+
+    delegate->openPanel(PanelPage::breathing);
+    BreathingWindowController& window = delegate->breathingWindow();
+    BreathingView* first = window.view();
+    window.panel()->hide();
+    delegate->screenChanged();
+    EXPECT_TRUE(window.panel()->isVisible());
+    EXPECT_NE(window.view(), first) << "re-fitted with a fresh view";
+
+    window.close();
+    EXPECT_FALSE(delegate->model()->breathingPresented());
+    BreathingView* closed = window.view();
+    delegate->screenChanged();
+    EXPECT_FALSE(window.panel()->isVisible());
+    EXPECT_EQ(window.view(), closed);
 }
 
 }  // namespace

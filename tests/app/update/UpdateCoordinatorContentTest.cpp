@@ -32,7 +32,7 @@ struct ContentRig {
                 throw ContentUpdateError(QStringLiteral("更新配置无效"));
             };
         }
-        environment.wake = &wake;
+        environment.session = &session;
         QObject::connect(&model->updates(), &UpdateStatus::contentUpdateStatusChanged,
                          [this] { statuses << status().contentUpdateStatus(); });
         coordinator = std::make_unique<UpdateCoordinator>(*model, true, std::move(environment));
@@ -44,7 +44,7 @@ struct ContentRig {
     test::ModelTestWorld world;
     std::unique_ptr<AppModel> model = world.model();
     ScriptedReleases store;
-    test::FakeWake wake;
+    test::FakeSessionEvents session;
     QStringList statuses;
     std::unique_ptr<UpdateCoordinator> coordinator;
 };
@@ -195,13 +195,13 @@ TEST(UpdateCoordinatorContentTest, WakeChecksOnlyAMinuteAfterTheLastCheck) {
     ContentRig rig;
     rig.record().restores[0](std::nullopt);
     rig.record().prepares.back()(std::nullopt, nullptr);
-    ASSERT_TRUE(rig.wake.wake);
-
     rig.world.scheduler.advance(30);
-    rig.wake.wake();
+    rig.session.reportSleep(false);
     EXPECT_EQ(rig.record().prepares.size(), 1u);
     rig.world.scheduler.advance(31);
-    rig.wake.wake();
+    rig.session.reportSleep(true);
+    EXPECT_EQ(rig.record().prepares.size(), 1u) << "going to sleep is no reason";
+    rig.session.reportSleep(false);
     EXPECT_EQ(rig.record().prepares.size(), 2u);
 
     rig.record().prepares.back()(std::nullopt, nullptr);

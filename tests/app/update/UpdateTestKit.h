@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "support/FakeSessionEvents.h"
 #include "support/ModelTestWorld.h"
 #include "support/TemporaryHome.h"
 #include "update/ContentReleases.h"
@@ -47,11 +48,6 @@ struct ScriptedReleases {
             return std::make_unique<Store>(record);
         };
     }
-};
-
-struct FakeWake : WakeEvents {
-    void setOnWake(std::function<void()> woke) override { wake = std::move(woke); }
-    std::function<void()> wake;
 };
 
 // The generated built-in pack as the files of a "pet.actions" module.

@@ -1,0 +1,89 @@
+#include "toolkit/StyledButton.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+#include <cmath>
+
+#include "accessories/SymbolImage.h"
+
+namespace tundle {
+
+namespace {
+
+constexpr double symbolGap = 6;
+constexpr double disabledOpacity = 0.45;
+
+}  // namespace
+
+StyledButton::StyledButton(Recipe recipe, const QString& text, QWidget* parent)
+    : QAbstractButton(parent), recipe_(std::move(recipe)) {
+    setText(text);
+    setFont(recipe_.font);
+    setCursor(Qt::PointingHandCursor);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+}
+
+void StyledButton::setSymbol(const QString& name) {
+    symbol_ = name;
+    updateGeometry();
+    update();
+}
+
+double StyledButton::symbolSide() const {
+    return symbol_.isEmpty() ? 0 : std::round(recipe_.font.pixelSize() * 1.1);
+}
+
+QSizeF StyledButton::labelSize() const {
+    const QFontMetricsF metrics(recipe_.font);
+    const QString shown = text();
+    double width = shown.isEmpty() ? 0 : metrics.size(Qt::TextShowMnemonic, shown).width();
+    if (!symbol_.isEmpty()) {
+        width += symbolSide() + (shown.isEmpty() ? 0 : symbolGap);
+    }
+    return {width, std::max(metrics.height(), symbolSide())};
+}
+
+QSize StyledButton::sizeHint() const {
+    const QSizeF label = labelSize();
+    return QSize(int(std::ceil(label.width() + recipe_.padding.left() + recipe_.padding.right())),
+                 int(std::ceil(label.height() + recipe_.padding.top() + recipe_.padding.bottom())));
+}
+
+void StyledButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (!isEnabled()) {
+        painter.setOpacity(disabledOpacity);
+    }
+    const QRectF frame = QRectF(rect());
+    const double radius = std::min(recipe_.radius, frame.height() / 2);
+    QPainterPath shape;
+    shape.addRoundedRect(frame, radius, radius);
+    painter.fillPath(shape, currentFill());
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        painter.setPen(QPen(recipe_.foreground, 1.5));
+        painter.drawRoundedRect(frame.adjusted(1.5, 1.5, -1.5, -1.5), radius - 1.5, radius - 1.5);
+    }
+
+    const QSizeF label = labelSize();
+    double x = frame.center().x() - label.width() / 2;
+    if (!symbol_.isEmpty()) {
+        const double side = symbolSide();
+        const double ratio = devicePixelRatioF();
+        QImage image = SymbolImage::render(
+            symbol_, QSize(int(std::ceil(side * ratio)), int(std::ceil(side * ratio))),
+            recipe_.foreground);
+        image.setDevicePixelRatio(ratio);
+        painter.drawImage(QPointF(x, frame.center().y() - side / 2), image);
+        x += side + symbolGap;
+    }
+    if (!text().isEmpty()) {
+        painter.setFont(recipe_.font);
+        painter.setPen(recipe_.foreground);
+        painter.drawText(QRectF(x, frame.top(), frame.right() - x, frame.height()),
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, text());
+    }
+}
+
+}  // namespace tundle
