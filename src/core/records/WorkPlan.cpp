@@ -47,18 +47,24 @@ QJsonObject WorkPeriod::toJson() const {
 }
 
 QString WorkPlan::dateKey(const QDateTime& date, const Calendar& calendar) {
-    const QDate day = calendar.date(date);
+    return dateKey(calendar.date(date));
+}
+
+QString WorkPlan::dateKey(QDate day) {
     return QString::asprintf("%04d-%02d-%02d", day.year(), day.month(), day.day());
 }
 
 std::vector<WorkPeriod> WorkPlan::periodsOn(const QDateTime& date, const Calendar& calendar) const {
+    return periodsOn(calendar.date(date));
+}
+
+std::vector<WorkPeriod> WorkPlan::periodsOn(QDate day) const {
     if (dateOverrides) {
-        if (const auto entry = dateOverrides->find(dateKey(date, calendar));
-            entry != dateOverrides->end()) {
+        if (const auto entry = dateOverrides->find(dateKey(day)); entry != dateOverrides->end()) {
             return entry->second;
         }
     }
-    const int weekday = calendar.weekday(date);
+    const int weekday = day.isValid() ? Calendar::weekdayFromQt(day.dayOfWeek()) : 0;
     if (weeklyOverrides) {
         if (const auto entry = weeklyOverrides->find(QString::number(weekday));
             entry != weeklyOverrides->end()) {

@@ -40,9 +40,11 @@ struct WorkPlan {
 
     // The key of a date override: the day of `date` in the calendar, as "2026-03-05".
     static QString dateKey(const QDateTime& date, const Calendar& calendar);
+    static QString dateKey(QDate day);
     // The periods that apply on the day of `date`, as stored: a date override wins over a
     // weekday override, which wins over the default day on its weekdays.
     std::vector<WorkPeriod> periodsOn(const QDateTime& date, const Calendar& calendar) const;
+    std::vector<WorkPeriod> periodsOn(QDate day) const;
     // The default day's periods first, then every override list.
     std::vector<WorkPeriod> allPeriods() const;
 

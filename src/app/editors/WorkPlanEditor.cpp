@@ -1,0 +1,314 @@
+#include "editors/WorkPlanEditor.h"
+
+#include <QButtonGroup>
+#include <QDateEdit>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include "editors/DateRangeForm.h"
+#include "editors/PeriodRow.h"
+#include "editors/WeekdayChip.h"
+
+namespace tundle {
+
+namespace {
+
+constexpr int sheetWidth = 540;
+constexpr int sheetPadding = 26;
+constexpr int periodListHeight = 145;
+
+QLabel* caption(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    return label;
+}
+
+QHBoxLayout* row(QWidget* parent) {
+    auto* layout = new QHBoxLayout(parent);
+    layout->setContentsMargins(0, 0, 0, 0);
+    return layout;
+}
+
+QAbstractButton* segment(const QString& title, QButtonGroup* group, int id, QWidget* parent) {
+    auto* button = new QPushButton(title, parent);
+    button->setCheckable(true);
+    group->addButton(button, id);
+    return button;
+}
+
+}  // namespace
+
+WorkPlanEditor::WorkPlanEditor(WorkPlan plan, std::optional<QString> legacyNotice, QDate today,
+                               QWidget* parent)
+    : Sheet(parent), state_(std::move(plan), today) {
+    setWindowTitle(QStringLiteral("我的作息"));
+
+    auto* titleRow = new QWidget(this);
+    auto* title = new QLabel(QStringLiteral("我的作息"), titleRow);
+    cancel_ = new QPushButton(QStringLiteral("取消"), titleRow);
+    save_ = new QPushButton(QStringLiteral("保存"), titleRow);
+    auto* titleLayout = row(titleRow);
+    titleLayout->addWidget(title);
+    titleLayout->addStretch();
+    titleLayout->addWidget(cancel_);
+    titleLayout->addWidget(save_);
+
+    auto* modeRow = new QWidget(this);
+    modes_ = new QButtonGroup(this);
+    auto* modeLayout = row(modeRow);
+    modeLayout->addWidget(new QLabel(QStringLiteral("安排方式"), modeRow));
+    modeLayout->addWidget(segment(QStringLiteral("默认作息"), modes_,
+                                  static_cast<int>(WorkPlanMode::defaultSchedule), modeRow));
+    modeLayout->addWidget(segment(QStringLiteral("每周安排"), modes_,
+                                  static_cast<int>(WorkPlanMode::weekly), modeRow));
+    modeLayout->addWidget(segment(QStringLiteral("指定日期"), modes_,
+                                  static_cast<int>(WorkPlanMode::singleDate), modeRow));
+
+    add_ = new QPushButton(QStringLiteral("添加班次"), this);
+    rangeForm_ = new DateRangeForm(this);
+    auto* closingNote = caption(
+        QStringLiteral("跨夜班归上班当天；今天休息不会取消昨天开始的夜班。调休需修改对应日期，"
+                       "不自动套用法定节假日。"),
+        this);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(sheetPadding, sheetPadding, sheetPadding, sheetPadding);
+    layout->setSpacing(16);
+    layout->addWidget(titleRow);
+    if (legacyNotice) {
+        layout->addWidget(caption(legacyNoticeLine(*legacyNotice), this));
+    }
+    layout->addWidget(modeRow);
+    layout->addWidget(buildSelector());
+    layout->addWidget(buildListHeading());
+    layout->addWidget(buildPeriodList());
+    layout->addWidget(add_, 0, Qt::AlignLeft);
+    layout->addWidget(rangeForm_);
+    layout->addWidget(closingNote);
+    setContentWidth(sheetWidth);
+
+    connect(cancel_, &QAbstractButton::clicked, this, &WorkPlanEditor::cancelRequested);
+    connect(save_, &QAbstractButton::clicked, this, &WorkPlanEditor::saveRequested);
+    connect(modes_, &QButtonGroup::idClicked, this, [this](int mode) {
+        edit([mode](WorkPlanEditorState& state) { state.setMode(WorkPlanMode(mode)); });
+    });
+    connect(add_, &QAbstractButton::clicked, this,
+            [this] { edit([](WorkPlanEditorState& state) { state.addPeriod(); }); });
+    connect(rangeForm_, &DateRangeForm::batchToggled, this, [this](bool open) {
+        edit([open](WorkPlanEditorState& state) { state.setBatch(open); });
+    });
+    connect(rangeForm_, &DateRangeForm::throughChanged, this, [this](QDate through) {
+        edit([through](WorkPlanEditorState& state) { state.setThrough(through); });
+    });
+    connect(rangeForm_, &DateRangeForm::applyClicked, this,
+            [this] { edit([](WorkPlanEditorState& state) { state.applyRange(); }); });
+    connect(rangeForm_, &DateRangeForm::restoreDateClicked, this, [this](const QString& key) {
+        edit([&key](WorkPlanEditorState& state) { state.restoreDate(key); });
+    });
+    present();
+}
+
+QWidget* WorkPlanEditor::buildSelector() {
+    auto* selector = new QWidget(this);
+    auto* layout = new QVBoxLayout(selector);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    defaultSelector_ = new QWidget(selector);
+    auto* defaultLayout = new QVBoxLayout(defaultSelector_);
+    defaultLayout->setContentsMargins(0, 0, 0, 0);
+    defaultLayout->addWidget(caption(state_.selectorNote(), defaultSelector_));
+    auto* chipRow = new QHBoxLayout();
+    chipRow->setSpacing(8);
+    chipRow->addStretch();
+    for (const WeekdayLabel& day : weekdayLabels) {
+        auto* chip =
+            new WeekdayChip(day.label.toString(), weekdayAccessibleName(day), defaultSelector_);
+        chips_.push_back(chip);
+        chipRow->addWidget(chip);
+        connect(chip, &QAbstractButton::clicked, this, [this, weekday = day.weekday] {
+            edit([weekday](WorkPlanEditorState& state) { state.toggleWorkingWeekday(weekday); });
+        });
+    }
+    chipRow->addStretch();
+    defaultLayout->addLayout(chipRow);
+
+    weeklySelector_ = new QWidget(selector);
+    auto* weeklyLayout = new QVBoxLayout(weeklySelector_);
+    weeklyLayout->setContentsMargins(0, 0, 0, 0);
+    weekdays_ = new QButtonGroup(this);
+    auto* weekdayRow = new QHBoxLayout();
+    weekdayRow->addWidget(new QLabel(QStringLiteral("星期"), weeklySelector_));
+    for (const WeekdayLabel& day : weekdayLabels) {
+        weekdayRow->addWidget(
+            segment(weekdaySegmentTitle(day), weekdays_, day.weekday, weeklySelector_));
+    }
+    weeklyLayout->addLayout(weekdayRow);
+    weeklyNote_ = caption({}, weeklySelector_);
+    weeklyLayout->addWidget(weeklyNote_);
+    connect(weekdays_, &QButtonGroup::idClicked, this, [this](int weekday) {
+        edit([weekday](WorkPlanEditorState& state) { state.setWeekday(weekday); });
+    });
+
+    dateSelector_ = new QWidget(selector);
+    auto* dateLayout = new QVBoxLayout(dateSelector_);
+    dateLayout->setContentsMargins(0, 0, 0, 0);
+    auto* dateRow = new QHBoxLayout();
+    date_ = new QDateEdit(dateSelector_);
+    date_->setCalendarPopup(true);
+    date_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    date_->setAccessibleName(QStringLiteral("选择日期"));
+    dateRow->addWidget(new QLabel(QStringLiteral("选择日期"), dateSelector_));
+    dateRow->addWidget(date_);
+    dateRow->addStretch();
+    dateLayout->addLayout(dateRow);
+    dateNote_ = caption({}, dateSelector_);
+    dateLayout->addWidget(dateNote_);
+    connect(date_, &QDateEdit::dateChanged, this, [this](QDate date) {
+        edit([date](WorkPlanEditorState& state) { state.setDate(date); });
+    });
+
+    layout->addWidget(defaultSelector_);
+    layout->addWidget(weeklySelector_);
+    layout->addWidget(dateSelector_);
+    return selector;
+}
+
+QWidget* WorkPlanEditor::buildListHeading() {
+    auto* heading = new QWidget(this);
+    heading_ = new QLabel(heading);
+    dayOff_ = new QPushButton(QStringLiteral("设为休息"), heading);
+    restore_ = new QPushButton(QStringLiteral("恢复沿用"), heading);
+    auto* layout = row(heading);
+    layout->addWidget(heading_);
+    layout->addStretch();
+    layout->addWidget(dayOff_);
+    layout->addWidget(restore_);
+    connect(dayOff_, &QAbstractButton::clicked, this,
+            [this] { edit([](WorkPlanEditorState& state) { state.makeDayOff(); }); });
+    connect(restore_, &QAbstractButton::clicked, this,
+            [this] { edit([](WorkPlanEditorState& state) { state.restoreInherited(); }); });
+    return heading;
+}
+
+QWidget* WorkPlanEditor::buildPeriodList() {
+    auto* area = new QScrollArea(this);
+    area->setFixedHeight(periodListHeight);
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* content = new QWidget(area);
+    rowsLayout_ = new QVBoxLayout(content);
+    rowsLayout_->setContentsMargins(0, 0, 0, 0);
+    rowsLayout_->setSpacing(10);
+    rowsLayout_->addStretch();
+    area->setWidget(content);
+    return area;
+}
+
+template <typename Edit>
+void WorkPlanEditor::edit(Edit change) {
+    change(state_);
+    present();
+}
+
+void WorkPlanEditor::present() {
+    const WorkPlanMode mode = state_.mode();
+    if (QAbstractButton* button = modes_->button(static_cast<int>(mode))) {
+        const QSignalBlocker blocker(button);
+        button->setChecked(true);
+    }
+    defaultSelector_->setVisible(mode == WorkPlanMode::defaultSchedule);
+    for (std::size_t i = 0; i < chips_.size(); ++i) {
+        const int weekday = weekdayLabels[i].weekday;
+        const auto& days = state_.plan().weekdays;
+        chips_[i]->setWorking(std::find(days.begin(), days.end(), weekday) != days.end());
+    }
+
+    weeklySelector_->setVisible(mode == WorkPlanMode::weekly);
+    if (QAbstractButton* button = weekdays_->button(state_.weekday())) {
+        const QSignalBlocker blocker(button);
+        button->setChecked(true);
+    }
+    weeklyNote_->setText(state_.selectorNote());
+
+    dateSelector_->setVisible(mode == WorkPlanMode::singleDate);
+    if (date_->date() != state_.date()) {
+        const QSignalBlocker blocker(date_);
+        date_->setDate(state_.date());
+    }
+    dateNote_->setText(state_.selectorNote());
+
+    heading_->setText(state_.listHeading());
+    restore_->setVisible(state_.canRestoreInherited());
+    presentRows();
+    rangeForm_->setVisible(mode == WorkPlanMode::singleDate);
+    rangeForm_->present(state_);
+    save_->setEnabled(state_.canSave());
+}
+
+void WorkPlanEditor::presentRows() {
+    const std::vector<WorkPeriod> periods = state_.selected();
+    // Rows are kept and refilled, so a picker being typed in keeps its focus.
+    while (rows_.size() > periods.size()) {
+        PeriodRow* gone = rows_.back();
+        rows_.pop_back();
+        rowsLayout_->removeWidget(gone);
+        gone->hide();
+        // Its own delete button may still be delivering the click.
+        gone->deleteLater();
+    }
+    while (rows_.size() < periods.size()) {
+        auto* added = new PeriodRow(rowsLayout_->parentWidget());
+        connectRow(added);
+        rowsLayout_->insertWidget(static_cast<int>(rows_.size()), added);
+        added->show();
+        rows_.push_back(added);
+    }
+    for (std::size_t i = 0; i < periods.size(); ++i) {
+        rows_[i]->present(periods[i], static_cast<int>(i));
+    }
+}
+
+void WorkPlanEditor::connectRow(PeriodRow* row) {
+    connect(row, &PeriodRow::enabledToggled, this, [this, row](bool enabled) {
+        edit([&](WorkPlanEditorState& state) {
+            state.setEnabled(row->row(), row->periodId(), enabled);
+        });
+    });
+    connect(row, &PeriodRow::startEdited, this, [this, row](int minutes) {
+        edit([&](WorkPlanEditorState& state) {
+            state.setStart(row->row(), row->periodId(), minutes);
+        });
+    });
+    connect(row, &PeriodRow::endEdited, this, [this, row](int minutes) {
+        edit([&](WorkPlanEditorState& state) {
+            state.setEnd(row->row(), row->periodId(), minutes);
+        });
+    });
+    connect(row, &PeriodRow::deleteClicked, this, [this, row] {
+        edit([&](WorkPlanEditorState& state) { state.removePeriod(row->row(), row->periodId()); });
+    });
+}
+
+QAbstractButton* WorkPlanEditor::modeButton(WorkPlanMode mode) const {
+    return modes_->button(static_cast<int>(mode));
+}
+
+QAbstractButton* WorkPlanEditor::weekdayButton(int weekday) const {
+    return weekdays_->button(weekday);
+}
+
+WeekdayChip* WorkPlanEditor::chip(int weekday) const {
+    for (std::size_t i = 0; i < chips_.size(); ++i) {
+        if (weekdayLabels[i].weekday == weekday) {
+            return chips_[i];
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace tundle

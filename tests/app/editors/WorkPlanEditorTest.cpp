@@ -1,0 +1,236 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimeEdit>
+#include <QToolButton>
+#include <memory>
+
+#include "editors/DateRangeForm.h"
+#include "editors/PeriodRow.h"
+#include "editors/WeekdayChip.h"
+#include "editors/WorkPlanEditor.h"
+
+namespace tundle {
+namespace {
+
+// A Wednesday.
+const QDate today(2026, 3, 4);
+
+WorkPlan defaultPlan() {
+    return WorkPlan{.periods = {}, .weekdays = {2, 3, 4, 5, 6}};
+}
+
+// The editor over a window of its own, as the card opens it.
+struct EditorWorld {
+    explicit EditorWorld(WorkPlan plan = defaultPlan(),
+                         std::optional<QString> notice = std::nullopt) {
+        window.resize(800, 700);
+        window.show();
+        editor = new WorkPlanEditor(std::move(plan), std::move(notice), today, &window);
+        editor->open();
+        QApplication::setActiveWindow(editor);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(editor));
+    }
+
+    QWidget window;
+    WorkPlanEditor* editor;
+};
+
+void typeTime(QTimeEdit* edit, const QString& text) {
+    edit->setFocus();
+    edit->setSelectedSection(QDateTimeEdit::HourSection);
+    QTest::keyClicks(edit, text);
+}
+
+TEST(WorkPlanEditor, EscapeAndWindowCloseBothCancelWithoutSaving) {
+    EditorWorld world;
+    WorkPlanEditor* editor = world.editor;
+    EXPECT_EQ(editor->windowModality(), Qt::WindowModal);
+    QSignalSpy saves(editor, &WorkPlanEditor::saveRequested);
+    QSignalSpy cancels(editor, &WorkPlanEditor::cancelRequested);
+
+    QTest::keyClick(editor, Qt::Key_Escape);
+    EXPECT_EQ(cancels.count(), 1);
+    // The owner decides: until it dismisses the sheet, the sheet stays.
+    EXPECT_TRUE(editor->isVisible());
+
+    QObject::connect(editor, &WorkPlanEditor::cancelRequested, editor, &Sheet::dismiss);
+    editor->close();
+    EXPECT_EQ(cancels.count(), 2);
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_EQ(saves.count(), 0);
+
+    editor->open();
+    editor->cancelButton()->click();
+    EXPECT_EQ(cancels.count(), 3);
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_EQ(saves.count(), 0);
+}
+
+TEST(WorkPlanEditor, ReturnInATimeOrDateFieldDoesNotSave) {
+    EditorWorld world;
+    WorkPlanEditor* editor = world.editor;
+    QSignalSpy saves(editor, &WorkPlanEditor::saveRequested);
+    QSignalSpy cancels(editor, &WorkPlanEditor::cancelRequested);
+    editor->addButton()->click();
+    // Buttons that had the focus must not turn into defaults either.
+    editor->saveButton()->setFocus();
+    QTimeEdit* start = editor->rows().at(0)->startEdit();
+    start->setFocus();
+    QTest::keyClick(start, Qt::Key_Return);
+    QTest::keyClick(start, Qt::Key_Enter, Qt::KeypadModifier);
+
+    editor->modeButton(WorkPlanMode::singleDate)->click();
+    editor->dateEdit()->setFocus();
+    QTest::keyClick(editor->dateEdit(), Qt::Key_Return);
+
+    EXPECT_EQ(saves.count(), 0);
+    EXPECT_EQ(cancels.count(), 0);
+    EXPECT_TRUE(editor->isVisible());
+    editor->saveButton()->click();
+    EXPECT_EQ(saves.count(), 1);
+}
+
+TEST(WorkPlanEditor, TimeFieldKeepsTheKeyboardFocusWhileEdited) {
+    EditorWorld world;
+    WorkPlanEditor* editor = world.editor;
+    editor->modeButton(WorkPlanMode::singleDate)->click();
+    editor->addButton()->click();
+    PeriodRow* row = editor->rows().at(0);
+    QTimeEdit* start = row->startEdit();
+
+    typeTime(start, QStringLiteral("10"));
+    EXPECT_EQ(QApplication::focusWidget(), start);
+    EXPECT_EQ(editor->rows().at(0), row);
+    ASSERT_TRUE(editor->plan().dateOverrides);
+    EXPECT_EQ(editor->plan().dateOverrides->at(QStringLiteral("2026-03-04")).at(0).start, 600);
+
+    start->setSelectedSection(QDateTimeEdit::MinuteSection);
+    QTest::keyClicks(start, QStringLiteral("45"));
+    EXPECT_EQ(QApplication::focusWidget(), start);
+    EXPECT_EQ(editor->plan().dateOverrides->at(QStringLiteral("2026-03-04")).at(0).start, 645);
+}
+
+TEST(WorkPlanEditor, EqualTimesWarnAndDisableSaveAndAnOvernightPeriodSaysNextDay) {
+    EditorWorld world;
+    WorkPlanEditor* editor = world.editor;
+    EXPECT_EQ(editor->listHeading()->text(), QStringLiteral("休息，不安排新班次"));
+    EXPECT_TRUE(editor->saveButton()->isEnabled());
+    editor->addButton()->click();
+    EXPECT_EQ(editor->listHeading()->text(), QStringLiteral("当天开始的班次"));
+    PeriodRow* row = editor->rows().at(0);
+    EXPECT_EQ(row->startEdit()->time(), QTime(9, 0));
+    EXPECT_EQ(row->endEdit()->time(), QTime(18, 0));
+    EXPECT_TRUE(row->enabledSwitch()->isChecked());
+    EXPECT_FALSE(row->nextDayLabel()->isVisibleTo(editor));
+    EXPECT_FALSE(row->warningLabel()->isVisibleTo(editor));
+
+    typeTime(row->endEdit(), QStringLiteral("09"));
+    EXPECT_EQ(editor->plan().periods.at(0).end, 540);
+    EXPECT_TRUE(row->warningLabel()->isVisibleTo(editor));
+    EXPECT_EQ(row->warningLabel()->text(), QStringLiteral("上下班时间不能相同"));
+    EXPECT_FALSE(editor->saveButton()->isEnabled());
+
+    typeTime(row->endEdit(), QStringLiteral("02"));
+    EXPECT_TRUE(row->nextDayLabel()->isVisibleTo(editor));
+    EXPECT_FALSE(row->warningLabel()->isVisibleTo(editor));
+    EXPECT_TRUE(editor->saveButton()->isEnabled());
+
+    row->enabledSwitch()->click();
+    EXPECT_FALSE(editor->plan().periods.at(0).enabled);
+    row->deleteButton()->click();
+    EXPECT_TRUE(editor->plan().periods.empty());
+    EXPECT_TRUE(editor->rows().empty());
+}
+
+TEST(WorkPlanEditor, WeekdayListIsCopiedOnFirstEditAndRestored) {
+    const WorkPeriod day{.start = 540, .end = 1080};
+    EditorWorld world(WorkPlan{.periods = {day}, .weekdays = {2, 3, 4, 5, 6}});
+    WorkPlanEditor* editor = world.editor;
+
+    editor->chip(7)->click();
+    EXPECT_EQ(editor->plan().weekdays, (std::vector<int>{2, 3, 4, 5, 6, 7}));
+    EXPECT_EQ(editor->chip(7)->accessibleDescription(), QStringLiteral("工作日"));
+    editor->chip(7)->click();
+    EXPECT_EQ(editor->chip(7)->accessibleDescription(), QStringLiteral("休息日"));
+    EXPECT_EQ(editor->chip(7)->accessibleName(), QStringLiteral("星期六"));
+
+    editor->modeButton(WorkPlanMode::weekly)->click();
+    EXPECT_TRUE(editor->weekdayButton(2)->isChecked());
+    EXPECT_EQ(editor->rows().size(), 1u);
+    editor->weekdayButton(7)->click();
+    EXPECT_TRUE(editor->rows().empty());
+    EXPECT_FALSE(editor->restoreButton()->isVisibleTo(editor));
+    editor->addButton()->click();
+    EXPECT_TRUE(editor->restoreButton()->isVisibleTo(editor));
+    EXPECT_EQ(editor->plan().weeklyOverrides->at(QStringLiteral("7")).size(), 1u);
+
+    editor->weekdayButton(3)->click();
+    editor->rows().at(0)->enabledSwitch()->click();
+    EXPECT_EQ(editor->plan().weeklyOverrides->size(), 2u);
+    EXPECT_TRUE(editor->plan().periods.at(0).enabled);
+    editor->restoreButton()->click();
+    EXPECT_EQ(editor->plan().weeklyOverrides->size(), 1u);
+    EXPECT_TRUE(editor->rows().at(0)->enabledSwitch()->isChecked());
+    EXPECT_FALSE(editor->restoreButton()->isVisibleTo(editor));
+}
+
+TEST(WorkPlanEditor, RangeFormAppliesAndTheDateListRestores) {
+    EditorWorld world(
+        WorkPlan{.periods = {WorkPeriod{.start = 540, .end = 1080}}, .weekdays = {2, 3, 4, 5, 6}});
+    WorkPlanEditor* editor = world.editor;
+    DateRangeForm* form = editor->rangeForm();
+    EXPECT_FALSE(form->isVisibleTo(editor));
+    editor->modeButton(WorkPlanMode::singleDate)->click();
+    EXPECT_TRUE(form->isVisibleTo(editor));
+    EXPECT_FALSE(form->throughEdit()->isVisibleTo(editor));
+
+    form->batchToggle()->click();
+    EXPECT_TRUE(form->throughEdit()->isVisibleTo(editor));
+    EXPECT_EQ(form->throughEdit()->minimumDate(), today);
+    form->throughEdit()->setDate(today.addDays(365));
+    form->applyButton()->click();
+    EXPECT_EQ(form->feedbackLabel()->text(), QStringLiteral("请选择365天以内的日期范围。"));
+    EXPECT_FALSE(editor->plan().dateOverrides);
+
+    form->throughEdit()->setDate(today.addDays(2));
+    form->applyButton()->click();
+    EXPECT_EQ(form->feedbackLabel()->text(), QStringLiteral("已应用到 3 天，点击保存生效。"));
+    EXPECT_EQ(editor->plan().dateOverrides->size(), 3u);
+    EXPECT_EQ(form->dateListToggle()->text(), QStringLiteral("已单独安排的日期（3）"));
+
+    EXPECT_FALSE(form->dateList()->isVisibleTo(editor));
+    form->dateListToggle()->click();
+    EXPECT_TRUE(form->dateList()->isVisibleTo(editor));
+    const auto restores = form->dateList()->findChildren<QToolButton*>();
+    ASSERT_EQ(restores.size(), 3);
+    const auto labels = form->dateList()->findChildren<QLabel*>();
+    EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](QLabel* label) {
+        return label->text() == QStringLiteral("2026-03-06");
+    }));
+    restores.back()->click();
+    EXPECT_EQ(form->dateListToggle()->text(), QStringLiteral("已单独安排的日期（2）"));
+    EXPECT_FALSE(editor->plan().dateOverrides->contains(QStringLiteral("2026-03-06")));
+
+    // Moving the date clears the result line and moves the range's end along.
+    editor->dateEdit()->setDate(today.addDays(10));
+    EXPECT_FALSE(form->feedbackLabel()->isVisibleTo(editor));
+    EXPECT_EQ(form->throughEdit()->date(), today.addDays(10));
+}
+
+TEST(WorkPlanEditor, LegacyNoticeAsksForWorkTimes) {
+    EditorWorld world(defaultPlan(), QStringLiteral("原下班时间：18:00、18:30"));
+    const auto labels = world.editor->findChildren<QLabel*>();
+    EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](QLabel* label) {
+        return label->text() == QStringLiteral("原下班时间：18:00、18:30。补齐上班时间后保存。");
+    }));
+}
+
+}  // namespace
+}  // namespace tundle
