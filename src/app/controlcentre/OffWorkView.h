@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -8,9 +9,9 @@
 #include <optional>
 
 #include "controlcentre/OffWorkViewState.h"
+#include "editors/WorkPlanEditor.h"
 
 class QLabel;
-class QMessageBox;
 
 namespace tundle {
 
@@ -19,7 +20,6 @@ class PlainButton;
 class RestArtwork;
 class TextBlock;
 class VisibilityGate;
-class WorkPlanEditor;
 
 // The home page's off-work card: once a second, how long until the end of work, the pet resting
 // with its line, or an invitation to set up a plan. Its button edits a copy of the work plan; a
