@@ -40,5 +40,6 @@ QImage renderWidget(QWidget& widget, const QColor& background, double ratio = 2)
 // Each area of the windows adds its scenes in a file of its own; main() lists the areas.
 void addToolkitScenes(GalleryScenes& scenes);
 void addBreathingScenes(GalleryScenes& scenes);
+void addHomeCardScenes(GalleryScenes& scenes);
 
 }  // namespace tundle::gallery

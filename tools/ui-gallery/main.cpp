@@ -46,6 +46,7 @@ int main(int argc, char** argv) {
     tundle::gallery::GalleryScenes scenes;
     tundle::gallery::addToolkitScenes(scenes);
     tundle::gallery::addBreathingScenes(scenes);
+    tundle::gallery::addHomeCardScenes(scenes);
 
     for (const tundle::gallery::GalleryScene& scene : scenes) {
         if (!wanted.isEmpty() && !wanted.contains(scene.name)) {

@@ -94,13 +94,15 @@ QWidget* OffWorkView::buildPlain() {
     layout->setSpacing(10);
     layout->addWidget(
         symbolLabel(QStringLiteral("sun.horizon"), 23, Colors::accent(), devicePixelRatioF()));
-    auto* lines = new QVBoxLayout;
+    auto* text = new QWidget;
+    auto* lines = new QVBoxLayout(text);
+    lines->setContentsMargins(0, 0, 0, 0);
     lines->setSpacing(5);
     headline_ = textLabel(Typography::font(15, FontWeight::medium), Colors::ink());
     caption_ = textLabel(Typography::font(11), Colors::muted());
     lines->addWidget(headline_);
     lines->addWidget(caption_);
-    layout->addLayout(lines, 1);
+    layout->addWidget(text, 1, Qt::AlignVCenter);
     return plain;
 }
 
