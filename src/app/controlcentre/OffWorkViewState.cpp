@@ -16,7 +16,8 @@ const QString untilOffWork = QStringLiteral("距离下班还有 ");
 OffWorkViewState OffWorkViewState::evaluate(const QDateTime& now,
                                             const ScheduleConfiguration& schedule,
                                             const Calendar& calendar) {
-    const WorkPlan plan = schedule.workPlan.value_or(defaultPlan());
+    const WorkPlan fallback = schedule.workPlan ? WorkPlan() : defaultPlan();
+    const WorkPlan& plan = schedule.workPlan ? *schedule.workPlan : fallback;
     const WorkStatus status = WorkSchedule::status(now, plan, calendar);
     OffWorkViewState state;
     switch (status.kind()) {
