@@ -3,10 +3,13 @@
 #include <QPainter>
 
 #include "GalleryScene.h"
+#include "controlcentre/DiaryView.h"
 #include "controlcentre/OffWorkView.h"
+#include "controlcentre/PlainButton.h"
 #include "controlcentre/ReminderCard.h"
 #include "controlcentre/RestArtwork.h"
 #include "toolkit/Colors.h"
+#include "toolkit/Popover.h"
 
 namespace tundle::gallery {
 
@@ -116,6 +119,36 @@ QImage drawRefusedSave() {
     return sheet;
 }
 
+// The diary on 17 September (a page of its own) or 22 September (after the last page), with or
+// without its calendar open below the date.
+QImage drawDiary(int day, bool withCalendar) {
+    const QDateTime now(QDate(2026, 9, day), QTime(10, 0), Qt::UTC);
+    QWidget page;
+    auto* layout = new QHBoxLayout(&page);
+    layout->setContentsMargins(20, 20, 20, 20);
+    auto* diary = new DiaryView([now] { return now; }, Calendar(QTimeZone::utc()));
+    layout->addWidget(diary);
+    page.resize(440, 330);
+    page.ensurePolished();
+    page.layout()->activate();
+    QImage image = renderWidget(page, Colors::canvas());
+    if (!withCalendar) {
+        return image;
+    }
+    diary->toggleCalendar();
+    Popover& popover = *diary->calendarPopover();
+    const QPoint anchor = diary->dateButton()->mapTo(&page, QPoint(0, 0));
+    popover.arrange(QRect(anchor, diary->dateButton()->size()), QRect(0, 0, 440, 520), 280);
+    const QImage bubble = renderWidget(popover, Qt::transparent);
+    QImage canvas(QSize(440, 520) * 2, QImage::Format_ARGB32_Premultiplied);
+    canvas.setDevicePixelRatio(2);
+    canvas.fill(Colors::canvas());
+    QPainter painter(&canvas);
+    painter.drawImage(QPointF(0, 0), image);
+    painter.drawImage(QPointF(popover.pos()), bubble);
+    return canvas;
+}
+
 }  // namespace
 
 void addHomeCardScenes(GalleryScenes& scenes) {
@@ -144,6 +177,10 @@ void addHomeCardScenes(GalleryScenes& scenes) {
         scenes.push_back({scene.name, [scene] { return drawOffWork(scene); }});
     }
     scenes.push_back({QStringLiteral("offwork-save-refused"), drawRefusedSave});
+    scenes.push_back({QStringLiteral("diary-page"), [] { return drawDiary(17, false); }});
+    scenes.push_back(
+        {QStringLiteral("diary-after-last-page"), [] { return drawDiary(22, false); }});
+    scenes.push_back({QStringLiteral("diary-calendar"), [] { return drawDiary(22, true); }});
 }
 
 }  // namespace tundle::gallery

@@ -23,6 +23,9 @@ DiaryView::DiaryView(Clock clock, Calendar calendar, QWidget* parent)
     layout->setSpacing(18);
     auto* heading = new QLabel(QStringLiteral("糯墩的日记"));
     heading->setFont(Typography::font(19, FontWeight::semibold));
+    QPalette palette = heading->palette();
+    palette.setColor(QPalette::WindowText, Colors::ink());
+    heading->setPalette(palette);
     layout->addWidget(heading);
     layout->addWidget(buildNavigation());
     text_ = new TextBlock;
@@ -90,8 +93,11 @@ void DiaryView::toggleCalendar() {
         picker_->setLocale(QLocale(QLocale::Chinese, QLocale::China));
         picker_->setFirstDayOfWeek(Qt::Monday);
         picker_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-        popover_->content().setContentsMargins(16, 16, 16, 16);
-        popover_->content().addWidget(picker_);
+        auto* padded = new QWidget;
+        auto* padding = new QVBoxLayout(padded);
+        padding->setContentsMargins(16, 16, 16, 16);
+        padding->addWidget(picker_);
+        popover_->content().addWidget(padded);
         connect(picker_, &QCalendarWidget::clicked, this, [this](QDate day) {
             page_.pick(day);
             present();
