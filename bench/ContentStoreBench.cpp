@@ -56,18 +56,15 @@ struct LargestRelease {
 // Restoring re-reads and re-hashes every file, so this is the cost of verifying a release.
 void BM_VerifyLargestRelease(benchmark::State& state) {
     static LargestRelease release;
-    ContentStoreCore core(
-        ContentStoreCore::Settings{
-            .root = release.root.path(),
-            .base = QUrl(QStringLiteral("https://content.test/")),
-            .channel = QStringLiteral("stable"),
-            .publicKey = Ed25519PublicKey::fromRaw(release.signer.rawPublicKey()),
-            .clientBuild = 1,
-            .validators = {{QStringLiteral("room.scene"),
-                            [](const ContentModule&, const QString&) {}}},
-            .fetch = {},
-        },
-        ContentStoreState{QDir(release.folder).dirName(), std::nullopt, 1});
+    ContentStoreCore core(ContentStoreCore::Settings{
+        .root = release.root.path(),
+        .base = QUrl(QStringLiteral("https://content.test/")),
+        .channel = QStringLiteral("stable"),
+        .publicKey = Ed25519PublicKey::fromRaw(release.signer.rawPublicKey()),
+        .clientBuild = 1,
+        .validators = {{QStringLiteral("room.scene"), [](const ContentModule&, const QString&) {}}},
+        .fetch = {},
+    });
     for (auto _ : state) {
         if (!core.restore()) {
             state.SkipWithError("the release did not verify");

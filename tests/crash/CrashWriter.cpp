@@ -2,10 +2,11 @@
 //   tundle-crash-writer configuration <file>   changes and saves the configuration in <file>
 //   tundle-crash-writer state <file>           replaces the content store's state file <file>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <cstring>
 
 #include "config/ConfigurationStore.h"
-#include "content/ContentDisk.h"
+#include "content/ContentFolder.h"
 #include "content/ContentStoreState.h"
 #include "support/MemoryDefaults.h"
 
@@ -35,11 +36,13 @@ namespace {
 }
 
 [[noreturn]] void replaceStateForever(const QString& path) {
+    const QFileInfo file(path);
+    const ContentFolder folder = ContentFolder::openCreating(file.absolutePath());
     for (qint64 sequence = 1;; ++sequence) {
-        ContentDisk::replaceDurably(
-            path, ContentStoreState{QStringLiteral("%1-0123456789abcdef").arg(sequence),
-                                    std::nullopt, sequence}
-                      .encode());
+        folder.replaceDurably(file.fileName(),
+                              ContentStoreState{QStringLiteral("%1-0123456789abcdef").arg(sequence),
+                                                std::nullopt, sequence}
+                                  .encode());
     }
 }
 

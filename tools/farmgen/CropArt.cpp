@@ -58,9 +58,10 @@ QImage radish(int stage) {
         leaf(painter, {x, base - 24}, {x + 30, base - 50}, 20, leafLight);
         return image;
     }
-    const double bulb = stage == 1 ? 16 : 30;
+    // The ripe radish is also the sow-button icon: a large bulb under short leaves.
+    const double bulb = stage == 1 ? 16 : 36;
     const double top = base - bulb * 1.2;
-    const double reach = stage == 1 ? 62 : 84;
+    const double reach = stage == 1 ? 62 : 70;
     leaf(painter, {x, top}, {x - reach * 0.55, top - reach * 0.8}, 26, leafDark);
     leaf(painter, {x, top}, {x + reach * 0.55, top - reach * 0.8}, 26, leafDark);
     leaf(painter, {x, top}, {x - 8, top - reach}, 28, leafLight);
@@ -81,8 +82,11 @@ QImage radish(int stage) {
     return image;
 }
 
+// The mature corn is also the corn's sow-button icon, drawn in a square box: every stage fits
+// a square picture, and the ripe plant is mostly one large cob in its husk, so it still reads
+// as corn at a dozen pixels.
 QImage corn(int stage) {
-    const int height = stage == 2 ? 224 : stage == 1 ? 176 : 112;
+    const int height = stage == 0 ? 112 : 128;
     QImage image(side, height, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
@@ -90,13 +94,13 @@ QImage corn(int stage) {
     const double base = height - 6;
     const double x = side / 2.0;
     mound(painter, height);
-    const double tall = height - 24;
+    const double tall = stage == 0 ? height - 40 : height - 22;
     stem(painter, {x, base}, {x, base - tall}, stage == 0 ? 5 : 8);
-    const int leaves = stage == 0 ? 2 : 5;
+    const int leaves = stage == 0 ? 2 : 4;
     for (int i = 0; i < leaves; ++i) {
-        const double y = base - 14 - i * tall / (leaves + 0.5);
+        const double y = base - 12 - i * tall / (leaves + 1.0);
         const double dir = i % 2 ? 1 : -1;
-        leaf(painter, {x, y}, {x + dir * (stage == 0 ? 30 : 54), y - 34}, stage == 0 ? 14 : 18,
+        leaf(painter, {x, y}, {x + dir * (stage == 0 ? 30 : 52), y - 30}, stage == 0 ? 14 : 18,
              i % 2 ? leafLight : leafDark);
     }
     if (stage == 0) {
@@ -105,23 +109,32 @@ QImage corn(int stage) {
     painter.setPen(QPen(QColor(222, 196, 110), 3, Qt::SolidLine, Qt::RoundCap));
     for (int i = -2; i <= 2; ++i) {
         painter.drawLine(QPointF(x, base - tall),
-                         QPointF(x + i * 7, base - tall - 14 + std::abs(i) * 4));
+                         QPointF(x + i * 6, base - tall - 12 + std::abs(i) * 4));
     }
-    const QRectF cob(x + 6, base - tall * 0.62, stage == 2 ? 26 : 16, stage == 2 ? 62 : 36);
+    const double length = stage == 2 ? 76 : 34;
+    const double girth = stage == 2 ? 36 : 16;
+    painter.save();
+    painter.translate(x + (stage == 2 ? 4 : 8), base - 18);
+    painter.rotate(stage == 2 ? 14 : 22);
+    const QRectF cob(-girth / 2, -length, girth, length);
     if (stage == 2) {
         QLinearGradient kernels(cob.topLeft(), cob.topRight());
-        kernels.setColorAt(0, QColor(255, 226, 90));
-        kernels.setColorAt(1, QColor(236, 168, 30));
-        painter.setPen(QPen(QColor(176, 120, 20), 2));
+        kernels.setColorAt(0, QColor(255, 230, 96));
+        kernels.setColorAt(1, QColor(238, 170, 28));
+        painter.setPen(QPen(QColor(150, 98, 14), 3));
         painter.setBrush(kernels);
-        painter.drawRoundedRect(cob, 12, 14);
-        painter.setPen(QPen(QColor(200, 140, 30, 160), 1));
-        for (double y = cob.top() + 8; y < cob.bottom() - 4; y += 7) {
-            painter.drawLine(QPointF(cob.left() + 4, y), QPointF(cob.right() - 4, y));
+        painter.drawRoundedRect(cob, girth / 2, girth / 2);
+        painter.setPen(QPen(QColor(196, 128, 20, 190), 2));
+        for (double y = cob.top() + 10; y < cob.bottom() - 6; y += 9) {
+            painter.drawLine(QPointF(cob.left() + 5, y), QPointF(cob.right() - 5, y));
         }
+        painter.drawLine(QPointF(0, cob.top() + 6), QPointF(0, cob.bottom() - 8));
     }
-    leaf(painter, {cob.left() + 2, cob.bottom()}, {cob.left() + 4, cob.top() - 8}, 16, leafLight);
-    leaf(painter, {cob.right() - 2, cob.bottom()}, {cob.right() + 8, cob.top() + 6}, 14, leafDark);
+    leaf(painter, {cob.left() + 2, 0}, {cob.left() - 6, cob.top() + length * 0.3}, girth * 0.7,
+         leafLight);
+    leaf(painter, {cob.right() - 2, 0}, {cob.right() + 8, cob.top() + length * 0.45}, girth * 0.6,
+         leafDark);
+    painter.restore();
     return image;
 }
 

@@ -48,7 +48,7 @@ void drink(PetPainter& painter, int index, int) {
     }
     painter.drawPet(pose);
     if (index >= 19) {
-        painter.drawSparkle(QPointF(200, 80 - (index - 19) * 4), 8, 1.0 - (index - 19) * 0.2);
+        painter.drawSparkle(QPointF(218, 40 - (index - 19) * 4), 8, 1.0 - (index - 19) * 0.2);
     }
 }
 
@@ -56,8 +56,8 @@ void stretch(PetPainter& painter, int index, int) {
     const double up = index < 7 ? span(index, 0, 6) : index < 12 ? 1.0 : 1 - span(index, 12, 15);
     PetPose pose;
     pose.leftArm = pose.rightArm = 18 + 150 * up;
-    pose.stretchY = 1 + 0.12 * up;
-    pose.stretchX = 1 - 0.08 * up;
+    pose.stretchY = 1 + 0.05 * up;
+    pose.stretchX = 1 - 0.04 * up;
     pose.eyes = up > 0.5 ? PetEyes::closed : PetEyes::open;
     pose.mouth = index >= 6 && index < 11 ? PetMouth::open : PetMouth::smile;
     if (index >= 13) {
@@ -70,17 +70,18 @@ void dance(PetPainter& painter, int index, int count) {
     const double t = double(index) / count;
     const double swing = std::sin(4 * M_PI * t);
     PetPose pose;
-    pose.tilt = 12 * swing;
-    pose.offset = {0, -12 * std::abs(swing)};
-    pose.leftArm = 60 + 70 * wave(2 * t);
-    pose.rightArm = 130 - 70 * wave(2 * t);
+    pose.tilt = 6 * swing;
+    pose.offset = {0, -6 * std::abs(swing)};
+    // Arms cheer overhead: held out sideways they would leave the frame.
+    pose.leftArm = 140 + 25 * wave(2 * t);
+    pose.rightArm = 165 - 25 * wave(2 * t);
     pose.eyes = PetEyes::happy;
     pose.mouth = PetMouth::open;
     pose.footLift = 6 * std::max(0.0, swing);
     painter.drawPet(pose);
     for (int note = 0; note < 2; ++note) {
         const double phase = std::fmod(t + note * 0.5, 1.0);
-        painter.drawNote(QPointF(note == 0 ? 48 : 204, 90 - 50 * phase), 22,
+        painter.drawNote(QPointF(note == 0 ? 24 : 210, 68 - 40 * phase), 20,
                          1 - std::pow(phase, 2));
     }
 }
@@ -89,18 +90,18 @@ void tapDance(PetPainter& painter, int index, int count) {
     const double t = double(index) / count;
     const bool left = (index / 2) % 2 == 0;
     PetPose pose;
-    pose.leftArm = left ? 95 : 70;
-    pose.rightArm = left ? 70 : 95;
-    pose.tilt = left ? -5 : 5;
+    pose.leftArm = left ? 165 : 145;
+    pose.rightArm = left ? 145 : 165;
+    pose.tilt = left ? -3 : 3;
     pose.footLift = index % 2 == 0 ? 14 : 2;
     pose.stretchX = index % 2 == 0 ? 1.03 : 0.98;
     pose.stretchY = index % 2 == 0 ? 0.97 : 1.02;
     pose.eyes = PetEyes::happy;
     pose.mouth = PetMouth::open;
     painter.drawPet(pose);
-    painter.drawNote(QPointF(210, 95 - 40 * t), 20, 1 - t);
+    painter.drawNote(QPointF(214, 62 - 36 * t), 18, 1 - t);
     if (index % 2 == 0) {
-        painter.drawSparkle(QPointF(left ? 86 : 170, 222), 7, 0.9);
+        painter.drawSparkle(QPointF(left ? 84 : 172, 228), 7, 0.9);
     }
 }
 
@@ -111,10 +112,11 @@ void jump(PetPainter& painter, int index, int) {
         pose.stretchY = 1 - 0.15 * crouch;
         pose.stretchX = 1 + 0.1 * crouch;
     } else if (index < 9) {
+        // The hop is short: the pet fills its frame, so the crouch and the stretch carry it.
         const double air = std::sin(M_PI * (index - 2) / 7.0);
-        pose.offset = {0, -64 * air};
-        pose.stretchY = 1.08;
-        pose.stretchX = 0.95;
+        pose.offset = {0, -10 * air};
+        pose.stretchX = 0.97;
+        pose.footLift = 6 * air;
         pose.leftArm = pose.rightArm = 125;
         pose.eyes = PetEyes::happy;
         pose.mouth = PetMouth::open;
@@ -133,7 +135,7 @@ void eating(PetPainter& painter, int index, int) {
     const double bring = span(index, 0, 9);
     if (index < 10) {
         pose.prop = PetProp::paper;
-        pose.rightArm = 55 + 60 * bring;
+        pose.rightArm = 35 + 60 * bring;
         pose.propMotion = bring;
         pose.mouth = index >= 3 ? PetMouth::open : PetMouth::smile;
         pose.eyes = index >= 3 ? PetEyes::wide : PetEyes::open;
@@ -157,14 +159,14 @@ void poof(PetPainter& painter, int index, int) {
     if (index >= 3 && index < 17) {
         const double grow = span(index, 3, 9);
         const double fade = 1 - span(index, 12, 16);
-        painter.drawCloud(QPointF(128, 150), 40 + 75 * grow, fade);
+        painter.drawCloud(QPointF(128, 134), 40 + 55 * grow, fade);
     }
     if (index >= 13) {
         const double t = span(index, 13, 19);
         for (int s = 0; s < 3; ++s) {
             const double angle = -M_PI / 2 + (s - 1) * 0.9;
             painter.drawSparkle(
-                QPointF(128, 140) + QPointF(std::cos(angle), std::sin(angle)) * (70 + 30 * t), 9,
+                QPointF(128, 134) + QPointF(std::cos(angle), std::sin(angle)) * (80 + 24 * t), 9,
                 1 - t);
         }
     }
@@ -180,11 +182,11 @@ void loosenSoil(PetPainter& painter, int index, int count) {
     pose.eyes = swing > 0.8 ? PetEyes::closed : PetEyes::open;
     pose.mouth = PetMouth::flat;
     pose.tilt = 4 * swing;
-    painter.drawSoilMound(QPointF(222, 228), 44);
+    painter.drawSoilMound(QPointF(232, 240), 40);
     painter.drawPet(pose);
     if (swing > 0.7) {
-        painter.drawClod(QPointF(210, 212 - 14 * swing), 4);
-        painter.drawClod(QPointF(232, 206 - 10 * swing), 3);
+        painter.drawClod(QPointF(222, 226 - 14 * swing), 4);
+        painter.drawClod(QPointF(240, 220 - 10 * swing), 3);
     }
 }
 
@@ -193,13 +195,13 @@ void sow(PetPainter& painter, int index, int count) {
     const double t = double(index) / count;
     PetPose pose;
     pose.prop = PetProp::seedBag;
-    pose.rightArm = 100 + 15 * std::sin(4 * M_PI * t);
+    pose.rightArm = 50 + 15 * std::sin(4 * M_PI * t);
     pose.propMotion = wave(2 * t);
     pose.eyes = PetEyes::happy;
     painter.drawPet(pose);
     for (int seed = 0; seed < 3; ++seed) {
         const double fall = std::fmod(2 * t + seed / 3.0, 1.0);
-        painter.drawSeed(QPointF(200 + 9 * seed + 14 * fall, 160 + 60 * fall * fall));
+        painter.drawSeed(QPointF(222 + 6 * seed + 8 * fall, 176 + 56 * fall * fall));
     }
 }
 
@@ -208,13 +210,13 @@ void water(PetPainter& painter, int index, int count) {
     const double t = double(index) / count;
     PetPose pose;
     pose.prop = PetProp::wateringCan;
-    pose.rightArm = 92;
+    pose.rightArm = 55;
     pose.propMotion = 0.6 + 0.4 * wave(2 * t);
     pose.eyes = PetEyes::happy;
     painter.drawPet(pose);
     for (int drop = 0; drop < 3; ++drop) {
         const double fall = std::fmod(3 * t + drop / 3.0, 1.0);
-        painter.drawDrop(QPointF(224 + 5 * drop, 176 + 48 * fall), 5);
+        painter.drawDrop(QPointF(236 + 4 * drop, 172 + 52 * fall), 5);
     }
 }
 
@@ -230,7 +232,7 @@ void harvest(PetPainter& painter, int index, int) {
     } else if (index < 10) {
         const double up = span(index, 6, 9);
         pose.rightArm = 30 + 130 * up;
-        pose.offset = {0, -20 * std::sin(M_PI * up)};
+        pose.offset = {0, -10 * std::sin(M_PI * up)};
         pose.eyes = PetEyes::wide;
         pose.mouth = PetMouth::open;
     } else {

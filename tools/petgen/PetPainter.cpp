@@ -7,10 +7,14 @@ namespace tundle {
 
 namespace {
 
-constexpr QPointF ground(128, 216);
-constexpr double armLength = 30;
-// The pet's share of the frame, leaving room for props and jumps.
-constexpr double bodyScale = 0.84;
+// Where the pet stands: low in the frame, so that it fills the frame from its feet to the tuft
+// with a small margin above for stretching and hopping, and enough below that clips moved by
+// their placement rows still keep their feet inside.
+constexpr QPointF ground(128, 228);
+constexpr double armLength = 20;
+// Props are held small, so that they stay inside the frame beside the large body.
+constexpr double propScale = 0.72;
+constexpr double bodyScale = 1.32;
 
 double radians(double degrees) {
     return degrees * M_PI / 180.0;
@@ -40,8 +44,8 @@ void PetPainter::drawPet(const PetPose& pose) {
     p_.scale(pose.stretchX, pose.stretchY);
     const double halfWidth = style_.bodyWidth / 2;
     const double shoulderY = -style_.bodyHeight * 0.5;
-    const QPointF left(-halfWidth + 6, shoulderY);
-    const QPointF right(halfWidth - 6, shoulderY);
+    const QPointF left(-halfWidth + 8, shoulderY);
+    const QPointF right(halfWidth - 8, shoulderY);
     drawBody();
     drawFace(pose);
     p_.restore();
@@ -201,7 +205,8 @@ void PetPainter::drawArm(QPointF shoulder, double angle, double side) {
 void PetPainter::drawProp(const PetPose& pose, QPointF hand) {
     p_.save();
     p_.translate(hand);
-    p_.setPen(outlinePen(0.8));
+    p_.scale(propScale, propScale);
+    p_.setPen(outlinePen(0.8 / propScale));
     switch (pose.prop) {
         case PetProp::none:
             break;
@@ -267,6 +272,8 @@ void PetPainter::drawProp(const PetPose& pose, QPointF hand) {
         }
         case PetProp::wateringCan: {
             p_.rotate(pose.propMotion * 35);
+            // Held in front of the belly, so the spout ends inside the frame.
+            p_.translate(-30, 4);
             p_.setBrush(QColor(0x7c, 0xc2, 0x8f));
             p_.drawRoundedRect(QRectF(-6, -22, 36, 30), 8, 8);
             QPainterPath spout;

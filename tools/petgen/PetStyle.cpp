@@ -11,8 +11,8 @@ PetStyle PetStyle::crisp() {
             QColor(0xf4, 0x9c, 0x94),
             QColor(0x3a, 0x28, 0x1e),
             QColor(0x9c, 0x3f, 0x3a),
-            152,
-            128};
+            140,
+            140};
 }
 
 PetStyle PetStyle::soft() {
@@ -24,8 +24,8 @@ PetStyle PetStyle::soft() {
             QColor(0xff, 0xbc, 0xb8),
             QColor(0x5c, 0x43, 0x35),
             QColor(0xc0, 0x6a, 0x62),
-            160,
-            122};
+            146,
+            138};
 }
 
 }  // namespace tundle

@@ -41,5 +41,6 @@ QImage renderWidget(QWidget& widget, const QColor& background, double ratio = 2)
 void addToolkitScenes(GalleryScenes& scenes);
 void addBreathingScenes(GalleryScenes& scenes);
 void addHomeCardScenes(GalleryScenes& scenes);
+void addWorkPlanScenes(GalleryScenes& scenes);
 
 }  // namespace tundle::gallery

@@ -47,6 +47,7 @@ int main(int argc, char** argv) {
     tundle::gallery::addToolkitScenes(scenes);
     tundle::gallery::addBreathingScenes(scenes);
     tundle::gallery::addHomeCardScenes(scenes);
+    tundle::gallery::addWorkPlanScenes(scenes);
 
     for (const tundle::gallery::GalleryScene& scene : scenes) {
         if (!wanted.isEmpty() && !wanted.contains(scene.name)) {

@@ -1,6 +1,5 @@
 #include "accessories/AccessoryButton.h"
 
-#include <QApplication>
 #include <QEnterEvent>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -8,18 +7,18 @@
 #include <cmath>
 
 #include "accessories/AccessoryArtwork.h"
-#include "accessories/SymbolImage.h"
+#include "drawing/SymbolImage.h"
 #include "drawing/AccessiblePress.h"
+#include "drawing/InterfaceFont.h"
 #include "drawing/YUpSpace.h"
 
 namespace tundle {
 namespace {
 
+// The application's own face, like every other text of the pet, so the pill fits its label
+// whatever the desktop's default font is.
 QFont labelFont() {
-    QFont font = QApplication::font();
-    font.setPixelSize(12);
-    font.setWeight(QFont::DemiBold);
-    return font;
+    return interfaceFont(12, QFont::DemiBold);
 }
 
 QRectF grown(const QRectF& rect, double dx, double dy) {

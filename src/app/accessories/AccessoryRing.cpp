@@ -4,7 +4,7 @@
 #include <QScreen>
 #include <QWindow>
 
-#include "accessories/SymbolImage.h"
+#include "drawing/SymbolImage.h"
 #include "drawing/YUpSpace.h"
 #include "model/AppModel.h"
 #include "model/FarmStore.h"

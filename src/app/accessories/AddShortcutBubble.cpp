@@ -4,7 +4,7 @@
 #include <QPainter>
 
 #include "accessories/ShortcutBubbleStyle.h"
-#include "accessories/SymbolImage.h"
+#include "drawing/SymbolImage.h"
 #include "drawing/InterfaceFont.h"
 
 namespace tundle {

@@ -65,7 +65,8 @@ double DesktopFunctionView::bubbleWidth(const QString& name, double viewportWidt
     const double text =
         std::ceil(QFontMetricsF(interfaceFont(11, QFont::DemiBold)).horizontalAdvance(name)) +
         WaterShortcutButton::chrome;
-    return std::min(std::max(text, 92.0), limit);
+    // A panel without room gives a bubble no width at all rather than a negative one.
+    return std::max(std::min(std::max(text, 92.0), limit), 0.0);
 }
 
 std::vector<double> DesktopFunctionView::widths() const {

@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QIcon>
 
-#include "accessories/SymbolImage.h"
+#include "drawing/SymbolImage.h"
 #include "companion/ShortcutService.h"
 
 namespace tundle {

@@ -3,7 +3,7 @@
 #include <QHBoxLayout>
 
 #include "accessories/ShortcutBubbleStyle.h"
-#include "accessories/SymbolImage.h"
+#include "drawing/SymbolImage.h"
 #include "drawing/InterfaceFont.h"
 
 namespace tundle {

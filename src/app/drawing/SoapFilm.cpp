@@ -103,6 +103,9 @@ void SoapFilm::render(QPainter& painter, const YUpSpace& space, const QRectF& re
                       const QColor& tint, std::optional<BubbleContour> contour) {
     painter.setRenderHint(QPainter::Antialiasing);
     const QPainterPath shape = space.toQt(outline(rect, tail, contour));
+    // Everything is drawn through the outline, so the rim's outer half, the glint and the
+    // highlights never leave the bubble; the clip's edge is smooth, so the rim stays crisp.
+    painter.setClipPath(shape);
     const QRectF box = shape.boundingRect();
     const QRectF body = space.toQt(rect);
     const QColor white = Qt::white;
@@ -141,10 +144,6 @@ void SoapFilm::render(QPainter& painter, const YUpSpace& space, const QRectF& re
     painter.drawEllipse(
         space.toQt(QRectF(minX + 15, maxY - 8, std::min(rect.width() * 0.13, 23.0), 3)));
     painter.drawEllipse(space.toQt(QRectF(maxX - 24, rect.top() + 6, 12, 2)));
-
-    // Everything stays inside the outline, with a smooth edge.
-    painter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
-    painter.fillPath(shape, Qt::black);
 }
 
 }  // namespace tundle

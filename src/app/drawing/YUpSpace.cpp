@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QTransform>
 
+#include "drawing/InterfaceFont.h"
+
 namespace tundle {
 
 QPainterPath YUpSpace::toQt(const QPainterPath& path) const {
@@ -19,6 +21,11 @@ void YUpSpace::drawText(QPainter& painter, QPointF point, const QString& text, c
     painter.setPen(color);
     painter.drawText(baseline, text);
     painter.restore();
+}
+
+void YUpSpace::drawText(QPainter& painter, QPointF point, const QString& text,
+                        const FractionalFont& font, const QColor& color) const {
+    font.draw(painter, toQt(QPointF(point.x(), point.y() + font.descent())), text, color);
 }
 
 std::optional<QRectF> YUpSpace::inset(const QRectF& rect, double dx, double dy) {

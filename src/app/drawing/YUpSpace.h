@@ -12,6 +12,8 @@ class QPainter;
 
 namespace tundle {
 
+class FractionalFont;
+
 // The pet's drawings are laid out in bottom-up points (origin at the bottom-left corner of the
 // view, y upward). The painter is never flipped, so images and text stay upright: every point,
 // rectangle and path is turned into Qt's top-down coordinates here, and nowhere else.
@@ -33,6 +35,8 @@ public:
 
     // Text drawn upright with the lower-left corner of its line box at `point`.
     void drawText(QPainter& painter, QPointF point, const QString& text, const QFont& font,
+                  const QColor& color) const;
+    void drawText(QPainter& painter, QPointF point, const QString& text, const FractionalFont& font,
                   const QColor& color) const;
 
     // The rectangle shrunk by `dx` on the left and right and `dy` at the top and bottom (grown

@@ -4,9 +4,13 @@
 #include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QScrollArea>
 #include <QToolButton>
+
+#include "editors/PlainLabel.h"
+#include "toolkit/Colors.h"
+#include "toolkit/SoftButton.h"
+#include "toolkit/Typography.h"
 
 namespace tundle {
 
@@ -18,13 +22,16 @@ QWidget* dateRow(const DateOverrideRow& row, DateRangeForm* form, QWidget* paren
     auto* widget = new QWidget(parent);
     auto* layout = new QHBoxLayout(widget);
     layout->setContentsMargins(0, 3, 0, 3);
-    auto* key = new QLabel(row.key, widget);
-    key->setTextFormat(Qt::PlainText);
-    auto* status = new QLabel(row.status, widget);
-    status->setForegroundRole(QPalette::PlaceholderText);
+    auto* key = plainLabel(row.key, 12, Colors::ink(), widget);
+    auto* status = plainLabel(row.status, 12, Colors::muted(), widget);
     auto* restore = new QToolButton(widget);
     restore->setAutoRaise(true);
+    restore->setCursor(Qt::PointingHandCursor);
+    restore->setFont(Typography::font(12));
     restore->setText(QStringLiteral("恢复沿用"));
+    QPalette palette = restore->palette();
+    palette.setColor(QPalette::ButtonText, Colors::accent());
+    restore->setPalette(palette);
     layout->addWidget(key);
     layout->addWidget(status);
     layout->addStretch();
@@ -38,30 +45,34 @@ QWidget* dateRow(const DateOverrideRow& row, DateRangeForm* form, QWidget* paren
 
 DateRangeForm::DateRangeForm(QWidget* parent) : QWidget(parent) {
     batch_ = new QCheckBox(QStringLiteral("把当前安排应用到连续几天"), this);
+    batch_->setFont(Typography::font(12));
 
     rangeRow_ = new QWidget(this);
     through_ = new QDateEdit(rangeRow_);
     through_->setCalendarPopup(true);
+    through_->setKeyboardTracking(false);
     through_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     through_->setAccessibleName(QStringLiteral("截至"));
-    apply_ = new QPushButton(QStringLiteral("应用"), rangeRow_);
+    apply_ = new SoftButton(QStringLiteral("应用"), rangeRow_);
     auto* rangeLayout = new QHBoxLayout(rangeRow_);
     rangeLayout->setContentsMargins(0, 0, 0, 0);
-    rangeLayout->addWidget(new QLabel(QStringLiteral("截至"), rangeRow_));
+    auto* throughTitle = plainLabel(QStringLiteral("截至"), 13, Colors::ink(), rangeRow_);
+    throughTitle->setBuddy(through_);
+    rangeLayout->addWidget(throughTitle);
     rangeLayout->addWidget(through_);
     rangeLayout->addWidget(apply_);
     rangeLayout->addStretch();
 
-    rangeNote_ =
-        new QLabel(QStringLiteral("覆盖选定范围的单日安排，保存后生效。最多一次365天。"), this);
-    feedback_ = new QLabel(this);
-    feedback_->setTextFormat(Qt::PlainText);
+    rangeNote_ = plainLabel(QStringLiteral("覆盖选定范围的单日安排，保存后生效。最多一次365天。"),
+                            11, Colors::muted(), this);
+    feedback_ = plainLabel({}, 12, Colors::accent(), this);
 
     listToggle_ = new QToolButton(this);
-    listToggle_->setCheckable(true);
     listToggle_->setAutoRaise(true);
+    listToggle_->setCursor(Qt::PointingHandCursor);
     listToggle_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     listToggle_->setArrowType(Qt::RightArrow);
+    listToggle_->setFont(Typography::font(12));
     listArea_ = new QScrollArea(this);
     listArea_->setWidgetResizable(true);
     listArea_->setFrameShape(QFrame::NoFrame);
@@ -85,12 +96,13 @@ DateRangeForm::DateRangeForm(QWidget* parent) : QWidget(parent) {
     layout->addWidget(listToggle_);
     layout->addWidget(listArea_);
 
-    connect(batch_, &QCheckBox::toggled, this, &DateRangeForm::batchToggled);
+    connect(batch_, &QCheckBox::clicked, this, &DateRangeForm::batchToggled);
     connect(through_, &QDateEdit::dateChanged, this, &DateRangeForm::throughChanged);
     connect(apply_, &QAbstractButton::clicked, this, &DateRangeForm::applyClicked);
-    connect(listToggle_, &QToolButton::toggled, this, [this](bool open) {
-        listToggle_->setArrowType(open ? Qt::DownArrow : Qt::RightArrow);
-        listArea_->setVisible(open);
+    connect(listToggle_, &QToolButton::clicked, this, [this] {
+        listOpen_ = !listOpen_;
+        listToggle_->setArrowType(listOpen_ ? Qt::DownArrow : Qt::RightArrow);
+        listArea_->setVisible(listOpen_);
         presentDateList();
     });
 }
@@ -118,7 +130,7 @@ void DateRangeForm::present(const WorkPlanEditorState& state) {
 
 void DateRangeForm::presentDateList() {
     // A folded list is built only when it opens.
-    if (!listToggle_->isChecked() || rows_ == shownRows_) {
+    if (!listOpen_ || rows_ == shownRows_) {
         return;
     }
     // The row whose button asked for this may still be delivering its click.

@@ -49,6 +49,7 @@ private:
     QLabel* rangeNote_;
     QLabel* feedback_;
     QToolButton* listToggle_;
+    bool listOpen_ = false;
     QScrollArea* listArea_;
     QWidget* listContent_;
     QVBoxLayout* listLayout_;

@@ -1,14 +1,19 @@
 #include "editors/PeriodRow.h"
 
-#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QTimeEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
+#include "drawing/SymbolImage.h"
+#include "editors/PlainLabel.h"
 #include "editors/WorkPlanEditorState.h"
+#include "toolkit/Colors.h"
+#include "toolkit/Switch.h"
+#include "toolkit/Typography.h"
 
 namespace tundle {
 
@@ -16,6 +21,9 @@ namespace {
 
 constexpr int cardRadius = 12;
 constexpr int cardPadding = 12;
+constexpr int trashSide = 16;
+// The desktop's own orange for warnings, apart from the accent.
+const QColor warningOrange(255, 149, 0);
 
 // The white rounded card behind a row's controls.
 class RowCard : public QWidget {
@@ -32,8 +40,25 @@ protected:
     }
 };
 
+// A time picker that leaves the wheel to the list around it unless it has the focus, so
+// scrolling the list never moves a time by accident.
+class ClockEdit : public QTimeEdit {
+public:
+    using QTimeEdit::QTimeEdit;
+
+protected:
+    void wheelEvent(QWheelEvent* event) override {
+        if (hasFocus()) {
+            QTimeEdit::wheelEvent(event);
+        } else {
+            event->ignore();
+        }
+    }
+};
+
 QTimeEdit* timeEdit(const QString& title, QWidget* parent) {
-    auto* edit = new QTimeEdit(parent);
+    auto* edit = new ClockEdit(parent);
+    edit->setFocusPolicy(Qt::StrongFocus);
     edit->setDisplayFormat(QStringLiteral("HH:mm"));
     edit->setAccessibleName(title);
     edit->setKeyboardTracking(true);
@@ -53,14 +78,17 @@ void setTimeQuietly(QTimeEdit* edit, int minutes) {
 
 PeriodRow::PeriodRow(QWidget* parent) : QWidget(parent) {
     auto* card = new RowCard(this);
-    switch_ = new QCheckBox(card);
+    switch_ = new Switch(card);
     switch_->setAccessibleName(QStringLiteral("启用"));
     start_ = timeEdit(QStringLiteral("上班"), card);
     end_ = timeEdit(QStringLiteral("下班"), card);
-    nextDay_ = new QLabel(QStringLiteral("次日"), card);
+    nextDay_ = plainLabel(QStringLiteral("次日"), 11, Colors::muted(), card);
     auto* remove = new QToolButton(card);
     remove->setAutoRaise(true);
-    remove->setText(QStringLiteral("删除"));
+    remove->setCursor(Qt::PointingHandCursor);
+    remove->setIconSize(QSize(trashSide, trashSide));
+    remove->setIcon(QIcon(QPixmap::fromImage(SymbolImage::render(
+        QStringLiteral("trash"), QSize(trashSide, trashSide) * 2, Colors::muted()))));
     remove->setAccessibleName(QStringLiteral("删除班次"));
     remove->setToolTip(QStringLiteral("删除班次"));
     delete_ = remove;
@@ -69,22 +97,22 @@ PeriodRow::PeriodRow(QWidget* parent) : QWidget(parent) {
     row->setContentsMargins(cardPadding, cardPadding, cardPadding, cardPadding);
     row->setSpacing(12);
     row->addWidget(switch_);
-    row->addWidget(new QLabel(QStringLiteral("上班"), card));
+    row->addWidget(plainLabel(QStringLiteral("上班"), 13, Colors::ink(), card));
     row->addWidget(start_);
-    row->addWidget(new QLabel(QStringLiteral("下班"), card));
+    row->addWidget(plainLabel(QStringLiteral("下班"), 13, Colors::ink(), card));
     row->addWidget(end_);
     row->addWidget(nextDay_);
     row->addStretch();
     row->addWidget(delete_);
 
-    warning_ = new QLabel(QStringLiteral("上下班时间不能相同"), this);
+    warning_ = plainLabel(QStringLiteral("上下班时间不能相同"), 11, warningOrange, this);
     auto* stack = new QVBoxLayout(this);
     stack->setContentsMargins(0, 0, 0, 0);
     stack->setSpacing(10);
     stack->addWidget(card);
     stack->addWidget(warning_, 0, Qt::AlignHCenter);
 
-    connect(switch_, &QAbstractButton::toggled, this, &PeriodRow::enabledToggled);
+    connect(switch_, &QAbstractButton::clicked, this, &PeriodRow::enabledToggled);
     connect(start_, &QTimeEdit::timeChanged, this,
             [this](QTime time) { emit startEdited(minutesOf(time)); });
     connect(end_, &QTimeEdit::timeChanged, this,

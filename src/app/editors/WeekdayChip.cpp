@@ -2,6 +2,9 @@
 
 #include <QPainter>
 
+#include "toolkit/Colors.h"
+#include "toolkit/Typography.h"
+
 namespace tundle {
 
 namespace {
@@ -17,6 +20,7 @@ WeekdayChip::WeekdayChip(const QString& label, const QString& accessibleName, QW
     setText(label);
     setAccessibleName(accessibleName);
     setFixedSize(chipSize);
+    setFont(Typography::font(13));
     setCursor(Qt::PointingHandCursor);
     setWorking(false);
 }
@@ -35,14 +39,16 @@ void WeekdayChip::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    QColor fill = Qt::white;
-    if (working_) {
-        fill = palette().color(QPalette::Highlight);
-        fill.setAlphaF(workingTint);
-    }
-    painter.setBrush(fill);
+    painter.setBrush(working_ ? Colors::withOpacity(Colors::accent(), workingTint)
+                              : QColor(Qt::white));
     painter.drawRoundedRect(rect(), chipRadius, chipRadius);
-    painter.setPen(palette().color(QPalette::ButtonText));
+    if (hasFocus()) {
+        painter.setPen(QPen(Colors::accent(), 1.5));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(0.75, 0.75, -0.75, -0.75), chipRadius,
+                                chipRadius);
+    }
+    painter.setPen(Colors::ink());
     painter.setFont(font());
     painter.drawText(rect(), Qt::AlignCenter, text());
 }

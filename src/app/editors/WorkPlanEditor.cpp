@@ -1,16 +1,22 @@
 #include "editors/WorkPlanEditor.h"
 
-#include <QButtonGroup>
 #include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "editors/DateRangeForm.h"
 #include "editors/PeriodRow.h"
+#include "editors/PlainLabel.h"
 #include "editors/WeekdayChip.h"
+#include "toolkit/Colors.h"
+#include "toolkit/LightPalette.h"
+#include "toolkit/OrangeButton.h"
+#include "toolkit/SegmentedControl.h"
+#include "toolkit/SoftButton.h"
+#include "toolkit/TextBlock.h"
+#include "toolkit/Typography.h"
 
 namespace tundle {
 
@@ -20,11 +26,11 @@ constexpr int sheetWidth = 540;
 constexpr int sheetPadding = 26;
 constexpr int periodListHeight = 145;
 
-QLabel* caption(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    return label;
+TextBlock* note(const QString& text, double points, QWidget* parent) {
+    auto* block = new TextBlock(text, parent);
+    block->setFont(Typography::font(points));
+    block->setColor(Colors::muted());
+    return block;
 }
 
 QHBoxLayout* row(QWidget* parent) {
@@ -33,11 +39,35 @@ QHBoxLayout* row(QWidget* parent) {
     return layout;
 }
 
-QAbstractButton* segment(const QString& title, QButtonGroup* group, int id, QWidget* parent) {
-    auto* button = new QPushButton(title, parent);
-    button->setCheckable(true);
-    group->addButton(button, id);
-    return button;
+// A picker with its title before it, as a labelled form row.
+QWidget* titled(const QString& title, QWidget* picker, QWidget* parent) {
+    auto* line = new QWidget(parent);
+    auto* layout = row(line);
+    auto* caption = plainLabel(title, 13, Colors::ink(), line);
+    caption->setBuddy(picker);
+    picker->setParent(line);
+    picker->setAccessibleName(title);
+    layout->addWidget(caption);
+    layout->addWidget(picker);
+    layout->addStretch();
+    return line;
+}
+
+QStringList weekdayTitles() {
+    QStringList titles;
+    for (const WeekdayLabel& day : weekdayLabels) {
+        titles.append(weekdaySegmentTitle(day));
+    }
+    return titles;
+}
+
+int weekdayIndex(int weekday) {
+    for (std::size_t i = 0; i < weekdayLabels.size(); ++i) {
+        if (weekdayLabels[i].weekday == weekday) {
+            return static_cast<int>(i);
+        }
+    }
+    return 0;
 }
 
 }  // namespace
@@ -46,43 +76,39 @@ WorkPlanEditor::WorkPlanEditor(WorkPlan plan, std::optional<QString> legacyNotic
                                QWidget* parent)
     : Sheet(parent), state_(std::move(plan), today) {
     setWindowTitle(QStringLiteral("我的作息"));
+    LightPalette::apply(*this);
+    setAutoFillBackground(true);
 
     auto* titleRow = new QWidget(this);
-    auto* title = new QLabel(QStringLiteral("我的作息"), titleRow);
-    cancel_ = new QPushButton(QStringLiteral("取消"), titleRow);
-    save_ = new QPushButton(QStringLiteral("保存"), titleRow);
+    cancel_ = new SoftButton(QStringLiteral("取消"), titleRow);
+    save_ = new OrangeButton(QStringLiteral("保存"), titleRow);
     auto* titleLayout = row(titleRow);
-    titleLayout->addWidget(title);
+    titleLayout->addWidget(
+        plainLabel(QStringLiteral("我的作息"), 22, Colors::ink(), titleRow, FontWeight::semibold));
     titleLayout->addStretch();
     titleLayout->addWidget(cancel_);
     titleLayout->addWidget(save_);
 
-    auto* modeRow = new QWidget(this);
-    modes_ = new QButtonGroup(this);
-    auto* modeLayout = row(modeRow);
-    modeLayout->addWidget(new QLabel(QStringLiteral("安排方式"), modeRow));
-    modeLayout->addWidget(segment(QStringLiteral("默认作息"), modes_,
-                                  static_cast<int>(WorkPlanMode::defaultSchedule), modeRow));
-    modeLayout->addWidget(segment(QStringLiteral("每周安排"), modes_,
-                                  static_cast<int>(WorkPlanMode::weekly), modeRow));
-    modeLayout->addWidget(segment(QStringLiteral("指定日期"), modes_,
-                                  static_cast<int>(WorkPlanMode::singleDate), modeRow));
+    modes_ = new SegmentedControl(
+        {QStringLiteral("默认作息"), QStringLiteral("每周安排"), QStringLiteral("指定日期")});
 
-    add_ = new QPushButton(QStringLiteral("添加班次"), this);
+    auto* add = new SoftButton(QStringLiteral("添加班次"), this);
+    add->setSymbol(QStringLiteral("plus"));
+    add_ = add;
     rangeForm_ = new DateRangeForm(this);
-    auto* closingNote = caption(
-        QStringLiteral("跨夜班归上班当天；今天休息不会取消昨天开始的夜班。调休需修改对应日期，"
-                       "不自动套用法定节假日。"),
-        this);
+    auto* closingNote =
+        note(QStringLiteral("跨夜班归上班当天；今天休息不会取消昨天开始的夜班。调休需修改对应日期，"
+                            "不自动套用法定节假日。"),
+             11, this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(sheetPadding, sheetPadding, sheetPadding, sheetPadding);
     layout->setSpacing(16);
     layout->addWidget(titleRow);
     if (legacyNotice) {
-        layout->addWidget(caption(legacyNoticeLine(*legacyNotice), this));
+        layout->addWidget(note(legacyNoticeLine(*legacyNotice), 12, this));
     }
-    layout->addWidget(modeRow);
+    layout->addWidget(titled(QStringLiteral("安排方式"), modes_, this));
     layout->addWidget(buildSelector());
     layout->addWidget(buildListHeading());
     layout->addWidget(buildPeriodList());
@@ -93,7 +119,7 @@ WorkPlanEditor::WorkPlanEditor(WorkPlan plan, std::optional<QString> legacyNotic
 
     connect(cancel_, &QAbstractButton::clicked, this, &WorkPlanEditor::cancelRequested);
     connect(save_, &QAbstractButton::clicked, this, &WorkPlanEditor::saveRequested);
-    connect(modes_, &QButtonGroup::idClicked, this, [this](int mode) {
+    connect(modes_, &SegmentedControl::activated, this, [this](int mode) {
         edit([mode](WorkPlanEditorState& state) { state.setMode(WorkPlanMode(mode)); });
     });
     connect(add_, &QAbstractButton::clicked, this,
@@ -120,7 +146,7 @@ QWidget* WorkPlanEditor::buildSelector() {
     defaultSelector_ = new QWidget(selector);
     auto* defaultLayout = new QVBoxLayout(defaultSelector_);
     defaultLayout->setContentsMargins(0, 0, 0, 0);
-    defaultLayout->addWidget(caption(state_.selectorNote(), defaultSelector_));
+    defaultLayout->addWidget(note(state_.selectorNote(), 12, defaultSelector_));
     auto* chipRow = new QHBoxLayout();
     chipRow->setSpacing(8);
     chipRow->addStretch();
@@ -139,33 +165,25 @@ QWidget* WorkPlanEditor::buildSelector() {
     weeklySelector_ = new QWidget(selector);
     auto* weeklyLayout = new QVBoxLayout(weeklySelector_);
     weeklyLayout->setContentsMargins(0, 0, 0, 0);
-    weekdays_ = new QButtonGroup(this);
-    auto* weekdayRow = new QHBoxLayout();
-    weekdayRow->addWidget(new QLabel(QStringLiteral("星期"), weeklySelector_));
-    for (const WeekdayLabel& day : weekdayLabels) {
-        weekdayRow->addWidget(
-            segment(weekdaySegmentTitle(day), weekdays_, day.weekday, weeklySelector_));
-    }
-    weeklyLayout->addLayout(weekdayRow);
-    weeklyNote_ = caption({}, weeklySelector_);
+    weekdays_ = new SegmentedControl(weekdayTitles());
+    weeklyLayout->addWidget(titled(QStringLiteral("星期"), weekdays_, weeklySelector_));
+    weeklyNote_ = note({}, 12, weeklySelector_);
     weeklyLayout->addWidget(weeklyNote_);
-    connect(weekdays_, &QButtonGroup::idClicked, this, [this](int weekday) {
+    connect(weekdays_, &SegmentedControl::activated, this, [this](int index) {
+        const int weekday = weekdayLabels.at(index).weekday;
         edit([weekday](WorkPlanEditorState& state) { state.setWeekday(weekday); });
     });
 
     dateSelector_ = new QWidget(selector);
     auto* dateLayout = new QVBoxLayout(dateSelector_);
     dateLayout->setContentsMargins(0, 0, 0, 0);
-    auto* dateRow = new QHBoxLayout();
-    date_ = new QDateEdit(dateSelector_);
+    date_ = new QDateEdit;
     date_->setCalendarPopup(true);
+    // A date typed digit by digit passes through other dates; only the finished one counts.
+    date_->setKeyboardTracking(false);
     date_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    date_->setAccessibleName(QStringLiteral("选择日期"));
-    dateRow->addWidget(new QLabel(QStringLiteral("选择日期"), dateSelector_));
-    dateRow->addWidget(date_);
-    dateRow->addStretch();
-    dateLayout->addLayout(dateRow);
-    dateNote_ = caption({}, dateSelector_);
+    dateLayout->addWidget(titled(QStringLiteral("选择日期"), date_, dateSelector_));
+    dateNote_ = note({}, 12, dateSelector_);
     dateLayout->addWidget(dateNote_);
     connect(date_, &QDateEdit::dateChanged, this, [this](QDate date) {
         edit([date](WorkPlanEditorState& state) { state.setDate(date); });
@@ -179,9 +197,9 @@ QWidget* WorkPlanEditor::buildSelector() {
 
 QWidget* WorkPlanEditor::buildListHeading() {
     auto* heading = new QWidget(this);
-    heading_ = new QLabel(heading);
-    dayOff_ = new QPushButton(QStringLiteral("设为休息"), heading);
-    restore_ = new QPushButton(QStringLiteral("恢复沿用"), heading);
+    heading_ = plainLabel({}, 14, Colors::ink(), heading, FontWeight::medium);
+    dayOff_ = new SoftButton(QStringLiteral("设为休息"), heading);
+    restore_ = new SoftButton(QStringLiteral("恢复沿用"), heading);
     auto* layout = row(heading);
     layout->addWidget(heading_);
     layout->addStretch();
@@ -217,10 +235,7 @@ void WorkPlanEditor::edit(Edit change) {
 
 void WorkPlanEditor::present() {
     const WorkPlanMode mode = state_.mode();
-    if (QAbstractButton* button = modes_->button(static_cast<int>(mode))) {
-        const QSignalBlocker blocker(button);
-        button->setChecked(true);
-    }
+    modes_->setCurrentIndex(static_cast<int>(mode));
     defaultSelector_->setVisible(mode == WorkPlanMode::defaultSchedule);
     for (std::size_t i = 0; i < chips_.size(); ++i) {
         const int weekday = weekdayLabels[i].weekday;
@@ -229,10 +244,7 @@ void WorkPlanEditor::present() {
     }
 
     weeklySelector_->setVisible(mode == WorkPlanMode::weekly);
-    if (QAbstractButton* button = weekdays_->button(state_.weekday())) {
-        const QSignalBlocker blocker(button);
-        button->setChecked(true);
-    }
+    weekdays_->setCurrentIndex(weekdayIndex(state_.weekday()));
     weeklyNote_->setText(state_.selectorNote());
 
     dateSelector_->setVisible(mode == WorkPlanMode::singleDate);
@@ -292,14 +304,6 @@ void WorkPlanEditor::connectRow(PeriodRow* row) {
     connect(row, &PeriodRow::deleteClicked, this, [this, row] {
         edit([&](WorkPlanEditorState& state) { state.removePeriod(row->row(), row->periodId()); });
     });
-}
-
-QAbstractButton* WorkPlanEditor::modeButton(WorkPlanMode mode) const {
-    return modes_->button(static_cast<int>(mode));
-}
-
-QAbstractButton* WorkPlanEditor::weekdayButton(int weekday) const {
-    return weekdays_->button(weekday);
 }
 
 WeekdayChip* WorkPlanEditor::chip(int weekday) const {

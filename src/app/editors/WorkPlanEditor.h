@@ -8,7 +8,6 @@
 #include "toolkit/Sheet.h"
 
 class QAbstractButton;
-class QButtonGroup;
 class QDateEdit;
 class QLabel;
 class QVBoxLayout;
@@ -18,6 +17,8 @@ namespace tundle {
 
 class DateRangeForm;
 class PeriodRow;
+class SegmentedControl;
+class TextBlock;
 class WeekdayChip;
 
 // The sheet "我的作息": edits a copy of the work plan. It saves nothing itself: "保存" asks its
@@ -36,8 +37,8 @@ public:
 
     QAbstractButton* cancelButton() const { return cancel_; }
     QAbstractButton* saveButton() const { return save_; }
-    QAbstractButton* modeButton(WorkPlanMode mode) const;
-    QAbstractButton* weekdayButton(int weekday) const;
+    SegmentedControl* modePicker() const { return modes_; }
+    SegmentedControl* weekdayPicker() const { return weekdays_; }
     WeekdayChip* chip(int weekday) const;
     QDateEdit* dateEdit() const { return date_; }
     QLabel* listHeading() const { return heading_; }
@@ -63,15 +64,15 @@ private:
     WorkPlanEditorState state_;
     QAbstractButton* cancel_ = nullptr;
     QAbstractButton* save_ = nullptr;
-    QButtonGroup* modes_ = nullptr;
+    SegmentedControl* modes_ = nullptr;
     QWidget* defaultSelector_ = nullptr;
     std::vector<WeekdayChip*> chips_;
     QWidget* weeklySelector_ = nullptr;
-    QButtonGroup* weekdays_ = nullptr;
-    QLabel* weeklyNote_ = nullptr;
+    SegmentedControl* weekdays_ = nullptr;
+    TextBlock* weeklyNote_ = nullptr;
     QWidget* dateSelector_ = nullptr;
     QDateEdit* date_ = nullptr;
-    QLabel* dateNote_ = nullptr;
+    TextBlock* dateNote_ = nullptr;
     QLabel* heading_ = nullptr;
     QAbstractButton* dayOff_ = nullptr;
     QAbstractButton* restore_ = nullptr;

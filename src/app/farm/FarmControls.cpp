@@ -1,6 +1,5 @@
 #include "farm/FarmControls.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
 
@@ -15,10 +14,9 @@ namespace tundle {
 namespace {
 
 void drawCentred(QPainter& painter, const YUpSpace& space, const QRectF& box, const QString& text,
-                 const QFont& font, const QColor& color) {
-    const QFontMetricsF metrics(font);
-    const double width = metrics.horizontalAdvance(text);
-    const double height = metrics.height();
+                 const FractionalFont& font, const QColor& color) {
+    const double width = font.horizontalAdvance(text);
+    const double height = font.height();
     space.drawText(painter, {box.center().x() - width / 2, box.center().y() - height / 2}, text,
                    font, color);
 }
@@ -89,7 +87,7 @@ void FarmControls::drawInline(QPainter& painter, const YUpSpace& space, double s
         fillRounded(painter, space, countdown->rect, 6 * s,
                     FarmPalette::rgb(0.27, 0.16, 0.08, 0.96));
         drawCentred(painter, space, countdown->rect, countdown->text,
-                    interfaceFont(9 * s, QFont::DemiBold), Qt::white);
+                    FractionalFont(9 * s, QFont::DemiBold), Qt::white);
     }
     for (const FarmInlineButton& button : buttons) {
         const bool down = pressed && *pressed == button.action;
@@ -106,7 +104,7 @@ void FarmControls::drawInline(QPainter& painter, const YUpSpace& space, double s
                 : nullptr;
         if (!pictures) {
             drawCentred(painter, space, button.rect, button.title,
-                        interfaceFont(9.5 * s, QFont::DemiBold), Qt::white);
+                        FractionalFont(9.5 * s, QFont::DemiBold), Qt::white);
             continue;
         }
         const QImage& icon = (*pictures)[2];
@@ -116,7 +114,7 @@ void FarmControls::drawInline(QPainter& painter, const YUpSpace& space, double s
                                             r.center().y() - height / 2 + 3 * s, 17 * s, height)),
                           icon);
         drawCentred(painter, space, QRectF(r.left(), r.top() + s, r.width(), 8 * s),
-                    priceText(button.action.crop), interfaceFont(6.5 * s, QFont::DemiBold),
+                    priceText(button.action.crop), FractionalFont(6.5 * s, QFont::DemiBold),
                     FarmPalette::white(0.94));
     }
     painter.restore();
@@ -131,14 +129,14 @@ void FarmControls::drawFeedback(QPainter& painter, const YUpSpace& space, double
     const QColor colour =
         feedback.doubled ? FarmPalette::rgb(1.0, 0.73, 0.08, alpha) : FarmPalette::white(alpha);
     drawCentred(painter, space, title, feedback.title,
-                interfaceFont((feedback.doubled ? 12 : 10) * s, QFont::DemiBold), colour);
+                FractionalFont((feedback.doubled ? 12 : 10) * s, QFont::DemiBold), colour);
     QColor detail = colour;
     detail.setAlphaF(float(alpha * 0.88));
     drawCentred(painter, space, QRectF(title.left(), title.top() - 12 * s, title.width(), 12 * s),
-                feedback.detail, interfaceFont(8.5 * s, QFont::DemiBold), detail);
+                feedback.detail, FractionalFont(8.5 * s, QFont::DemiBold), detail);
     if (feedback.doubled) {
         space.drawText(painter, {centre.x() + 13 * s, centre.y() + 18 * s}, QStringLiteral("×2"),
-                       interfaceFont(16 * s, QFont::Medium),
+                       FractionalFont(16 * s, QFont::Medium),
                        FarmPalette::rgb(1.0, 0.78, 0.12, alpha));
     }
 }

@@ -74,7 +74,7 @@ void FarmPlotPainter::drawCrop(QPainter& painter, const YUpSpace& space, const F
     painter.restore();
     if (progress >= 1.0) {
         space.drawText(painter, {centre.x() + 10 * scale, centre.y() + 28 * scale},
-                       QStringLiteral("✦"), interfaceFont(11 * scale, QFont::Bold),
+                       QStringLiteral("✦"), FractionalFont(11 * scale, QFont::Bold),
                        FarmPalette::rgb(1.0, 0.83, 0.26, 0.95));
     }
 }

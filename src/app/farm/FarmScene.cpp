@@ -61,7 +61,8 @@ void drawCoinBadge(QPainter& painter, const YUpSpace& space, const QRectF& rect,
     painter.setBrush(FarmPalette::rgb(1.0, 0.96, 0.82, 0.7));
     painter.drawRoundedRect(space.toQt(badge), 10 * s, 10 * s);
     space.drawText(painter, {badge.left() + 24 * s, badge.top() + 4 * s}, QString::number(coins),
-                   interfaceFont(10 * s, QFont::DemiBold), FarmPalette::rgb(0.33, 0.24, 0.1, 0.92));
+                   FractionalFont(10 * s, QFont::DemiBold),
+                   FarmPalette::rgb(0.33, 0.24, 0.1, 0.92));
     painter.setPen(Qt::NoPen);
     painter.setBrush(FarmPalette::rgb(0.96, 0.69, 0.16, 0.94));
     painter.drawEllipse(

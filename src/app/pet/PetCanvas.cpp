@@ -196,8 +196,7 @@ bool PetCanvas::interactiveHit(QPointF point) const {
         return true;
     }
     const QRectF sprite = spriteRect();
-    return draggingFile_ ? YUpSpace::contains(sprite, p)
-                         : model_.assets().contains(point, space.toQt(sprite));
+    return draggingFile_ ? YUpSpace::contains(sprite, p) : model_.assets().contains(p, sprite);
 }
 
 void PetCanvas::loadRoomImagesIfNeeded() {

@@ -4,7 +4,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "accessories/SymbolImage.h"
+#include "drawing/SymbolImage.h"
 #include "toolkit/Colors.h"
 #include "toolkit/Popover.h"
 #include "toolkit/TextBlock.h"

@@ -8,7 +8,6 @@ namespace tundle {
 
 Sheet::Sheet(QWidget* parent) : QDialog(parent) {
     setWindowModality(Qt::WindowModal);
-    setSizeGripEnabled(false);
 }
 
 void Sheet::setDefaultButton(QAbstractButton* button) {

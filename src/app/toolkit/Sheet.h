@@ -1,8 +1,8 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QDialog>
 #include <QPointer>
-#include <QAbstractButton>
 
 namespace tundle {
 

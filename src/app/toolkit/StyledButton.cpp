@@ -5,7 +5,7 @@
 #include <QPainterPath>
 #include <cmath>
 
-#include "accessories/SymbolImage.h"
+#include "drawing/SymbolImage.h"
 
 namespace tundle {
 

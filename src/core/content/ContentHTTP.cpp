@@ -3,6 +3,8 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QUrl>
+#include <algorithm>
+#include <iterator>
 
 #include "content/ContentUpdateError.h"
 
@@ -45,11 +47,13 @@ void ContentHTTP::get(const QString& url, qint64 limit, const ContentFetchDone& 
         return;
     }
     auto* download = new ContentHTTP(limit, done, settings);
-    download->start(QUrl(url, QUrl::StrictMode), settings);
+    download->send(QUrl(url, QUrl::StrictMode));
+    download->idle_.start();
+    download->overall_.start();
 }
 
 ContentHTTP::ContentHTTP(qint64 limit, ContentFetchDone done, const Settings& settings)
-    : limit_(limit), continuation_(std::move(done)) {
+    : limit_(limit), continuation_(std::move(done)), tls_(settings.tls) {
     idle_.setSingleShot(true);
     idle_.setInterval(settings.idleTimeout);
     overall_.setSingleShot(true);
@@ -58,10 +62,13 @@ ContentHTTP::ContentHTTP(qint64 limit, ContentFetchDone done, const Settings& se
     connect(&overall_, &QTimer::timeout, this, [this] { cancel(QStringLiteral("下载超时")); });
 }
 
-void ContentHTTP::start(const QUrl& url, const Settings& settings) {
+// Every hop is a request of its own: Qt's own following of redirects (6.4) sends the request
+// after a second redirect again and again when the server closes its connection, and reports
+// the tries as one answer with the placeholder status 100.
+void ContentHTTP::send(const QUrl& url) {
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::UserVerifiedRedirectPolicy);
+                         QNetworkRequest::ManualRedirectPolicy);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
                          QNetworkRequest::AlwaysNetwork);
     request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
@@ -69,41 +76,59 @@ void ContentHTTP::start(const QUrl& url, const Settings& settings) {
     request.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);
     request.setAttribute(QNetworkRequest::AuthenticationReuseAttribute, QNetworkRequest::Manual);
     request.setRawHeader("Accept-Encoding", "identity");
-    request.setSslConfiguration(settings.tls);
+    request.setSslConfiguration(tls_);
 
     reply_ = manager_.get(request);
     reply_->setReadBufferSize(readBufferSize);
-    connect(reply_, &QNetworkReply::redirected, this, &ContentHTTP::redirected);
     connect(reply_, &QNetworkReply::metaDataChanged, this, &ContentHTTP::headersArrived);
     connect(reply_, &QNetworkReply::readyRead, this, &ContentHTTP::bodyArrived);
     connect(reply_, &QNetworkReply::finished, this, &ContentHTTP::finished);
     connect(reply_, &QNetworkReply::downloadProgress, &idle_, qOverload<>(&QTimer::start));
-    idle_.start();
-    overall_.start();
 }
 
-void ContentHTTP::redirected(const QUrl& target) {
-    idle_.start();
+// The next hop is checked as soon as the redirect's headers are in, so an address that is not
+// https is never asked for; the redirect's own answer is dropped and the next hop sent when it
+// has finished.
+void ContentHTTP::redirected() {
     const QString location = QString::fromUtf8(reply_->rawHeader("Location"));
+    const QUrl target = reply_->url().resolved(QUrl(location, QUrl::StrictMode));
     const std::optional<QString> written = writtenScheme(location);
-    if (target.scheme() != QLatin1String("https") ||
+    if (!target.isValid() || target.scheme() != QLatin1String("https") ||
         (written && *written != QLatin1String("https"))) {
         cancel(QStringLiteral("服务器要求转到非 HTTPS 地址"));
         return;
     }
-    emit reply_->redirectAllowed();
+    if (redirects_ == maximumRedirects) {
+        cancel(QStringLiteral("转向次数过多"));
+        return;
+    }
+    ++redirects_;
+    redirectTarget_ = target;
+    QMetaObject::invokeMethod(reply_, &QNetworkReply::abort, Qt::QueuedConnection);
 }
 
-// A redirect answer is judged by the redirect test; every other answer must be a 200 whose
-// announced length fits the limit.
 bool ContentHTTP::isRedirectAnswer() const {
-    const int status = statusOf(reply_);
-    return status >= 300 && status < 400 && reply_->hasRawHeader("Location");
+    static constexpr int redirects[] = {301, 302, 303, 307, 308};
+    return std::ranges::find(redirects, statusOf(reply_)) != std::end(redirects) &&
+           reply_->hasRawHeader("Location");
+}
+
+// Every answer but a redirect must be a 200 whose announced length fits the limit; the
+// status of an answer whose status line has not arrived yet reads as 100 or nothing.
+bool ContentHTTP::isFinalAnswer() const {
+    return statusOf(reply_) >= 200 && !isRedirectAnswer();
 }
 
 void ContentHTTP::headersArrived() {
     idle_.start();
+    if (cancelled_ || redirectTarget_) {
+        return;
+    }
     if (isRedirectAnswer()) {
+        redirected();
+        return;
+    }
+    if (!isFinalAnswer()) {
         return;
     }
     const int status = statusOf(reply_);
@@ -119,7 +144,7 @@ void ContentHTTP::headersArrived() {
 
 void ContentHTTP::bodyArrived() {
     idle_.start();
-    if (cancelled_ || isRedirectAnswer()) {
+    if (cancelled_ || redirectTarget_ || !isFinalAnswer()) {
         return;
     }
     if (const std::optional<QString> refusal = takeBody()) {
@@ -143,6 +168,13 @@ std::optional<QString> ContentHTTP::takeBody() {
 }
 
 void ContentHTTP::finished() {
+    if (!cancelled_ && redirectTarget_) {
+        QNetworkReply* const redirect = std::exchange(reply_, nullptr);
+        redirect->disconnect(this);
+        redirect->deleteLater();
+        send(*std::exchange(redirectTarget_, std::nullopt));
+        return;
+    }
     if (!cancelled_ && reply_->error() == QNetworkReply::NoError) {
         cancelled_ = takeBody();
     }

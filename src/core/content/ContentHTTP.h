@@ -6,6 +6,7 @@
 #include <QSslConfiguration>
 #include <QString>
 #include <QTimer>
+#include <QUrl>
 #include <chrono>
 #include <optional>
 
@@ -27,6 +28,9 @@ public:
 // credential is kept, and the body is asked for as it is stored (no compression).
 class ContentHTTP : public QObject {
 public:
+    // The most redirects followed in one download.
+    static constexpr int maximumRedirects = 16;
+
     struct Settings {
         // The longest wait for more data, and the longest whole download.
         std::chrono::milliseconds idleTimeout{30000};
@@ -44,8 +48,8 @@ public:
 private:
     ContentHTTP(qint64 limit, ContentFetchDone done, const Settings& settings);
 
-    void start(const QUrl& url, const Settings& settings);
-    void redirected(const QUrl& target);
+    void send(const QUrl& url);
+    void redirected();
     void headersArrived();
     void bodyArrived();
     std::optional<QString> takeBody();
@@ -53,11 +57,15 @@ private:
     void cancel(const QString& reason);
     void resume(ContentFetchResult result);
     bool isRedirectAnswer() const;
+    bool isFinalAnswer() const;
 
     qint64 limit_;
     QByteArray bytes_;
     ContentFetchDone continuation_;
     std::optional<QString> cancelled_;
+    std::optional<QUrl> redirectTarget_;
+    int redirects_ = 0;
+    QSslConfiguration tls_;
     QNetworkAccessManager manager_;
     QNetworkReply* reply_ = nullptr;
     QTimer idle_;

@@ -6,11 +6,11 @@
 #include <QThread>
 #include <utility>
 
-#include "content/ContentDisk.h"
 #include "content/ContentEnvelope.h"
 #include "content/ContentNames.h"
 #include "content/ContentUpdateError.h"
 #include "content/Sha256.h"
+#include "support/FileIO.h"
 #include "support/Uuid.h"
 
 namespace tundle {
@@ -21,35 +21,56 @@ ContentUpdateError refusal(const char* message) {
     return ContentUpdateError(QString::fromUtf8(message));
 }
 
-// Removes a staging folder on every way out of a prepare that did not move it into place.
+// The state file holds two folder names and a number; anything near this size is not ours.
+constexpr qint64 stateByteLimit = 65536;
+
+const QString stateName = QStringLiteral("state.json");
+const QString releasesName = QStringLiteral("releases");
+const QString envelopeName = QStringLiteral("release.json");
+
+// A prepare's staging folder inside the releases folder, written through its own descriptor.
+// It is removed on every way out of a prepare that did not move it into place.
 class StagingFolder {
 public:
     StagingFolder() = default;
     StagingFolder(const StagingFolder&) = delete;
     StagingFolder& operator=(const StagingFolder&) = delete;
     ~StagingFolder() {
-        if (path_.isEmpty() || !ContentDisk::exists(path_)) {
+        if (!parent_) {
             return;
         }
         try {
-            ContentDisk::removeTree(path_);
+            if (parent_->contains(name_)) {
+                parent_->removeTree(name_);
+            }
         } catch (const std::exception&) {
             // A leftover staging folder is deleted by the next activation.
         }
     }
 
-    void create(const QString& path) {
-        ContentDisk::makeFolder(path);
-        path_ = path;
+    void create(ContentFolder parent, const QString& name) {
+        folder_ = parent.makeFolder(name);
+        parent_ = std::move(parent);
+        name_ = name;
     }
+    const ContentFolder& folder() const { return *folder_; }
+
+    // Only the folder that was filled is published: when its name was given to another entry
+    // meanwhile (a link, say), that entry is moved, found out and deleted, never followed.
     void moveTo(const QString& target) {
-        ContentDisk::moveFolder(path_, target);
-        path_.clear();
+        parent_->move(name_, target);
+        if (!parent_->holds(target, *folder_)) {
+            parent_->removeTree(target);
+            throw FileError(
+                QStringLiteral("暂存文件夹“%1”在准备期间被替换。").arg(folder_->path()));
+        }
+        parent_.reset();
     }
-    const QString& path() const { return path_; }
 
 private:
-    QString path_;
+    std::optional<ContentFolder> parent_;
+    std::optional<ContentFolder> folder_;
+    QString name_;
 };
 
 }  // namespace
@@ -127,8 +148,26 @@ private:
     ContentFetchResult result_;
 };
 
-ContentStoreCore::ContentStoreCore(Settings settings, ContentStoreState state)
-    : settings_(std::move(settings)), state_(std::move(state)) {}
+ContentStoreCore::ContentStoreCore(Settings settings)
+    : settings_(std::move(settings)), root_(ContentFolder::openCreating(settings_.root)) {
+    if (!root_.contains(releasesName)) {
+        root_.makeFolder(releasesName);
+    }
+    std::optional<ContentStoreState> stored;
+    try {
+        const QByteArray bytes = root_.readRegularFile(stateName, stateByteLimit);
+        if (bytes.size() <= stateByteLimit) {
+            stored = ContentStoreState::decode(bytes);
+        }
+    } catch (const std::exception&) {
+        // Read as the empty state below.
+    }
+    if (stored) {
+        state_ = *stored;
+    } else {
+        heldFloor_ = heldFloor();
+    }
+}
 
 // A prepare still waiting for a download ends here: its frame goes, and with it the
 // staging folder it was building.
@@ -138,12 +177,12 @@ ContentStoreCore::~ContentStoreCore() {
     }
 }
 
-QString ContentStoreCore::releasesFolder() const {
-    return settings_.root + QStringLiteral("/releases");
+ContentFolder ContentStoreCore::releasesFolder() const {
+    return root_.folder(releasesName);
 }
 
-QString ContentStoreCore::releaseFolder(const QString& name) const {
-    return releasesFolder() + u'/' + name;
+QString ContentStoreCore::releasesPath() const {
+    return root_.path() + u'/' + releasesName;
 }
 
 ContentRelease ContentStoreCore::decode(const QByteArray& envelope) const {
@@ -152,16 +191,17 @@ ContentRelease ContentStoreCore::decode(const QByteArray& envelope) const {
         [this](const QString& kind) { return settings_.validators.contains(kind); });
 }
 
-void ContentStoreCore::validate(const ContentSnapshot& snapshot) const {
-    for (const ContentModule& module : snapshot.release.modules) {
-        const QString folder = snapshot.directory(module);
+// The validators read the module folders by their paths, once every file in them has passed.
+void ContentStoreCore::validate(const ContentRelease& release, const ContentFolder& folder) const {
+    const ContentSnapshot snapshot{release, folder.path()};
+    for (const ContentModule& module : release.modules) {
+        const ContentFolder moduleFolder = folder.folder(module.id);
         for (const ContentFile& file : module.files) {
-            const QString path = folder + u'/' + file.name;
-            const std::optional<qint64> size = ContentDisk::regularFileSize(path);
+            const std::optional<qint64> size = moduleFolder.regularFileSize(file.name);
             if (!size || *size != file.bytes) {
                 throw refusal("资源大小校验失败");
             }
-            if (ContentDisk::hashRegularFile(path, file.bytes) != file.sha256) {
+            if (moduleFolder.hashRegularFile(file.name, file.bytes) != file.sha256) {
                 throw refusal("资源内容校验失败");
             }
         }
@@ -169,12 +209,41 @@ void ContentStoreCore::validate(const ContentSnapshot& snapshot) const {
         if (validator == settings_.validators.end()) {
             throw refusal("资源模块无效");
         }
-        validator->second(module, folder);
+        validator->second(module, snapshot.directory(module));
     }
 }
 
+// The newest sequence among the signed envelopes the releases folder holds. Every release
+// ever activated stays until a newer activation, so this is never below the sequence a lost
+// state file named, short of folders deleted by hand.
+qint64 ContentStoreCore::heldFloor() const {
+    qint64 highest = 0;
+    try {
+        const ContentFolder releases = releasesFolder();
+        for (const QString& name : releases.entries()) {
+            if (!isSafeName(name)) {
+                continue;
+            }
+            try {
+                const QByteArray envelope =
+                    releases.folder(name).readRegularFile(envelopeName, ContentEnvelope::byteLimit);
+                highest = std::max(highest, decode(envelope).sequence);
+            } catch (const std::exception&) {
+                // Not a release this store can vouch for.
+            }
+        }
+    } catch (const std::exception&) {
+        // Nothing can be listed, so nothing can be installed either.
+    }
+    return highest;
+}
+
+qint64 ContentStoreCore::floor() const {
+    return std::max(state_.highestSequence, heldFloor_);
+}
+
 void ContentStoreCore::writeState(const ContentStoreState& state) {
-    ContentDisk::replaceDurably(settings_.root + QStringLiteral("/state.json"), state.encode());
+    root_.replaceDurably(stateName, state.encode());
     state_ = state;
 }
 
@@ -184,11 +253,11 @@ std::optional<ContentSnapshot> ContentStoreCore::restore() {
             continue;
         }
         try {
-            const QString folder = releaseFolder(*candidate);
-            const QByteArray envelope = ContentDisk::readRegularFile(
-                folder + QStringLiteral("/release.json"), ContentEnvelope::byteLimit);
-            ContentSnapshot snapshot{decode(envelope), folder};
-            validate(snapshot);
+            const ContentFolder folder = releasesFolder().folder(*candidate);
+            const QByteArray envelope =
+                folder.readRegularFile(envelopeName, ContentEnvelope::byteLimit);
+            ContentSnapshot snapshot{decode(envelope), folder.path()};
+            validate(snapshot.release, folder);
             if (candidate != state_.current) {
                 writeState(ContentStoreState{candidate, std::nullopt, state_.highestSequence});
             }
@@ -201,10 +270,10 @@ std::optional<ContentSnapshot> ContentStoreCore::restore() {
 }
 
 bool ContentStoreCore::isNothingNew(const ContentRelease& release) {
-    if (release.sequence < state_.highestSequence) {
+    if (release.sequence < floor()) {
         return true;
     }
-    if (release.sequence > state_.highestSequence) {
+    if (release.sequence > floor()) {
         return false;
     }
     const std::optional<ContentSnapshot> restored = restore();
@@ -214,44 +283,44 @@ bool ContentStoreCore::isNothingNew(const ContentRelease& release) {
 // A folder of that name is the release only if it holds exactly this envelope and every
 // file still checks out; anything else is deleted and built again.
 std::optional<ContentSnapshot> ContentStoreCore::preparedEarlier(const ContentRelease& release,
-                                                                 const QString& folder,
+                                                                 const ContentFolder& releases,
+                                                                 const QString& name,
                                                                  const QByteArray& envelope) const {
-    if (!ContentDisk::exists(folder)) {
+    if (!releases.contains(name)) {
         return std::nullopt;
     }
     try {
-        const ContentSnapshot snapshot{release, folder};
-        if (ContentDisk::readRegularFile(folder + QStringLiteral("/release.json"),
-                                         ContentEnvelope::byteLimit) == envelope) {
-            validate(snapshot);
-            return snapshot;
+        const ContentFolder folder = releases.folder(name);
+        if (folder.readRegularFile(envelopeName, ContentEnvelope::byteLimit) == envelope) {
+            validate(release, folder);
+            return ContentSnapshot{release, folder.path()};
         }
     } catch (const std::exception&) {
         // Not usable: rebuilt below.
     }
-    ContentDisk::removeTree(folder);
+    releases.removeTree(name);
     return std::nullopt;
 }
 
-bool ContentStoreCore::copyHeldFile(const ContentModule& module, const ContentFile& file,
-                                    const QString& target) const {
+bool ContentStoreCore::copyHeldFile(const ContentFolder& releases, const ContentModule& module,
+                                    const ContentFile& file, const ContentFolder& target) const {
     for (const auto& name : {state_.current, state_.previous}) {
         if (!name || !isSafeName(*name)) {
             continue;
         }
-        const QString source = releaseFolder(*name) + u'/' + module.id + u'/' + file.name;
         QByteArray bytes;
         try {
-            const std::optional<qint64> size = ContentDisk::regularFileSize(source);
+            const ContentFolder source = releases.folder(*name).folder(module.id);
+            const std::optional<qint64> size = source.regularFileSize(file.name);
             if (!size || *size != file.bytes) {
                 continue;
             }
-            bytes = ContentDisk::readRegularFile(source, file.bytes);
+            bytes = source.readRegularFile(file.name, file.bytes);
         } catch (const std::exception&) {
             continue;
         }
         if (bytes.size() == file.bytes && Sha256::text(bytes) == file.sha256) {
-            ContentDisk::writeNewFile(target, bytes);
+            target.writeNewFile(file.name, bytes);
             return true;
         }
     }
@@ -287,23 +356,22 @@ ContentStoreCore::PrepareRun ContentStoreCore::runPrepare(ContentPrepareDone don
             ContentEnvelope::byteLimit);
         const ContentRelease release = decode(envelope);
         const bool building = !isNothingNew(release);
-        QString folder;
+        QString name;
+        std::optional<ContentFolder> releases;
         if (building) {
-            const QString name = ContentEnvelope::folderName(release.sequence, envelope);
+            name = ContentEnvelope::folderName(release.sequence, envelope);
             if (!isSafeName(name)) {
                 throw refusal("缓存路径无效");
             }
-            folder = releaseFolder(name);
-            result = preparedEarlier(release, folder, envelope);
+            releases = releasesFolder();
+            result = preparedEarlier(release, *releases, name, envelope);
         }
         if (building && !result) {
-            staging.create(releaseFolder(QStringLiteral("stage-") + uuidText(newUuid())));
+            staging.create(releasesFolder(), QStringLiteral("stage-") + uuidText(newUuid()));
             for (const ContentModule& module : release.modules) {
-                const QString moduleFolder = staging.path() + u'/' + module.id;
-                ContentDisk::makeFolder(moduleFolder);
+                const ContentFolder moduleFolder = staging.folder().makeFolder(module.id);
                 for (const ContentFile& file : module.files) {
-                    const QString target = moduleFolder + u'/' + file.name;
-                    if (copyHeldFile(module, file, target)) {
+                    if (copyHeldFile(*releases, module, file, moduleFolder)) {
                         continue;
                     }
                     const QByteArray bytes =
@@ -311,13 +379,13 @@ ContentStoreCore::PrepareRun ContentStoreCore::runPrepare(ContentPrepareDone don
                     if (bytes.size() != file.bytes || Sha256::text(bytes) != file.sha256) {
                         throw refusal("下载资源校验失败");
                     }
-                    ContentDisk::writeNewFile(target, bytes);
+                    moduleFolder.writeNewFile(file.name, bytes);
                 }
             }
-            validate(ContentSnapshot{release, staging.path()});
-            ContentDisk::writeNewFile(staging.path() + QStringLiteral("/release.json"), envelope);
-            staging.moveTo(folder);
-            result = ContentSnapshot{release, folder};
+            validate(release, staging.folder());
+            staging.folder().writeNewFile(envelopeName, envelope);
+            staging.moveTo(name);
+            result = ContentSnapshot{release, releases->path() + u'/' + name};
         }
     } catch (...) {
         error = std::current_exception();
@@ -326,31 +394,27 @@ ContentStoreCore::PrepareRun ContentStoreCore::runPrepare(ContentPrepareDone don
     done(std::move(result), error);
 }
 
+// The snapshot names its folder by path; from there on the folder is reached from the
+// store's own root, one held folder at a time.
 void ContentStoreCore::activate(const ContentSnapshot& snapshot) {
-    const QFileInfo folder(QDir::cleanPath(QFileInfo(snapshot.root).absoluteFilePath()));
-    if (folder.path() != releasesFolder() || !isSafeName(folder.fileName()) ||
-        snapshot.release.sequence < state_.highestSequence) {
+    const QFileInfo path(QDir::cleanPath(QFileInfo(snapshot.root).absoluteFilePath()));
+    const QString current = path.fileName();
+    if (path.path() != releasesPath() || !isSafeName(current) ||
+        snapshot.release.sequence < floor()) {
         throw refusal("待激活版本无效");
     }
-    validate(ContentSnapshot{snapshot.release, folder.filePath()});
-    const QString current = folder.fileName();
+    const ContentFolder releases = releasesFolder();
+    validate(snapshot.release, releases.folder(current));
     const std::optional<QString> previous = state_.current;
     writeState(ContentStoreState{current, previous, snapshot.release.sequence});
-    QStringList entries;
-    try {
-        entries = ContentDisk::entries(releasesFolder());
-    } catch (const std::exception&) {
-        return;
+    QStringList kept{current};
+    if (previous) {
+        kept.append(*previous);
     }
-    for (const QString& entry : entries) {
-        if (entry == current || entry == previous) {
-            continue;
-        }
-        try {
-            ContentDisk::removeTree(releaseFolder(entry));
-        } catch (const std::exception&) {
-            // Whatever is left is tried again at the next activation.
-        }
+    try {
+        releases.removeEntriesExcept(kept);
+    } catch (const std::exception&) {
+        // Activation has succeeded; what is left goes at the next one.
     }
 }
 

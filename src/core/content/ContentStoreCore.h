@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "content/ContentFetch.h"
+#include "content/ContentFolder.h"
 #include "content/ContentSnapshot.h"
 #include "content/ContentStoreState.h"
 #include "content/Ed25519PublicKey.h"
@@ -37,7 +38,8 @@ public:
         ContentFetch fetch;
     };
 
-    ContentStoreCore(Settings settings, ContentStoreState state);
+    // Opens the root, creating it and its "releases" folder when missing, and reads the state.
+    explicit ContentStoreCore(Settings settings);
     ~ContentStoreCore() override;
 
     std::optional<ContentSnapshot> restore();
@@ -53,20 +55,28 @@ private:
     FetchAwaiter download(const QString& path, qint64 limit);
 
     ContentRelease decode(const QByteArray& envelope) const;
-    void validate(const ContentSnapshot& snapshot) const;
+    void validate(const ContentRelease& release, const ContentFolder& folder) const;
+    qint64 heldFloor() const;
+    qint64 floor() const;
     bool isNothingNew(const ContentRelease& release);
     std::optional<ContentSnapshot> preparedEarlier(const ContentRelease& release,
-                                                   const QString& folder,
+                                                   const ContentFolder& releases,
+                                                   const QString& name,
                                                    const QByteArray& envelope) const;
-    bool copyHeldFile(const ContentModule& module, const ContentFile& file,
-                      const QString& target) const;
+    bool copyHeldFile(const ContentFolder& releases, const ContentModule& module,
+                      const ContentFile& file, const ContentFolder& target) const;
     void writeState(const ContentStoreState& state);
 
-    QString releasesFolder() const;
-    QString releaseFolder(const QString& name) const;
+    ContentFolder releasesFolder() const;
+    QString releasesPath() const;
 
     Settings settings_;
+    ContentFolder root_;
     ContentStoreState state_;
+    // The newest sequence of the releases held on disk, which stands in for the state's
+    // highest sequence while the state file cannot be read: a damaged state file must not
+    // let an older release back in.
+    qint64 heldFloor_ = 0;
     bool busy_ = false;
     std::coroutine_handle<> suspended_;
     quint64 waitingFetch_ = 0;

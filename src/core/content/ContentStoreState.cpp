@@ -7,7 +7,7 @@
 
 namespace tundle {
 
-ContentStoreState ContentStoreState::decode(const QByteArray& bytes) {
+std::optional<ContentStoreState> ContentStoreState::decode(const QByteArray& bytes) {
     try {
         const JsonObject json = JsonObject::parse(bytes);
         const auto text = [](const JsonValue& value) { return value.toString(); };
@@ -17,7 +17,7 @@ ContentStoreState ContentStoreState::decode(const QByteArray& bytes) {
             .highestSequence = json.required(QStringLiteral("highestSequence")).toInteger(),
         };
     } catch (const JsonError&) {
-        return ContentStoreState{};
+        return std::nullopt;
     }
 }
 

@@ -15,8 +15,8 @@ struct ContentStoreState {
 
     bool operator==(const ContentStoreState&) const = default;
 
-    // Anything unreadable gives the empty state: losing it only costs a fresh download.
-    static ContentStoreState decode(const QByteArray& bytes);
+    // Nothing for bytes that are not a state.
+    static std::optional<ContentStoreState> decode(const QByteArray& bytes);
     QByteArray encode() const;
 };
 

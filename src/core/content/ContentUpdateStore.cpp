@@ -4,7 +4,6 @@
 #include <QFileInfo>
 #include <QUrl>
 
-#include "content/ContentDisk.h"
 #include "content/ContentNames.h"
 #include "content/ContentUpdateError.h"
 #include "content/Sha256.h"
@@ -25,19 +24,6 @@ QUrl checkedBase(const QString& text) {
         throw invalidSettings();
     }
     return url;
-}
-
-// The state file holds two folder names and a number; anything near this size is not ours.
-constexpr qint64 stateByteLimit = 65536;
-
-ContentStoreState readState(const QString& path) {
-    try {
-        const QByteArray bytes = ContentDisk::readRegularFile(path, stateByteLimit);
-        return bytes.size() > stateByteLimit ? ContentStoreState{}
-                                             : ContentStoreState::decode(bytes);
-    } catch (const std::exception&) {
-        return ContentStoreState{};
-    }
 }
 
 }  // namespace
@@ -65,9 +51,7 @@ ContentUpdateStore::ContentUpdateStore(const QString& root, const QString& baseU
         .validators = std::move(validators),
         .fetch = std::move(fetch),
     };
-    ContentDisk::makeFolders(folder + QStringLiteral("/releases"));
-    core_ = new ContentStoreCore(std::move(settings),
-                                 readState(folder + QStringLiteral("/state.json")));
+    core_ = new ContentStoreCore(std::move(settings));
     core_->moveToThread(&thread_);
     thread_.start();
 }

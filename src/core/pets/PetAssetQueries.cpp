@@ -190,8 +190,12 @@ QRectF PetAssets::normalizedRect(const QString& clip, const QRectF& rect) const 
 }
 
 bool PetAssets::contains(const QPointF& point, const QRectF& rect) const {
-    const bool inside = point.x() >= rect.left() && point.x() < rect.right() &&
-                        point.y() >= rect.top() && point.y() < rect.bottom();
+    // Bottom-up and half-open: the left and bottom edges belong to the rectangle, the right and
+    // top edges do not.
+    const double maxX = rect.x() + rect.width();
+    const double maxY = rect.y() + rect.height();
+    const bool inside =
+        point.x() >= rect.x() && point.x() < maxX && point.y() >= rect.y() && point.y() < maxY;
     if (!inside) {
         return false;
     }
@@ -199,12 +203,14 @@ bool PetAssets::contains(const QPointF& point, const QRectF& rect) const {
         const auto cell = [this](double offset, double extent) {
             return std::clamp<qint64>(static_cast<qint64>(offset / extent * size_), 0, size_ - 1);
         };
-        const qint64 column = cell(point.x() - rect.left(), rect.width());
-        const qint64 row = cell(point.y() - rect.top(), rect.height());
+        const qint64 column = cell(point.x() - rect.x(), rect.width());
+        // Rows count up from the bottom edge; the frame stands upright, so the mask, stored top
+        // row first, is read from its last row up.
+        const qint64 row = size_ - 1 - cell(point.y() - rect.y(), rect.height());
         return static_cast<uchar>(firstAlpha_[(row * size_ + column) * 4 + 3]) > maskThreshold;
     }
     const double inset = rect.width() * 0.2;
-    return point.x() >= rect.left() + inset && point.x() < rect.right() - inset;
+    return point.x() >= rect.x() + inset && point.x() < maxX - inset;
 }
 
 }  // namespace tundle

@@ -90,8 +90,8 @@ public:
     const QImage* frame(const QString& clip, double elapsed, bool still) const;
     // The rectangle the clip's frames are drawn in when idle is drawn in `rect` (y down).
     QRectF normalizedRect(const QString& clip, const QRectF& rect) const;
-    // Whether `point` hits the pet drawn upright in `rect`, both in Qt's coordinates (y down),
-    // so the mask's top row meets the rectangle's top edge.
+    // Whether `point` hits the pet drawn upright in `rect`, both in the drawing's bottom-up
+    // coordinates (y up): the mask's top row meets the rectangle's top edge.
     bool contains(const QPointF& point, const QRectF& rect) const;
 
 private:

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QTest>
 
 #include "accessories/AccessoryButton.h"
@@ -41,6 +44,26 @@ TEST(AccessoryButtonTest, TheLabelPillTakesClicksOnlyOnceRevealed) {
     EXPECT_FALSE(w.button.contains({67 + 6 - w.button.labelExtension() - 1, 28}));
     // Settled: no timer left running.
     EXPECT_FALSE(w.button.animating());
+}
+
+// The pill is measured in the application's own face, not the desktop's default font.
+TEST(AccessoryButtonTest, TheLabelPillKeepsItsWidthWhateverTheDesktopFont) {
+    const double ordinary = ButtonWorld().button.labelExtension();
+    const QFont desktop = QGuiApplication::font();
+    QFont wide(QStringLiteral("DejaVu Serif"));
+    wide.setPixelSize(23);
+    QGuiApplication::setFont(wide);
+    const double withWideDefault = ButtonWorld().button.labelExtension();
+    QGuiApplication::setFont(desktop);
+    EXPECT_EQ(withWideDefault, ordinary);
+    QFont face(QStringLiteral("Noto Sans CJK SC"));
+    face.setPixelSize(12);
+    face.setWeight(QFont::DemiBold);
+    EXPECT_EQ(QFontInfo(face).family(), QStringLiteral("Noto Sans CJK SC"));
+    // The label's width and 18 points of pill around it.
+    EXPECT_EQ(ordinary, std::ceil(QFontMetricsF(face).horizontalAdvance(
+                            petAccessoryLabel(PetAccessory::shortcuts))) +
+                            18);
 }
 
 TEST(AccessoryButtonTest, TheLabelClosesAfterTheDelayUnlessTheMouseComesBack) {

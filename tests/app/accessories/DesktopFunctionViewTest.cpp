@@ -57,6 +57,48 @@ TEST(DesktopFunctionViewTest, BubbleWidthsFollowTheNameWithinTheirLimits) {
     EXPECT_GT(middle, 92);
     EXPECT_LT(middle, 200);
     EXPECT_EQ(middle, std::ceil(middle));
+    // A viewport without room gives no bubble a negative width.
+    EXPECT_EQ(DesktopFunctionView::bubbleWidth("a", 20), 0);
+}
+
+// Qt's warnings while a panel without room lays itself out.
+QStringList warningsWhileLaidOut(int pinned, QSizeF size, bool failed) {
+    static QStringList* captured = nullptr;
+    QStringList warnings;
+    captured = &warnings;
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& text) { captured->append(text); });
+    {
+        PanelWorld panel(pinned, size);
+        if (failed) {
+            panel.world.opener->opens = false;
+            panel.model->openShortcut(panel.items.empty()
+                                          ? ShortcutItem{.kind = ShortcutKind::website,
+                                                         .name = "旧链接",
+                                                         .target = "https://example.invalid/"}
+                                          : panel.items.front());
+        }
+        for (const WaterShortcutButton* button : panel.view.buttons()) {
+            EXPECT_GE(button->width(), 0);
+        }
+        EXPECT_GE(panel.view.width(), 0);
+    }
+    qInstallMessageHandler(previous);
+    captured = nullptr;
+    return warnings;
+}
+
+TEST(DesktopFunctionViewTest, APanelWithoutRoomShowsNoNegativeSize) {
+    for (const QSizeF size : {QSizeF(0, 0), QSizeF(12, 30), QSizeF(40, 60)}) {
+        SCOPED_TRACE(size.width());
+        for (const int pinned : {0, 1, 6}) {
+            for (const bool failed : {false, true}) {
+                const QStringList warnings = warningsWhileLaidOut(pinned, size, failed);
+                EXPECT_TRUE(warnings.filter(QStringLiteral("Negative")).isEmpty())
+                    << warnings.join(u'\n').toStdString();
+            }
+        }
+    }
 }
 
 TEST(DesktopFunctionViewTest, OpenPanelShowsTheAddBubbleOrThePinnedBubblesInPlace) {

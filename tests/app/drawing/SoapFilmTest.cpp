@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "drawing/SoapFilm.h"
+#include "records/ShortcutColor.h"
 
 namespace tundle {
 namespace {
@@ -56,6 +57,49 @@ TEST(SoapFilmTest, PaintsOnlyInsideTheOutlineAndReusesRenderedFilms) {
     EXPECT_EQ(films.cachedFilms(), 1);
     films.draw(painter, space, rect.translated(0, 30), true, Qt::red);
     EXPECT_EQ(films.cachedFilms(), 2);
+}
+
+// A film of every outline in every tint leaves no paint where its outline does not reach: the
+// rim's outer half, the glint and the highlights stay inside.
+TEST(SoapFilmTest, NoPixelOfAFilmLiesOutsideItsOutline) {
+    const QSize size(150, 100);
+    const YUpSpace space(size.height());
+    const QRectF rect(20.3, 24.6, 104, 50);
+    std::vector<std::pair<bool, std::optional<BubbleContour>>> shapes = {{false, std::nullopt},
+                                                                         {true, std::nullopt}};
+    for (const BubbleContour contour : allBubbleContours) {
+        shapes.emplace_back(false, contour);
+    }
+    for (const auto& [tail, contour] : shapes) {
+        QImage mask(size, QImage::Format_ARGB32_Premultiplied);
+        mask.fill(Qt::transparent);
+        QPainter maskPainter(&mask);
+        maskPainter.setRenderHint(QPainter::Antialiasing);
+        maskPainter.fillPath(space.toQt(SoapFilm::outline(rect, tail, contour)), Qt::black);
+        maskPainter.end();
+        for (const ShortcutColor tint : shortcutColorText.allCases()) {
+            SCOPED_TRACE(testing::Message()
+                         << "tail " << tail << ", contour " << (contour ? int(*contour) : -1)
+                         << ", tint " << int(tint));
+            QImage film(size, QImage::Format_ARGB32_Premultiplied);
+            film.fill(Qt::transparent);
+            QPainter painter(&film);
+            SoapFilm().draw(painter, space, rect, tail, QColor::fromRgb(rgb(tint)), contour);
+            painter.end();
+            int outside = 0;
+            int painted = 0;
+            for (int y = 0; y < size.height(); ++y) {
+                for (int x = 0; x < size.width(); ++x) {
+                    const int alpha = qAlpha(film.pixel(x, y));
+                    const int coverage = qAlpha(mask.pixel(x, y));
+                    painted += alpha > 0 ? 1 : 0;
+                    outside += alpha > 0 && coverage == 0 ? 1 : 0;
+                }
+            }
+            EXPECT_EQ(outside, 0);
+            EXPECT_GT(painted, 3000);
+        }
+    }
 }
 
 }  // namespace

@@ -9,12 +9,15 @@
 #include <QTest>
 #include <QTimeEdit>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <memory>
 
 #include "editors/DateRangeForm.h"
 #include "editors/PeriodRow.h"
 #include "editors/WeekdayChip.h"
 #include "editors/WorkPlanEditor.h"
+#include "toolkit/SegmentedControl.h"
+#include "toolkit/TextBlock.h"
 
 namespace tundle {
 namespace {
@@ -41,6 +44,30 @@ struct EditorWorld {
     QWidget window;
     WorkPlanEditor* editor;
 };
+
+// Clicks the middle of a segment, as the user would.
+void chooseSegment(SegmentedControl* picker, int index) {
+    const int y = picker->height() / 2;
+    int first = -1;
+    int last = -1;
+    for (int x = 0; x < picker->width(); ++x) {
+        if (picker->segmentAt(QPointF(x, y)) == index) {
+            first = first < 0 ? x : first;
+            last = x;
+        }
+    }
+    ASSERT_GE(first, 0) << "no segment " << index;
+    QTest::mouseClick(picker, Qt::LeftButton, {}, QPoint((first + last) / 2, y));
+}
+
+void chooseMode(WorkPlanEditor* editor, WorkPlanMode mode) {
+    chooseSegment(editor->modePicker(), static_cast<int>(mode));
+}
+
+// Monday first: 2 (Monday) is the first segment, 1 (Sunday) the last.
+void chooseWeekday(WorkPlanEditor* editor, int weekday) {
+    chooseSegment(editor->weekdayPicker(), (weekday + 5) % 7);
+}
 
 void typeTime(QTimeEdit* edit, const QString& text) {
     edit->setFocus();
@@ -86,7 +113,7 @@ TEST(WorkPlanEditor, ReturnInATimeOrDateFieldDoesNotSave) {
     QTest::keyClick(start, Qt::Key_Return);
     QTest::keyClick(start, Qt::Key_Enter, Qt::KeypadModifier);
 
-    editor->modeButton(WorkPlanMode::singleDate)->click();
+    chooseMode(editor, WorkPlanMode::singleDate);
     editor->dateEdit()->setFocus();
     QTest::keyClick(editor->dateEdit(), Qt::Key_Return);
 
@@ -100,7 +127,7 @@ TEST(WorkPlanEditor, ReturnInATimeOrDateFieldDoesNotSave) {
 TEST(WorkPlanEditor, TimeFieldKeepsTheKeyboardFocusWhileEdited) {
     EditorWorld world;
     WorkPlanEditor* editor = world.editor;
-    editor->modeButton(WorkPlanMode::singleDate)->click();
+    chooseMode(editor, WorkPlanMode::singleDate);
     editor->addButton()->click();
     PeriodRow* row = editor->rows().at(0);
     QTimeEdit* start = row->startEdit();
@@ -115,6 +142,26 @@ TEST(WorkPlanEditor, TimeFieldKeepsTheKeyboardFocusWhileEdited) {
     QTest::keyClicks(start, QStringLiteral("45"));
     EXPECT_EQ(QApplication::focusWidget(), start);
     EXPECT_EQ(editor->plan().dateOverrides->at(QStringLiteral("2026-03-04")).at(0).start, 645);
+}
+
+void turnWheel(QWidget* widget) {
+    const QPointF centre = QRectF(widget->rect()).center();
+    QWheelEvent wheel(centre, widget->mapToGlobal(centre), {}, QPoint(0, 120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &wheel);
+}
+
+TEST(WorkPlanEditor, WheelMovesATimeOnlyInTheFocusedField) {
+    EditorWorld world;
+    WorkPlanEditor* editor = world.editor;
+    editor->addButton()->click();
+    QTimeEdit* start = editor->rows().at(0)->startEdit();
+    editor->saveButton()->setFocus();
+    turnWheel(start);
+    EXPECT_EQ(editor->plan().periods.at(0).start, 540);
+    start->setFocus();
+    turnWheel(start);
+    EXPECT_NE(editor->plan().periods.at(0).start, 540);
 }
 
 TEST(WorkPlanEditor, EqualTimesWarnAndDisableSaveAndAnOvernightPeriodSaysNextDay) {
@@ -161,17 +208,17 @@ TEST(WorkPlanEditor, WeekdayListIsCopiedOnFirstEditAndRestored) {
     EXPECT_EQ(editor->chip(7)->accessibleDescription(), QStringLiteral("休息日"));
     EXPECT_EQ(editor->chip(7)->accessibleName(), QStringLiteral("星期六"));
 
-    editor->modeButton(WorkPlanMode::weekly)->click();
-    EXPECT_TRUE(editor->weekdayButton(2)->isChecked());
+    chooseMode(editor, WorkPlanMode::weekly);
+    EXPECT_EQ(editor->weekdayPicker()->currentIndex(), 0);
     EXPECT_EQ(editor->rows().size(), 1u);
-    editor->weekdayButton(7)->click();
+    chooseWeekday(editor, 7);
     EXPECT_TRUE(editor->rows().empty());
     EXPECT_FALSE(editor->restoreButton()->isVisibleTo(editor));
     editor->addButton()->click();
     EXPECT_TRUE(editor->restoreButton()->isVisibleTo(editor));
     EXPECT_EQ(editor->plan().weeklyOverrides->at(QStringLiteral("7")).size(), 1u);
 
-    editor->weekdayButton(3)->click();
+    chooseWeekday(editor, 3);
     editor->rows().at(0)->enabledSwitch()->click();
     EXPECT_EQ(editor->plan().weeklyOverrides->size(), 2u);
     EXPECT_TRUE(editor->plan().periods.at(0).enabled);
@@ -187,7 +234,7 @@ TEST(WorkPlanEditor, RangeFormAppliesAndTheDateListRestores) {
     WorkPlanEditor* editor = world.editor;
     DateRangeForm* form = editor->rangeForm();
     EXPECT_FALSE(form->isVisibleTo(editor));
-    editor->modeButton(WorkPlanMode::singleDate)->click();
+    chooseMode(editor, WorkPlanMode::singleDate);
     EXPECT_TRUE(form->isVisibleTo(editor));
     EXPECT_FALSE(form->throughEdit()->isVisibleTo(editor));
 
@@ -226,9 +273,9 @@ TEST(WorkPlanEditor, RangeFormAppliesAndTheDateListRestores) {
 
 TEST(WorkPlanEditor, LegacyNoticeAsksForWorkTimes) {
     EditorWorld world(defaultPlan(), QStringLiteral("原下班时间：18:00、18:30"));
-    const auto labels = world.editor->findChildren<QLabel*>();
-    EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](QLabel* label) {
-        return label->text() == QStringLiteral("原下班时间：18:00、18:30。补齐上班时间后保存。");
+    const auto texts = world.editor->findChildren<TextBlock*>();
+    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](TextBlock* text) {
+        return text->text() == QStringLiteral("原下班时间：18:00、18:30。补齐上班时间后保存。");
     }));
 }
 

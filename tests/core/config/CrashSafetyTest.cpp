@@ -67,10 +67,12 @@ TEST(CrashSafety, AKilledStateWriteLeavesTheOldOrTheNewState) {
         killWhileSaving("state", path, random);
         const QByteArray bytes = test::readAll(path);
         ASSERT_NO_THROW(JsonObject::parse(bytes)) << "after kill " << i;
-        const ContentStoreState state = ContentStoreState::decode(bytes);
-        ASSERT_GE(state.highestSequence, 1);
-        EXPECT_EQ(state.current, QStringLiteral("%1-0123456789abcdef").arg(state.highestSequence));
-        highest = std::max(highest, state.highestSequence);
+        const std::optional<ContentStoreState> state = ContentStoreState::decode(bytes);
+        ASSERT_TRUE(state) << "after kill " << i;
+        ASSERT_GE(state->highestSequence, 1);
+        EXPECT_EQ(state->current,
+                  QStringLiteral("%1-0123456789abcdef").arg(state->highestSequence));
+        highest = std::max(highest, state->highestSequence);
     }
     EXPECT_GT(highest, 1);
 }

@@ -141,6 +141,55 @@ TEST_F(ContentHTTPTest, FollowsRedirectsToHttpsOnly) {
     EXPECT_EQ(plainConnections, 0);
 }
 
+// Each hop answers with a redirect to the next address of the chain.
+void redirectChain(TlsTestServer& server, const QStringList& hops) {
+    for (qsizetype at = 0; at + 1 < hops.size(); ++at) {
+        server.on(QUrl(hops[at]).path().toLatin1(),
+                  [next = hops[at + 1].toLatin1()](QSslSocket* socket) {
+                      TlsTestServer::answer(socket, "302 Found", "Location: " + next + "\r\n", {});
+                  });
+    }
+}
+
+TEST_F(ContentHTTPTest, FollowsAChainOfHttpsRedirectsUpToTheLimit) {
+    server.on("/asset",
+              [](QSslSocket* socket) { TlsTestServer::answerWithLength(socket, "body"); });
+    redirectChain(server, {server.url("/one"), server.url("/two"), server.url("/three"),
+                           server.url("/asset")});
+    const Outcome followed = get(server.url("/one"), 100);
+    ASSERT_TRUE(followed.body) << followed.message().toStdString();
+    EXPECT_EQ(*followed.body, "body");
+    EXPECT_EQ(server.requests().size(), 4);
+
+    QStringList longest;
+    for (int hop = 0; hop <= ContentHTTP::maximumRedirects; ++hop) {
+        longest.append(server.url("/hop" + QByteArray::number(hop)));
+    }
+    longest.append(server.url("/asset"));
+    redirectChain(server, longest);
+    const Outcome atTheLimit = get(longest[1], 100);
+    ASSERT_TRUE(atTheLimit.body) << atTheLimit.message().toStdString();
+    EXPECT_EQ(*atTheLimit.body, "body");
+    const Outcome overTheLimit = get(longest[0], 100);
+    EXPECT_FALSE(overTheLimit.body);
+    EXPECT_EQ(overTheLimit.message(), QStringLiteral("下载已取消：转向次数过多"));
+}
+
+TEST_F(ContentHTTPTest, AnHttpHopAnywhereInTheChainFailsBeforeAnyPlainRequest) {
+    redirectChain(server, {server.url("/a1"), plainUrl()});
+    redirectChain(server, {server.url("/b1"), server.url("/b2"), server.url("/b3"), plainUrl()});
+    redirectChain(
+        server, {server.url("/c1"), server.url("/c2"), QString(plainUrl()).replace(0, 4, "HTTP")});
+    for (const QByteArray path : {"/a1", "/b1", "/c1"}) {
+        const Outcome refused = get(server.url(path), 100);
+        EXPECT_FALSE(refused.body);
+        EXPECT_EQ(refused.message(), QStringLiteral("下载已取消：服务器要求转到非 HTTPS 地址"))
+            << path.toStdString();
+    }
+    QCoreApplication::processEvents();
+    EXPECT_EQ(plainConnections, 0);
+}
+
 TEST_F(ContentHTTPTest, RefusesACertificateItDoesNotTrust) {
     server.on("/asset",
               [](QSslSocket* socket) { TlsTestServer::answerWithLength(socket, "body"); });

@@ -30,14 +30,14 @@ TEST(ContentRecordsTest, DigestIsLowercaseHexOfSha256) {
     EXPECT_TRUE(isHashText(Sha256::text(QByteArray())));
 }
 
-TEST(ContentRecordsTest, StateFileReadsLeniently) {
+TEST(ContentRecordsTest, StateFileDecodesOnlyAWholeState) {
     EXPECT_EQ(ContentStoreState::decode(R"({"highestSequence":3})"),
               (ContentStoreState{std::nullopt, std::nullopt, 3}));
-    EXPECT_EQ(ContentStoreState::decode(R"({"current":"7-ab","previous":"6-cd"})"),
-              ContentStoreState{});
-    EXPECT_EQ(ContentStoreState::decode(R"({"current":7,"highestSequence":3})"),
-              ContentStoreState{});
-    EXPECT_EQ(ContentStoreState::decode("garbage"), ContentStoreState{});
+    for (const QByteArray bytes :
+         {R"({"current":"7-ab","previous":"6-cd"})", R"({"current":7,"highestSequence":3})",
+          "garbage", R"({"current":"7-ab","highest)", ""}) {
+        EXPECT_EQ(ContentStoreState::decode(bytes), std::nullopt) << bytes.toStdString();
+    }
     const ContentStoreState state{QStringLiteral("7-ab"), QStringLiteral("6-cd"), 7};
     EXPECT_EQ(state.encode(), R"({"current":"7-ab","highestSequence":7,"previous":"6-cd"})");
     EXPECT_EQ(ContentStoreState::decode(state.encode()), state);

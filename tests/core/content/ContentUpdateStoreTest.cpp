@@ -10,6 +10,7 @@
 
 #include "content/ContentUpdateError.h"
 #include "content/Ed25519PublicKey.h"
+#include "core/content/ContentStoreFixture.h"
 #include "core/content/ContentStoreTestKit.h"
 #include "support/ConfigurationError.h"
 #include "support/TemporaryHome.h"
@@ -20,64 +21,11 @@ namespace {
 using test::makeRelease;
 using test::TestRelease;
 
-const QString base = QStringLiteral("https://content.test/cdn");
-const QString envelopeUrl = base + QStringLiteral("/content/stable.json");
+using test::assetUrl;
+using test::base;
+using test::envelopeUrl;
 
-QString assetUrl(const QString& hash) {
-    return base + QStringLiteral("/assets/") + hash;
-}
-
-class ContentUpdateStoreTest : public ::testing::Test {
-protected:
-    std::unique_ptr<ContentUpdateStore> makeStore() {
-        ContentValidators validators{
-            {QStringLiteral("room.scene"),
-             [calls = validatorCalls](const ContentModule&, const QString& folder) {
-                 ++*calls;
-                 if (QFile::exists(folder + QStringLiteral("/reject"))) {
-                     throw ConfigurationError(QStringLiteral("场景不可用"));
-                 }
-             }}};
-        return std::make_unique<ContentUpdateStore>(root.path(), base, signer.publicKeyBase64(), 10,
-                                                    validators, QStringLiteral("stable"),
-                                                    server.fetch());
-    }
-
-    void publish(const TestRelease& release) {
-        server.serve(envelopeUrl, release.envelope);
-        for (const auto& [hash, bytes] : release.assets) {
-            server.serve(assetUrl(hash), bytes);
-        }
-    }
-
-    QStringList releaseFolders() const {
-        return QDir(root.filePath(QStringLiteral("releases")))
-            .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-    }
-
-    QString releasePath(const TestRelease& release) const {
-        return QDir::cleanPath(root.filePath(QStringLiteral("releases/") + release.folderName()));
-    }
-
-    QByteArray stateFile() const {
-        return test::readAll(root.filePath(QStringLiteral("state.json")));
-    }
-
-    // Prepares and activates a release, as the application does.
-    void install(ContentUpdateStore& store, const TestRelease& release) {
-        publish(release);
-        const test::PrepareOutcome prepared = test::prepareNow(store);
-        ASSERT_TRUE(prepared.snapshot) << prepared.error.toStdString();
-        ASSERT_EQ(test::activateNow(store, *prepared.snapshot), QString());
-    }
-
-    QTemporaryDir root;
-    test::ContentSigner signer;
-    test::ScriptedServer server;
-    std::shared_ptr<std::atomic<int>> validatorCalls = std::make_shared<std::atomic<int>>(0);
-    TestRelease first =
-        makeRelease(signer, 1, {{"room", {{"scene.json", "{}"}, {"sky.png", "sky"}}}});
-};
+using ContentUpdateStoreTest = test::ContentStoreFixture;
 
 TEST_F(ContentUpdateStoreTest, RefusesBadSettings) {
     const auto refusal = [this](const QString& baseURL, const QString& key,

@@ -59,13 +59,13 @@ TEST(GeneratedPetPacksTest, BothPacksValidateAndLoadWithTheirClips) {
         // Sheets keep their palette, so frames hold one byte a pixel.
         EXPECT_EQ(assets.clips().at("idle").frames.front().format(), QImage::Format_Indexed8);
 
-        // The idle silhouette: the body's middle hits, the frame's corners and the space above
-        // the head do not.
+        // The idle silhouette, in the drawing's bottom-up points: the belly hits, the frame's
+        // corners do not.
         const QRectF rect(0, 0, 256, 256);
-        EXPECT_TRUE(assets.contains({128, 170}, rect));
-        EXPECT_FALSE(assets.contains({4, 4}, rect));
-        EXPECT_FALSE(assets.contains({128, 40}, rect));
-        EXPECT_FALSE(assets.contains({252, 252}, rect));
+        EXPECT_TRUE(assets.contains({128, 80}, rect));
+        EXPECT_FALSE(assets.contains({2, 2}, rect));
+        EXPECT_FALSE(assets.contains({2, 253}, rect));
+        EXPECT_FALSE(assets.contains({253, 253}, rect));
     }
 }
 
@@ -84,6 +84,56 @@ QPointF footing(const QImage& frame) {
         }
     }
     return {};
+}
+
+// The first and last rows of `frame` with an opaque pixel.
+std::pair<int, int> opaqueRows(const QImage& frame) {
+    int first = frame.height();
+    int last = -1;
+    for (int y = 0; y < frame.height(); ++y) {
+        for (int x = 0; x < frame.width(); ++x) {
+            if (qAlpha(frame.pixel(x, y)) > 128) {
+                first = std::min(first, y);
+                last = y;
+                break;
+            }
+        }
+    }
+    return {first, last};
+}
+
+// Whether any pixel on the frame's edge holds paint: a drawing cut off by the frame.
+bool touchesTheEdge(const QImage& frame) {
+    const int w = frame.width();
+    const int h = frame.height();
+    for (int i = 0; i < std::max(w, h); ++i) {
+        for (const QPoint p : {QPoint(i, 0), QPoint(i, h - 1), QPoint(0, i), QPoint(w - 1, i)}) {
+            if (p.x() < w && p.y() < h && qAlpha(frame.pixel(p)) > 0) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// The pet fills its frame, so everything placed from the sprite's top (the bubble's tail, the
+// accessories, the shortcut panel) sits close to its head; and every clip keeps its motion,
+// props and effects inside the frame.
+TEST(GeneratedPetPacksTest, ThePetFillsItsFrameAndEveryClipStaysInside) {
+    for (const PetAssetPack pack : {PetAssetPack::h3, PetAssetPack::originalVideo}) {
+        SCOPED_TRACE(petAssetPackText.raw(pack).toStdString());
+        const PetAssets assets(packFolder(pack), pack);
+        ASSERT_TRUE(assets.loaded());
+        for (const QImage& frame : assets.clips().at("idle").frames) {
+            const auto [first, last] = opaqueRows(frame);
+            EXPECT_GE(last - first + 1, 0.8 * frame.height()) << first << " to " << last;
+        }
+        for (const auto& [id, clip] : assets.clips()) {
+            for (std::size_t i = 0; i < clip.frames.size(); ++i) {
+                EXPECT_FALSE(touchesTheEdge(clip.frames[i])) << id.toStdString() << " frame " << i;
+            }
+        }
+    }
 }
 
 TEST(GeneratedPetPacksTest, PlacedClipsKeepThePetWhereIdleHasIt) {

@@ -158,7 +158,9 @@ TEST(PetAssetQueriesTest, PlacesClipsAndHitsTheSilhouette) {
     // A missing clip plays idle, which has no placement row.
     EXPECT_EQ(assets.normalizedRect("loosen_soil", square), square);
 
-    // Idle frame 0 is transparent in its top half and opaque below.
+    // Idle frame 0 is transparent in its top half and opaque below. The square is in the
+    // drawing's bottom-up points: its bottom edge (y 200) belongs to it, its top edge (y 520)
+    // does not, and each of the mask's eight rows is 40 points high, counted from the bottom.
     const PetAssets none = loadPack({});
     struct Case {
         QPointF point;
@@ -166,9 +168,11 @@ TEST(PetAssetQueriesTest, PlacesClipsAndHitsTheSilhouette) {
         bool hitWithoutMask;
     };
     const std::vector<Case> cases = {
-        {{101, 201}, false, false}, {{101, 519}, true, false},  {{419, 519}, true, false},
-        {{260, 300}, false, true},  {{260, 400}, true, true},   {{420, 400}, false, false},
-        {{99, 400}, false, false},  {{163, 300}, false, false}, {{164.5, 300}, false, true},
+        {{101, 201}, true, false},  {{101, 519}, false, false}, {{419, 201}, true, false},
+        {{260, 200}, true, true},   {{260, 520}, false, false}, {{260, 519.9}, false, true},
+        {{260, 360}, false, true},  {{260, 359.9}, true, true}, {{260, 199.9}, false, false},
+        {{420, 300}, false, false}, {{99, 300}, false, false},  {{163, 400}, false, false},
+        {{164, 400}, false, true},  {{356, 400}, false, false}, {{355.9, 400}, false, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(QStringLiteral("%1,%2").arg(c.point.x()).arg(c.point.y()).toStdString());

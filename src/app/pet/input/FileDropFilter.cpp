@@ -29,7 +29,7 @@ QList<QUrl> FileDropFilter::localFiles(const QMimeData* data) {
 
 bool FileDropFilter::onPet(const QDropEvent* event) const {
     const YUpSpace space(canvas_.height());
-    return model_.assets().contains(event->position(), space.toQt(canvas_.spriteRect()));
+    return model_.assets().contains(space.fromQt(event->position()), canvas_.spriteRect());
 }
 
 void FileDropFilter::answer(QDropEvent* event, bool accept) {

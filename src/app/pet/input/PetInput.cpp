@@ -39,7 +39,7 @@ bool PetInput::eventFilter(QObject*, QEvent* event) {
 
 bool PetInput::onPet(QPointF point) const {
     const YUpSpace space(canvas_.height());
-    return model_.assets().contains(point, space.toQt(canvas_.spriteRect()));
+    return model_.assets().contains(space.fromQt(point), canvas_.spriteRect());
 }
 
 void PetInput::pressed(QMouseEvent* event) {

@@ -1,4 +1,4 @@
-#include "accessories/SymbolImage.h"
+#include "drawing/SymbolImage.h"
 
 #include <QColor>
 #include <QCoreApplication>

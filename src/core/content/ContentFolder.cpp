@@ -1,0 +1,361 @@
+#include "content/ContentFolder.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <stdio.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <cerrno>
+#include <utility>
+#include <vector>
+
+#include "content/Sha256.h"
+#include "support/FileIO.h"
+#include "support/Uuid.h"
+
+namespace tundle {
+
+namespace {
+
+FileError failure(const char* what, const QString& path, int error) {
+    return FileError(
+        QStringLiteral("%1“%2”：%3").arg(QString::fromUtf8(what), path, qt_error_string(error)));
+}
+
+// One entry of a folder: never empty, never "." or "..", never with a slash.
+QByteArray entryName(const QString& name) {
+    const QByteArray bytes = QFile::encodeName(name);
+    if (bytes.isEmpty() || bytes == "." || bytes == ".." || bytes.contains('/') ||
+        bytes.contains('\0')) {
+        throw FileError(QStringLiteral("“%1”不是有效的文件名。").arg(name));
+    }
+    return bytes;
+}
+
+// Closes the descriptor on every way out.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    Descriptor(Descriptor&& other) noexcept : fd_(other.release()) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+
+    int get() const { return fd_; }
+    int release() { return std::exchange(fd_, -1); }
+
+private:
+    int fd_;
+};
+
+constexpr int folderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW;
+
+// Opening with O_NONBLOCK keeps a planted FIFO from blocking the store before the type test.
+Descriptor openRegular(int folder, const QString& name, const QString& path) {
+    Descriptor fd(::openat(folder, entryName(name).constData(),
+                           O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
+    if (fd.get() < 0) {
+        throw failure("无法打开文件", path, errno);
+    }
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0) {
+        throw failure("无法读取文件", path, errno);
+    }
+    if (!S_ISREG(info.st_mode)) {
+        throw FileError(QStringLiteral("“%1”不是普通文件。").arg(path));
+    }
+    return fd;
+}
+
+// Reads up to `size` bytes, fewer only at the end of the file.
+qint64 readUpTo(int fd, char* buffer, qint64 size, const QString& path) {
+    qint64 total = 0;
+    while (total < size) {
+        const ssize_t got = ::read(fd, buffer + total, static_cast<size_t>(size - total));
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            throw failure("无法读取文件", path, errno);
+        }
+        if (got == 0) {
+            break;
+        }
+        total += got;
+    }
+    return total;
+}
+
+void writeAll(int fd, const QByteArray& bytes, const QString& path) {
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const ssize_t put =
+            ::write(fd, bytes.constData() + written, static_cast<size_t>(bytes.size() - written));
+        if (put < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            throw failure("无法写入文件", path, errno);
+        }
+        written += put;
+    }
+}
+
+void closeChecked(Descriptor& fd, const QString& path) {
+    if (::close(fd.release()) != 0) {
+        throw failure("无法写入文件", path, errno);
+    }
+}
+
+Descriptor createNew(int folder, const QString& name, const QString& path) {
+    Descriptor fd(::openat(folder, entryName(name).constData(),
+                           O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644));
+    if (fd.get() < 0) {
+        throw failure("无法写入文件", path, errno);
+    }
+    return fd;
+}
+
+std::optional<struct stat> entryInfo(int folder, const QString& name) {
+    struct stat info {};
+    if (::fstatat(folder, entryName(name).constData(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
+        return std::nullopt;
+    }
+    return info;
+}
+
+// The entries of an open folder, read through a descriptor of its own so that the held
+// one keeps its position and stays open.
+QList<QByteArray> listFolder(int folder, const QString& path) {
+    const int own = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (own < 0) {
+        throw failure("无法读取文件夹", path, errno);
+    }
+    DIR* listing = ::fdopendir(own);
+    if (listing == nullptr) {
+        const int error = errno;
+        ::close(own);
+        throw failure("无法读取文件夹", path, error);
+    }
+    QList<QByteArray> names;
+    errno = 0;
+    while (const dirent* entry = ::readdir(listing)) {
+        const QByteArray name(entry->d_name);
+        if (name != "." && name != "..") {
+            names.append(name);
+        }
+        errno = 0;
+    }
+    const int error = errno;
+    ::closedir(listing);
+    if (error != 0) {
+        throw failure("无法读取文件夹", path, error);
+    }
+    return names;
+}
+
+// Deletes the entry `name` of the open folder `parent`. A folder is emptied through its own
+// descriptor, opened without following a link, so a folder swapped for a link while this runs
+// only ends the deletion with an error.
+void removeEntry(int parent, const QByteArray& name, const QString& path) {
+    const int fd = ::openat(parent, name.constData(), folderFlags);
+    if (fd < 0) {
+        if (errno != ENOTDIR && errno != ELOOP) {
+            throw failure("无法删除", path, errno);
+        }
+        if (::unlinkat(parent, name.constData(), 0) != 0) {
+            throw failure("无法删除", path, errno);
+        }
+        return;
+    }
+    const Descriptor folder(fd);
+    for (const QByteArray& entry : listFolder(folder.get(), path)) {
+        removeEntry(folder.get(), entry, path + u'/' + QFile::decodeName(entry));
+    }
+    if (::unlinkat(parent, name.constData(), AT_REMOVEDIR) != 0) {
+        throw failure("无法删除", path, errno);
+    }
+}
+
+}  // namespace
+
+ContentFolder::ContentFolder(int descriptor, QString path)
+    : descriptor_(descriptor), path_(std::move(path)) {}
+
+ContentFolder::ContentFolder(ContentFolder&& other) noexcept
+    : descriptor_(std::exchange(other.descriptor_, -1)), path_(std::move(other.path_)) {}
+
+ContentFolder& ContentFolder::operator=(ContentFolder&& other) noexcept {
+    if (this != &other) {
+        if (descriptor_ >= 0) {
+            ::close(descriptor_);
+        }
+        descriptor_ = std::exchange(other.descriptor_, -1);
+        path_ = std::move(other.path_);
+    }
+    return *this;
+}
+
+ContentFolder::~ContentFolder() {
+    if (descriptor_ >= 0) {
+        ::close(descriptor_);
+    }
+}
+
+ContentFolder ContentFolder::openCreating(const QString& path) {
+    if (!QDir().mkpath(path)) {
+        throw FileError(QStringLiteral("无法创建文件夹“%1”。").arg(path));
+    }
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        throw failure("无法打开文件夹", path, errno);
+    }
+    return ContentFolder(fd, path);
+}
+
+QString ContentFolder::pathOf(const QString& name) const {
+    return path_ + u'/' + name;
+}
+
+ContentFolder ContentFolder::folder(const QString& name) const {
+    const int fd = ::openat(descriptor_, entryName(name).constData(), folderFlags);
+    if (fd < 0) {
+        throw failure("无法打开文件夹", pathOf(name), errno);
+    }
+    return ContentFolder(fd, pathOf(name));
+}
+
+ContentFolder ContentFolder::makeFolder(const QString& name) const {
+    if (::mkdirat(descriptor_, entryName(name).constData(), 0755) != 0) {
+        throw failure("无法创建文件夹", pathOf(name), errno);
+    }
+    return folder(name);
+}
+
+bool ContentFolder::contains(const QString& name) const {
+    return entryInfo(descriptor_, name).has_value();
+}
+
+bool ContentFolder::holds(const QString& name, const ContentFolder& other) const {
+    struct stat held {};
+    const std::optional<struct stat> entry = entryInfo(descriptor_, name);
+    return entry && ::fstat(other.descriptor_, &held) == 0 && entry->st_dev == held.st_dev &&
+           entry->st_ino == held.st_ino;
+}
+
+std::optional<qint64> ContentFolder::regularFileSize(const QString& name) const {
+    struct stat info {};
+    if (::fstatat(descriptor_, entryName(name).constData(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
+        throw failure("无法读取文件", pathOf(name), errno);
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return std::nullopt;
+    }
+    return static_cast<qint64>(info.st_size);
+}
+
+QByteArray ContentFolder::readRegularFile(const QString& name, qint64 limit) const {
+    const QString path = pathOf(name);
+    const Descriptor fd = openRegular(descriptor_, name, path);
+    QByteArray bytes(limit + 1, Qt::Uninitialized);
+    bytes.resize(readUpTo(fd.get(), bytes.data(), limit + 1, path));
+    return bytes;
+}
+
+QString ContentFolder::hashRegularFile(const QString& name, qint64 limit) const {
+    static constexpr qint64 pieceSize = 1 << 20;
+    const QString path = pathOf(name);
+    const Descriptor fd = openRegular(descriptor_, name, path);
+    std::vector<char> piece(static_cast<std::size_t>(pieceSize));
+    Sha256 hash;
+    qint64 remaining = limit + 1;
+    while (remaining > 0) {
+        const qint64 got = readUpTo(fd.get(), piece.data(), std::min(pieceSize, remaining), path);
+        if (got == 0) {
+            break;
+        }
+        hash.add(QByteArrayView(piece.data(), got));
+        remaining -= got;
+    }
+    return hash.finishText();
+}
+
+void ContentFolder::writeNewFile(const QString& name, const QByteArray& bytes) const {
+    const QString path = pathOf(name);
+    Descriptor fd = createNew(descriptor_, name, path);
+    writeAll(fd.get(), bytes, path);
+    closeChecked(fd, path);
+}
+
+void ContentFolder::replaceDurably(const QString& name, const QByteArray& bytes) const {
+    const QString aside = name + QStringLiteral(".") + uuidText(newUuid()) + QStringLiteral(".tmp");
+    try {
+        Descriptor fd = createNew(descriptor_, aside, pathOf(aside));
+        writeAll(fd.get(), bytes, pathOf(aside));
+        if (::fsync(fd.get()) != 0) {
+            throw failure("无法写入文件", pathOf(aside), errno);
+        }
+        closeChecked(fd, pathOf(aside));
+        const std::optional<struct stat> existing = entryInfo(descriptor_, name);
+        if (existing && S_ISDIR(existing->st_mode)) {
+            removeTree(name);
+        }
+        if (::renameat(descriptor_, entryName(aside).constData(), descriptor_,
+                       entryName(name).constData()) != 0) {
+            throw failure("无法写入文件", pathOf(name), errno);
+        }
+    } catch (...) {
+        ::unlinkat(descriptor_, entryName(aside).constData(), 0);
+        throw;
+    }
+    if (::fsync(descriptor_) != 0) {
+        throw failure("无法写入文件夹", path_, errno);
+    }
+}
+
+void ContentFolder::move(const QString& from, const QString& to) const {
+    if (::renameat2(descriptor_, entryName(from).constData(), descriptor_,
+                    entryName(to).constData(), RENAME_NOREPLACE) != 0) {
+        throw failure("无法移动文件夹", pathOf(from), errno);
+    }
+}
+
+void ContentFolder::removeTree(const QString& name) const {
+    removeEntry(descriptor_, entryName(name), pathOf(name));
+}
+
+QStringList ContentFolder::entries() const {
+    QStringList names;
+    for (const QByteArray& name : listFolder(descriptor_, path_)) {
+        names.append(QFile::decodeName(name));
+    }
+    return names;
+}
+
+// Names are compared as the bytes on disk, so an entry whose name is not valid UTF-8 is
+// deleted like any other.
+void ContentFolder::removeEntriesExcept(const QStringList& kept) const {
+    QList<QByteArray> keptNames;
+    for (const QString& name : kept) {
+        keptNames.append(QFile::encodeName(name));
+    }
+    for (const QByteArray& entry : listFolder(descriptor_, path_)) {
+        if (keptNames.contains(entry)) {
+            continue;
+        }
+        try {
+            removeEntry(descriptor_, entry, pathOf(QFile::decodeName(entry)));
+        } catch (const FileError&) {
+            // What is left is tried again next time.
+        }
+    }
+}
+
+}  // namespace tundle
