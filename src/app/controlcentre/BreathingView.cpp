@@ -5,10 +5,10 @@
 #include <QPainter>
 #include <QWindow>
 
-#include "platform/SessionEvents.h"
 #include "controlcentre/BreathButton.h"
 #include "controlcentre/BreathingPebble.h"
 #include "model/AppModel.h"
+#include "platform/SessionEvents.h"
 #include "toolkit/Typography.h"
 #include "toolkit/VisibilityGate.h"
 

@@ -6,10 +6,10 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "platform/SessionEvents.h"
 #include "controlcentre/BreathingPanel.h"
 #include "controlcentre/BreathingView.h"
 #include "model/AppModel.h"
+#include "platform/SessionEvents.h"
 
 namespace tundle {
 

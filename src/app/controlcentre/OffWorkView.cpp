@@ -7,10 +7,10 @@
 #include <QPainterPath>
 #include <QVBoxLayout>
 
-#include "accessories/SymbolImage.h"
 #include "config/ConfigurationStore.h"
 #include "controlcentre/PlainButton.h"
 #include "controlcentre/RestArtwork.h"
+#include "drawing/SymbolImage.h"
 #include "editors/WorkPlanEditor.h"
 #include "support/UserFacingError.h"
 #include "toolkit/Alert.h"

@@ -6,8 +6,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "accessories/SymbolImage.h"
 #include "controlcentre/PlainButton.h"
+#include "drawing/SymbolImage.h"
 #include "model/AppModel.h"
 #include "toolkit/Colors.h"
 #include "toolkit/Paper.h"
