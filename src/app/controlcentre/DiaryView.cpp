@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "controlcentre/PlainButton.h"
+#include "editors/PlainLabel.h"
 #include "toolkit/Colors.h"
 #include "toolkit/Popover.h"
 #include "toolkit/TextBlock.h"
@@ -21,12 +22,8 @@ DiaryView::DiaryView(Clock clock, Calendar calendar, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 24, 24, 24);
     layout->setSpacing(18);
-    auto* heading = new QLabel(QStringLiteral("糯墩的日记"));
-    heading->setFont(Typography::font(19, FontWeight::semibold));
-    QPalette palette = heading->palette();
-    palette.setColor(QPalette::WindowText, Colors::ink());
-    heading->setPalette(palette);
-    layout->addWidget(heading);
+    layout->addWidget(
+        plainLabel(QStringLiteral("糯墩的日记"), 19, Colors::ink(), this, FontWeight::semibold));
     layout->addWidget(buildNavigation());
     text_ = new TextBlock;
     text_->setFont(Typography::font(14));

@@ -10,7 +10,8 @@
 #include "config/ConfigurationStore.h"
 #include "controlcentre/PlainButton.h"
 #include "controlcentre/RestArtwork.h"
-#include "drawing/SymbolImage.h"
+#include "controlcentre/SymbolLabel.h"
+#include "editors/PlainLabel.h"
 #include "editors/WorkPlanEditor.h"
 #include "support/UserFacingError.h"
 #include "toolkit/Alert.h"
@@ -21,27 +22,7 @@
 
 namespace tundle {
 
-namespace {
-
-QLabel* textLabel(const QFont& font, const QColor& color) {
-    auto* label = new QLabel;
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, color);
-    label->setPalette(palette);
-    return label;
-}
-
-QLabel* symbolLabel(const QString& name, int side, const QColor& color, double ratio) {
-    auto* label = new QLabel;
-    QImage image = SymbolImage::render(name, QSize(side, side) * ratio, color);
-    image.setDevicePixelRatio(ratio);
-    label->setPixmap(QPixmap::fromImage(image));
-    return label;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 OffWorkView::OffWorkView(ConfigurationStore& configuration, Clock clock, Calendar calendar,
                          QImage artwork, QWidget* parent)
@@ -92,14 +73,13 @@ QWidget* OffWorkView::buildPlain() {
     auto* layout = new QHBoxLayout(plain);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(10);
-    layout->addWidget(
-        symbolLabel(QStringLiteral("sun.horizon"), 23, Colors::accent(), devicePixelRatioF()));
+    layout->addWidget(symbolLabel(QStringLiteral("sun.horizon"), 23, Colors::accent()));
     auto* text = new QWidget;
     auto* lines = new QVBoxLayout(text);
     lines->setContentsMargins(0, 0, 0, 0);
     lines->setSpacing(5);
-    headline_ = textLabel(Typography::font(15, FontWeight::medium), Colors::ink());
-    caption_ = textLabel(Typography::font(11), Colors::muted());
+    headline_ = plainLabel({}, 15, Colors::ink(), text, FontWeight::medium);
+    caption_ = plainLabel({}, 11, Colors::muted(), text);
     lines->addWidget(headline_);
     lines->addWidget(caption_);
     layout->addWidget(text, 1, Qt::AlignVCenter);

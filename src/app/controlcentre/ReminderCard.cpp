@@ -7,7 +7,8 @@
 #include <QVBoxLayout>
 
 #include "controlcentre/PlainButton.h"
-#include "drawing/SymbolImage.h"
+#include "controlcentre/SymbolLabel.h"
+#include "editors/PlainLabel.h"
 #include "model/AppModel.h"
 #include "toolkit/Colors.h"
 #include "toolkit/Paper.h"
@@ -26,16 +27,6 @@ QString symbolName(ReminderKind kind) {
 QColor symbolColor(ReminderKind kind) {
     return kind == ReminderKind::water ? QColor::fromRgbF(0.34f, 0.57f, 0.67f)
                                        : QColor::fromRgbF(0.47f, 0.58f, 0.36f);
-}
-
-QLabel* label(const QString& text, const QFont& font, const QColor& color) {
-    auto* result = new QLabel(text);
-    result->setTextFormat(Qt::PlainText);
-    result->setFont(font);
-    QPalette palette = result->palette();
-    palette.setColor(QPalette::WindowText, color);
-    result->setPalette(palette);
-    return result;
 }
 
 QHBoxLayout* row(QWidget* owner, int spacing) {
@@ -70,15 +61,9 @@ QString ReminderCard::title(ReminderKind kind) {
 QWidget* ReminderCard::buildHeader() {
     auto* header = new QWidget;
     QHBoxLayout* layout = row(header, 6);
-    auto* symbol = new QLabel;
-    const double ratio = devicePixelRatioF();
-    QImage image =
-        SymbolImage::render(symbolName(kind_), QSize(17, 17) * ratio, symbolColor(kind_));
-    image.setDevicePixelRatio(ratio);
-    symbol->setPixmap(QPixmap::fromImage(image));
+    auto* symbol = symbolLabel(symbolName(kind_), 17, symbolColor(kind_));
     layout->addWidget(symbol);
-    layout->addWidget(
-        label(title(kind_), Typography::font(13, FontWeight::semibold), Colors::ink()));
+    layout->addWidget(plainLabel(title(kind_), 13, Colors::ink(), header, FontWeight::semibold));
     layout->addStretch(1);
     switch_ = new Switch;
     switch_->setAccessibleName(QStringLiteral("开启") + reminderKindTitle(kind_));
@@ -93,8 +78,9 @@ QWidget* ReminderCard::buildHeader() {
 QWidget* ReminderCard::buildCountdown() {
     auto* countdown = new QWidget;
     QHBoxLayout* layout = row(countdown, 6);
-    countdown_ = label({}, Typography::monospaced(26, FontWeight::medium), Colors::ink());
-    caption_ = label(QStringLiteral("后提醒"), Typography::font(10), Colors::muted());
+    countdown_ = plainLabel({}, 26, Colors::ink(), countdown);
+    countdown_->setFont(Typography::monospaced(26, FontWeight::medium));
+    caption_ = plainLabel(QStringLiteral("后提醒"), 10, Colors::muted(), countdown);
     layout->addWidget(countdown_, 0, Qt::AlignBaseline);
     layout->addWidget(caption_, 0, Qt::AlignBaseline);
     layout->addStretch(1);
@@ -104,7 +90,7 @@ QWidget* ReminderCard::buildCountdown() {
 QWidget* ReminderCard::buildInterval() {
     auto* interval = new QWidget;
     QHBoxLayout* layout = row(interval, 4);
-    layout->addWidget(label(QStringLiteral("每"), Typography::font(11), Colors::muted()));
+    layout->addWidget(plainLabel(QStringLiteral("每"), 11, Colors::muted(), interval));
     picker_ = new QComboBox;
     picker_->setFixedWidth(89);
     picker_->setFont(Typography::font(11));
