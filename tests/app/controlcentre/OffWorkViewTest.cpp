@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPainter>
 #include <QTest>
 
 #include "controlcentre/OffWorkView.h"
@@ -108,6 +109,40 @@ TEST(OffWorkViewTest, EachRestKindChoosesItsScene) {
     EXPECT_DOUBLE_EQ(target.height(), 120);
     EXPECT_NEAR(target.x(), 47.27, 0.01);
     EXPECT_DOUBLE_EQ(target.y(), 0);
+}
+
+TEST(OffWorkViewTest, TheCanvasDrawsTheChosenSceneInsideItsRoundedBounds) {
+    // Three scenes in three colours, stacked where the rows say.
+    QImage artwork(1000, 2000, QImage::Format_ARGB32);
+    artwork.fill(Qt::black);
+    const QColor scenes[] = {Qt::red, Qt::green, Qt::blue};
+    {
+        QPainter painter(&artwork);
+        for (int row = 0; row < 3; ++row) {
+            painter.fillRect(RestArtwork::sourceRect(artwork.size(), row), scenes[row]);
+        }
+    }
+    RestArtwork canvas(artwork);
+    canvas.resize(160, 120);
+    const std::pair<RestKind, QColor> kinds[] = {{RestKind::evening, Qt::red},
+                                                 {RestKind::holiday, Qt::red},
+                                                 {RestKind::morning, Qt::green},
+                                                 {RestKind::midday, Qt::blue}};
+    for (const auto& [kind, color] : kinds) {
+        canvas.setKind(kind);
+        QImage picture(canvas.size(), QImage::Format_ARGB32);
+        picture.fill(Qt::transparent);
+        canvas.render(&picture, QPoint(), QRegion(), QWidget::RenderFlags());
+        EXPECT_EQ(picture.pixelColor(80, 60), color) << int(kind);
+        EXPECT_EQ(picture.pixelColor(20, 60).alpha(), 0) << "fitted, not stretched";
+    }
+
+    RestArtwork empty{QImage()};
+    empty.resize(100, 70);
+    QImage nothing(empty.size(), QImage::Format_ARGB32);
+    nothing.fill(Qt::transparent);
+    empty.render(&nothing, QPoint(), QRegion(), QWidget::RenderFlags());
+    EXPECT_EQ(nothing.pixelColor(50, 35).alpha(), 0) << "no artwork, an empty space";
 }
 
 TEST(OffWorkViewTest, TheEditorWorksOnACopyAndASaveRetiresTheOlderTimes) {
