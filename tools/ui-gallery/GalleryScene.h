@@ -37,10 +37,16 @@ using GalleryScenes = std::vector<GalleryScene>;
 // per point.
 QImage renderWidget(QWidget& widget, const QColor& background, double ratio = 2);
 
+// `widget` on the control centre's canvas, `width` points wide and as tall as it wants to be;
+// the picture's window takes `widget` over.
+QImage renderInWindow(QWidget* widget, int width);
+
 // Each area of the windows adds its scenes in a file of its own; main() lists the areas.
 void addToolkitScenes(GalleryScenes& scenes);
 void addBreathingScenes(GalleryScenes& scenes);
 void addHomeCardScenes(GalleryScenes& scenes);
+void addClipboardScenes(GalleryScenes& scenes);
+void addSettingsScenes(GalleryScenes& scenes);
 void addWorkPlanScenes(GalleryScenes& scenes);
 
 }  // namespace tundle::gallery

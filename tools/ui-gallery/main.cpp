@@ -47,6 +47,8 @@ int main(int argc, char** argv) {
     tundle::gallery::addToolkitScenes(scenes);
     tundle::gallery::addBreathingScenes(scenes);
     tundle::gallery::addHomeCardScenes(scenes);
+    tundle::gallery::addClipboardScenes(scenes);
+    tundle::gallery::addSettingsScenes(scenes);
     tundle::gallery::addWorkPlanScenes(scenes);
 
     for (const tundle::gallery::GalleryScene& scene : scenes) {

@@ -1,3 +1,6 @@
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QPointer>
 #include <QSet>
 #include <QStandardPaths>
@@ -212,8 +215,16 @@ void AppModel::demonstrateTrash() {
 }
 
 void AppModel::openTrash() {
-    world_.opener->openUrl(
-        QUrl::fromLocalFile(world_.fileManager.trashDirectory() + QStringLiteral("/files")));
+    // A Trash nothing was ever moved to does not exist yet, and a file manager asked to open a
+    // missing folder shows nothing; it is made as the Trash would be, private to the user.
+    const QString trash = world_.fileManager.trashDirectory();
+    const QString files = trash + QStringLiteral("/files");
+    if (!QFileInfo(trash).isDir() && QDir().mkpath(trash)) {
+        QFile::setPermissions(
+            trash, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+    QDir().mkpath(files);
+    world_.opener->openUrl(QUrl::fromLocalFile(files));
 }
 
 }  // namespace tundle

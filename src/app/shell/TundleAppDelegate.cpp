@@ -140,10 +140,11 @@ void TundleAppDelegate::perform(StatusMenuAction action) {
             model_->setPetVisible(true);
             showPet();
             break;
-        // Without an update coordinator the settings page is where updates are explained.
         case StatusMenuAction::checkSoftwareUpdate:
+            checkOrExplain(model_->updates().checkAppUpdate());
+            break;
         case StatusMenuAction::checkContentUpdate:
-            openPanel(PanelPage::settings);
+            checkOrExplain(model_->updates().checkContentUpdate());
             break;
         case StatusMenuAction::quit:
             QCoreApplication::quit();
@@ -151,7 +152,7 @@ void TundleAppDelegate::perform(StatusMenuAction action) {
     }
 }
 
-void TundleAppDelegate::checkOrExplain(const std::function<void()>& check) {
+void TundleAppDelegate::checkOrExplain(std::function<void()> check) {
     // Without usable update settings the settings page is where updates are explained.
     if (check) {
         check();

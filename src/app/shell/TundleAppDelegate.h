@@ -56,6 +56,8 @@ public:
     // Made on first use and kept.
     BreathingWindowController& breathingWindow();
     bool hasBreathingWindow() const { return breathingWindow_ != nullptr; }
+    // The tray's menu as it opens now.
+    QMenu& statusMenu() { return tray_.menu(); }
 
 private:
     void startRuntime();
@@ -66,7 +68,7 @@ private:
     void resizePet(double scale);
     void showPet();
     bool interactiveAt(QPoint global) const;
-    void checkOrExplain(const std::function<void()>& check);
+    void checkOrExplain(std::function<void()> check);
     static std::optional<QString> installLocation(const QString& executable);
 
     bool runtimeStarted_ = false;

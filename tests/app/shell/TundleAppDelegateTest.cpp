@@ -2,11 +2,24 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QMenu>
+
 #include "controlcentre/BreathingPanel.h"
 #include "support/MemoryDefaults.h"
 
 namespace tundle {
 namespace {
+
+QAction* menuItem(TundleAppDelegate& delegate, const QString& title) {
+    emit delegate.statusMenu().aboutToShow();
+    for (QAction* action : delegate.statusMenu().actions()) {
+        if (action->text() == title) {
+            return action;
+        }
+    }
+    return nullptr;
+}
 
 class TundleAppDelegateTest : public ::testing::Test {
 protected:
@@ -86,6 +99,38 @@ TEST_F(TundleAppDelegateTest, AScreenChangeShowsThePresentedBreathingPanelAgain)
     delegate->screenChanged();
     EXPECT_FALSE(window.panel()->isVisible());
     EXPECT_EQ(window.view(), closed);
+}
+
+TEST_F(TundleAppDelegateTest, TheTrayCheckItemsReachTheUpdateChecksOrOpenTheSettings) {
+    delegate->applicationDidFinishLaunching();
+    AppModel& model = *delegate->model();
+    const QString software = QStringLiteral("检查软件更新…");
+    const QString content = QStringLiteral("检查动作更新");
+
+    for (const QString& title : {software, content}) {
+        model.setPage(PanelPage::home);
+        delegate->controlWindow()->hide();
+        QAction* item = menuItem(*delegate, title);
+        ASSERT_TRUE(item) << title.toStdString();
+        item->trigger();
+        EXPECT_EQ(model.page(), PanelPage::settings) << "without a check the page explains";
+        EXPECT_TRUE(delegate->controlWindow()->isVisible());
+    }
+
+    int appChecks = 0;
+    int contentChecks = 0;
+    model.updates().setCheckAppUpdate([&] { ++appChecks; });
+    model.updates().setCheckContentUpdate([&] { ++contentChecks; });
+    model.setPage(PanelPage::home);
+    delegate->controlWindow()->hide();
+    menuItem(*delegate, software)->trigger();
+    EXPECT_EQ(appChecks, 1);
+    EXPECT_EQ(contentChecks, 0);
+    menuItem(*delegate, content)->trigger();
+    EXPECT_EQ(appChecks, 1);
+    EXPECT_EQ(contentChecks, 1);
+    EXPECT_EQ(model.page(), PanelPage::home) << "a check that runs leaves the window alone";
+    EXPECT_FALSE(delegate->controlWindow()->isVisible());
 }
 
 }  // namespace

@@ -2,25 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "support/FakePasteboard.h"
+
 namespace tundle {
 namespace {
 
-class FakePasteboard : public Pasteboard {
-public:
-    qint64 changeCount() const override { return count; }
-    QStringList types() const override { return currentTypes; }
-    std::optional<QString> plainText() const override { return text; }
-    void clearContents() override { ++count; }
-    bool setPlainText(const QString& value) override {
-        ++count;
-        text = value;
-        return true;
-    }
-
-    qint64 count = 7;
-    QStringList currentTypes;
-    std::optional<QString> text;
-};
+using test::FakePasteboard;
 
 class ClipboardServiceTest : public ::testing::Test {
 protected:
