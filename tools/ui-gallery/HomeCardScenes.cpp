@@ -5,10 +5,10 @@
 #include "GalleryScene.h"
 #include "controlcentre/DiaryView.h"
 #include "controlcentre/OffWorkView.h"
-#include "controlcentre/PlainButton.h"
 #include "controlcentre/ReminderCard.h"
 #include "controlcentre/RestArtwork.h"
 #include "toolkit/Colors.h"
+#include "toolkit/PlainButton.h"
 #include "toolkit/Popover.h"
 
 namespace tundle::gallery {

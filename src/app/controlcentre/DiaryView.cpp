@@ -8,9 +8,9 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "controlcentre/PlainButton.h"
 #include "editors/PlainLabel.h"
 #include "toolkit/Colors.h"
+#include "toolkit/PlainButton.h"
 #include "toolkit/Popover.h"
 #include "toolkit/TextBlock.h"
 #include "toolkit/Typography.h"
@@ -31,7 +31,7 @@ DiaryView::DiaryView(Clock clock, Calendar calendar, QWidget* parent)
     text_->setLineSpacing(8);
     layout->addWidget(text_);
     auto* bottomRow = new QHBoxLayout;
-    bottom_ = new PlainButton(Typography::font(11), Colors::accent());
+    bottom_ = new PlainButton({}, 11, Colors::accent());
     connect(bottom_, &QAbstractButton::clicked, this, [this] {
         if (const auto action = page_.bottomAction(clock_())) {
             showDate(action->second);
@@ -49,13 +49,12 @@ QWidget* DiaryView::buildNavigation() {
     auto* row = new QHBoxLayout(navigation);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(15);
-    const QFont font = Typography::font(13, FontWeight::medium);
-    previous_ = new PlainButton(font, Colors::muted());
+    previous_ = new PlainButton({}, 13, Colors::muted());
     previous_->setSymbol(QStringLiteral("chevron.left"));
     previous_->setAccessibleName(QStringLiteral("前一天"));
-    dateButton_ = new PlainButton(font, Colors::muted());
+    dateButton_ = new PlainButton({}, 13, Colors::muted());
     dateButton_->setSymbol(QStringLiteral("calendar"));
-    next_ = new PlainButton(font, Colors::muted());
+    next_ = new PlainButton({}, 13, Colors::muted());
     next_->setSymbol(QStringLiteral("chevron.right"));
     next_->setAccessibleName(QStringLiteral("后一天"));
     connect(previous_, &QAbstractButton::clicked, this, [this] {

@@ -8,7 +8,6 @@
 #include <QVBoxLayout>
 
 #include "config/ConfigurationStore.h"
-#include "controlcentre/PlainButton.h"
 #include "controlcentre/RestArtwork.h"
 #include "controlcentre/SymbolLabel.h"
 #include "editors/PlainLabel.h"
@@ -16,6 +15,7 @@
 #include "support/UserFacingError.h"
 #include "toolkit/Alert.h"
 #include "toolkit/Colors.h"
+#include "toolkit/PlainButton.h"
 #include "toolkit/TextBlock.h"
 #include "toolkit/Typography.h"
 #include "toolkit/VisibilityGate.h"
@@ -38,7 +38,7 @@ OffWorkView::OffWorkView(ConfigurationStore& configuration, Clock clock, Calenda
     plain_ = buildPlain();
     layout->addWidget(resting_, 1);
     layout->addWidget(plain_, 1);
-    edit_ = new PlainButton(Typography::font(15), Colors::accent(), {}, nullptr, 6);
+    edit_ = new PlainButton({}, 15, Colors::accent());
     edit_->setSymbol(QStringLiteral("slider.horizontal.3"));
     edit_->setAccessibleName(QStringLiteral("编辑工作时段"));
     connect(edit_, &QAbstractButton::clicked, this, &OffWorkView::openEditor);

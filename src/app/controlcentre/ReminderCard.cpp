@@ -6,12 +6,12 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "controlcentre/PlainButton.h"
 #include "controlcentre/SymbolLabel.h"
 #include "editors/PlainLabel.h"
 #include "model/AppModel.h"
 #include "toolkit/Colors.h"
 #include "toolkit/Paper.h"
+#include "toolkit/PlainButton.h"
 #include "toolkit/Switch.h"
 #include "toolkit/Typography.h"
 
@@ -98,7 +98,7 @@ QWidget* ReminderCard::buildInterval() {
     connect(picker_, &QComboBox::activated, this, &ReminderCard::chooseInterval);
     layout->addWidget(picker_);
     layout->addStretch(1);
-    action_ = new PlainButton(Typography::font(11), Colors::accent());
+    action_ = new PlainButton({}, 11, Colors::accent());
     connect(action_, &QAbstractButton::clicked, this, &ReminderCard::act);
     layout->addWidget(action_);
     return interval;

@@ -3,7 +3,7 @@
 #include <QCalendarWidget>
 
 #include "controlcentre/DiaryView.h"
-#include "controlcentre/PlainButton.h"
+#include "toolkit/PlainButton.h"
 #include "toolkit/Popover.h"
 #include "toolkit/TextBlock.h"
 

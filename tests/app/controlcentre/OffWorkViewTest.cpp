@@ -7,9 +7,9 @@
 #include <QTest>
 
 #include "controlcentre/OffWorkView.h"
-#include "controlcentre/PlainButton.h"
 #include "controlcentre/RestArtwork.h"
 #include "support/ModelTestWorld.h"
+#include "toolkit/PlainButton.h"
 
 namespace tundle {
 namespace {

@@ -4,9 +4,9 @@
 #include <QLabel>
 #include <QSignalSpy>
 
-#include "controlcentre/PlainButton.h"
 #include "controlcentre/ReminderCard.h"
 #include "support/ModelTestWorld.h"
+#include "toolkit/PlainButton.h"
 #include "toolkit/Switch.h"
 
 namespace tundle {
