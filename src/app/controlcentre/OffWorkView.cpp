@@ -22,8 +22,6 @@
 
 namespace tundle {
 
-namespace {}  // namespace
-
 OffWorkView::OffWorkView(ConfigurationStore& configuration, Clock clock, Calendar calendar,
                          QImage artwork, QWidget* parent)
     : QWidget(parent),
@@ -46,8 +44,7 @@ OffWorkView::OffWorkView(ConfigurationStore& configuration, Clock clock, Calenda
 
     timer_.setInterval(1000);
     connect(&timer_, &QTimer::timeout, this, &OffWorkView::tick);
-    gate_ = new VisibilityGate(*this);
-    gate_->drive(timer_);
+    (new VisibilityGate(*this))->drive(timer_);
     connect(&configuration_, &ConfigurationStore::valueChanged, this, &OffWorkView::tick);
     tick();
 }

@@ -19,7 +19,6 @@ class ConfigurationStore;
 class PlainButton;
 class RestArtwork;
 class TextBlock;
-class VisibilityGate;
 
 // The home page's off-work card: once a second, how long until the end of work, the pet resting
 // with its line, or an invitation to set up a plan. Its button edits a copy of the work plan; a
@@ -71,7 +70,6 @@ private:
     QLabel* caption_ = nullptr;
     PlainButton* edit_ = nullptr;
     QTimer timer_;
-    VisibilityGate* gate_ = nullptr;
     QPointer<WorkPlanEditor> editor_;
     QPointer<QMessageBox> alert_;
     std::optional<QString> saveError_;
