@@ -11,6 +11,7 @@
 #include "model/FarmStore.h"
 #include "pet/PetPanel.h"
 #include "support/ModelTestWorld.h"
+#include "support/PaintCounter.h"
 
 namespace tundle {
 namespace {
@@ -84,6 +85,30 @@ void BM_IdlePetProcessorShare(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_IdlePetProcessorShare)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// From nothing to the first frame of the pet on screen: the model with its pack read from
+// disk, the panel, its first tick and paint. Once, as at start (the pack stays loaded after).
+void BM_StartToFirstPetFrame(benchmark::State& state) {
+    for (auto _ : state) {
+        QElapsedTimer wall;
+        wall.start();
+        test::ModelTestWorld world;
+        AppModel model(world.world());
+        MemoryDefaults farmDefaults;
+        FarmStore farm{farmDefaults};
+        PetPanel panel(model, farm);
+        test::PaintCounter counter;
+        panel.canvas().installEventFilter(&counter);
+        panel.setGeometry(100, 11, 444, 569);
+        panel.show();
+        while (counter.paints == 0) {
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+        }
+        state.SetIterationTime(wall.elapsed() / 1000.0);
+        state.counters["milliseconds"] = double(wall.elapsed());
+    }
+}
+BENCHMARK(BM_StartToFirstPetFrame)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tundle

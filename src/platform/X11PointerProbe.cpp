@@ -23,7 +23,9 @@ X11PointerProbe::X11PointerProbe(std::optional<X11Connection> x11, const QByteAr
         notifier_ =
             std::make_unique<QSocketNotifier>(changes_->fileDescriptor(), QSocketNotifier::Read);
         QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(), [this] {
-            changes_->drain([this](uint16_t, uint32_t) { changed_ = true; });
+            if (drain() && onChange) {
+                onChange();
+            }
         });
     }
 }
@@ -34,12 +36,21 @@ std::optional<PointerState> X11PointerProbe::query() {
     if (changes_ == nullptr) {
         return ask();
     }
-    changes_->drain([this](uint16_t, uint32_t) { changed_ = true; });
+    drain();
     if (changed_) {
         last_ = ask();
         changed_ = !last_;
     }
     return last_;
+}
+
+bool X11PointerProbe::drain() {
+    bool any = false;
+    changes_->drain([this, &any](uint16_t, uint32_t) {
+        changed_ = true;
+        any = true;
+    });
+    return any;
 }
 
 std::optional<PointerState> X11PointerProbe::ask() {

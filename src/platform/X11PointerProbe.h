@@ -23,9 +23,13 @@ public:
     ~X11PointerProbe() override;
 
     std::optional<PointerState> query() override;
+    bool reportsChanges() const override { return changes_ != nullptr; }
+    void refresh() override { changed_ = true; }
 
 private:
     std::optional<PointerState> ask();
+    // Reads the reports that arrived; true when there were any.
+    bool drain();
 
     std::optional<X11Connection> x11_;
     std::unique_ptr<X11RawEvents> changes_;

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <map>
 
 #include "companion/SystemFileManager.h"
@@ -44,6 +45,7 @@ public:
                 break;
             }
             elapsed = next->due.first;
+            ++fired;
             std::exchange(next->work, nullptr)();
         }
         elapsed = target;
@@ -52,6 +54,14 @@ public:
     QDateTime now() const {
         return QDateTime(QDate(2026, 3, 2), QTime(9, 0), Qt::UTC).addMSecs(elapsed);
     }
+
+    // How many slots wait to fire.
+    int pending() const {
+        return int(std::count_if(items.begin(), items.end(),
+                                 [](const Slot* slot) { return bool(slot->work); }));
+    }
+    // Work that has fired so far.
+    int fired = 0;
 
     qint64 elapsed = 0;
 

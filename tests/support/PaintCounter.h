@@ -2,16 +2,23 @@
 
 #include <QEvent>
 #include <QObject>
+#include <QPaintEvent>
+#include <QRegion>
 
 namespace tundle::test {
 
 // Counts the paint events of the widgets it is installed on, and lets every event through.
 struct PaintCounter : QObject {
     bool eventFilter(QObject*, QEvent* event) override {
-        paints += event->type() == QEvent::Paint;
+        if (event->type() == QEvent::Paint) {
+            ++paints;
+            painted += static_cast<QPaintEvent*>(event)->region();
+        }
         return false;
     }
     int paints = 0;
+    // Everything repainted so far.
+    QRegion painted;
 };
 
 }  // namespace tundle::test

@@ -47,6 +47,8 @@ void addBreathingScenes(GalleryScenes& scenes);
 void addHomeCardScenes(GalleryScenes& scenes);
 void addClipboardScenes(GalleryScenes& scenes);
 void addSettingsScenes(GalleryScenes& scenes);
+void addConfigurationScenes(GalleryScenes& scenes);
 void addWorkPlanScenes(GalleryScenes& scenes);
+void addShortcutScenes(GalleryScenes& scenes);
 
 }  // namespace tundle::gallery

@@ -49,7 +49,9 @@ int main(int argc, char** argv) {
     tundle::gallery::addHomeCardScenes(scenes);
     tundle::gallery::addClipboardScenes(scenes);
     tundle::gallery::addSettingsScenes(scenes);
+    tundle::gallery::addConfigurationScenes(scenes);
     tundle::gallery::addWorkPlanScenes(scenes);
+    tundle::gallery::addShortcutScenes(scenes);
 
     for (const tundle::gallery::GalleryScene& scene : scenes) {
         if (!wanted.isEmpty() && !wanted.contains(scene.name)) {

@@ -11,6 +11,7 @@
 #include "model/AppModel.h"
 #include "support/BundleInfo.h"
 #include "toolkit/Colors.h"
+#include "toolkit/Divider.h"
 #include "toolkit/PageHeading.h"
 #include "toolkit/Paper.h"
 #include "toolkit/SettingsHelp.h"
@@ -20,20 +21,6 @@
 #include "toolkit/TextBlock.h"
 
 namespace tundle {
-
-namespace {
-
-QWidget* divider() {
-    auto* line = new QWidget;
-    line->setFixedHeight(1);
-    line->setAutoFillBackground(true);
-    QPalette colours = line->palette();
-    colours.setColor(QPalette::Window, Colors::grey(0, 0.1));
-    line->setPalette(colours);
-    return line;
-}
-
-}  // namespace
 
 SettingsPage::SettingsPage(AppModel& model, QWidget* parent)
     : QWidget(parent),

@@ -46,9 +46,15 @@ struct FarmScene {
     std::optional<FarmFeedback> feedback = {};
     QDateTime now = {};
 
+    // Whether anything of the panel moves with the clock alone: falling weather, a ripe crop's
+    // sway or the feedback label fading in.
+    bool moving() const;
+    // Everything the panel shows, as one text; only meaningful while nothing of it moves.
+    QString stillKey() const;
+
     // Nothing while the farm is hidden (`rect` empty).
     static std::optional<FarmScene> of(AppModel& model, const FarmStore& farm, const QRectF& rect,
-                                       const FarmPointer& pointer,
+                                       const RoomAtmosphere& atmosphere, const FarmPointer& pointer,
                                        const std::map<QString, QImage>& roomImages,
                                        const FarmArtwork& artwork, const QDateTime& now);
     // The buttons beside the selected plot, as the scene would draw them now.

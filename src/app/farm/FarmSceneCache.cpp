@@ -39,6 +39,10 @@ void boxBlur(std::vector<float>& alpha, int width, int height, int radius, bool 
 }  // namespace
 
 const QImage& FarmSceneCache::scaled(const QString& name, const QImage& picture, QSize pixels) {
+    if (picture.size() == pixels) {
+        scaled_.erase(name);
+        return picture;
+    }
     Scaled& entry = scaled_[name];
     if (entry.source != picture.cacheKey() || entry.image.size() != pixels) {
         entry.source = picture.cacheKey();

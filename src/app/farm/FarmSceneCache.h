@@ -13,7 +13,8 @@ namespace tundle {
 // panel's soft shadow blurred once per size and scale.
 class FarmSceneCache {
 public:
-    // `picture` scaled to `pixels`, smoothly; kept until the picture or the size changes.
+    // `picture` scaled to `pixels`, smoothly; kept until the picture or the size changes. A
+    // picture already at that size is drawn as it is and not kept.
     const QImage& scaled(const QString& name, const QImage& picture, QSize pixels);
     // The shadow of a rounded panel of `pixels`, `radius` and `blur` (device pixels) in
     // `colour`, with a margin of twice the blur on every side.

@@ -34,6 +34,8 @@ AppModel::AppModel(AppWorld world, std::shared_ptr<const PetAssets> assets, Asse
       farmFeedbackTask_(world_.scheduler.makeOneShot()),
       farmCelebrationTask_(world_.scheduler.makeOneShot()),
       eatingTimer_(world_.scheduler.makeOneShot()),
+      handOverTask_(world_.scheduler.makeOneShot()),
+      roomClock_(world_.scheduler.makeOneShot()),
       configuration_(world_.preferences),
       farm_(world_.preferences),
       room_(configuration_, roomOptions(world_, roomNetworking(world_))),
@@ -70,6 +72,12 @@ AppModel::AppModel(AppWorld world, std::shared_ptr<const PetAssets> assets, Asse
     say({.message = QStringLiteral("你好呀，我是糯墩。"),
          .detail = QStringLiteral("点我互动 · 右键打开菜单"),
          .duration = 10});
+
+    // Whatever frees the stage comes with a change of the model or of the breathing exercise.
+    connect(this, &AppModel::changed, this, &AppModel::scheduleHandOver);
+    connect(&breathing_, &BreathingService::stateChanged, this, &AppModel::scheduleHandOver);
+    connect(&farm_, &FarmStore::visibleChanged, this, &AppModel::followFarmVisibility);
+    followFarmVisibility();
 }
 
 AppModel::~AppModel() = default;

@@ -52,6 +52,8 @@ public:
     // already stands.
     static constexpr double farmWalkSeconds = 0.62;
     static constexpr double farmStepSeconds = 0.08;
+    // The room's clock steps once a minute while the farm shows it.
+    static constexpr double roomStepSeconds = 60;
 
     // `assets`, when given, serves every pack; `assetLoader`, when given, loads the packs.
     explicit AppModel(AppWorld world, std::shared_ptr<const PetAssets> assets = nullptr,
@@ -285,6 +287,11 @@ private:
     void applyPreferences(const CompanionPreferences& preferences);
     void choosePack(const CompanionPreferences& preferences);
     void deliverToFreeStage();
+    // Hands a waiting reminder or parked bubble over as soon as the stage may be free.
+    void scheduleHandOver();
+    // The room follows the farm: on screen while the farm shows, stepped every minute.
+    void followFarmVisibility();
+    void stepRoomClock();
     void followBreathingQuiet();
     void setFunctionPanel(std::optional<FunctionPanel> panel);
     void setShortcutOpenError(std::optional<QString> error);
@@ -368,6 +375,8 @@ private:
     // Receipt ids of each feeding that may still be undone, oldest first.
     std::vector<std::vector<QUuid>> trashBatches_;
     std::unique_ptr<OneShot> eatingTimer_;
+    std::unique_ptr<OneShot> handOverTask_;
+    std::unique_ptr<OneShot> roomClock_;
     std::optional<EatingFeedback> eatingFeedback_;
     QUuid animationToken_ = QUuid::createUuid();
     QUuid eatingToken_ = QUuid::createUuid();

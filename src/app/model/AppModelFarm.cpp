@@ -18,6 +18,21 @@ void AppModel::changeFarmLayout() {
     }
 }
 
+void AppModel::followFarmVisibility() {
+    if (!farm_.visible()) {
+        roomClock_->cancel();
+        room_.setVisible(false);
+        return;
+    }
+    roomClock_->start(0, [this] { stepRoomClock(); });
+}
+
+void AppModel::stepRoomClock() {
+    room_.setVisible(true);
+    room_.tick();
+    roomClock_->start(roomStepSeconds, [this] { stepRoomClock(); });
+}
+
 void AppModel::setFarmWalk(std::optional<int> at, std::optional<int> from, std::optional<int> to) {
     farmPetPlot_ = at;
     farmMoveFromPlot_ = from;

@@ -83,6 +83,18 @@ void AppModel::deliverToFreeStage() {
     }
 }
 
+void AppModel::scheduleHandOver() {
+    if (!deferredMessage_ && waitingReminders_.empty()) {
+        return;
+    }
+    const QPointer<AppModel> model(this);
+    handOverTask_->start(0, [model] {
+        if (model) {
+            model->deliverWaitingReminder();
+        }
+    });
+}
+
 void AppModel::startBreathing() {
     closeFunctionPanel();
     dismissBubble();

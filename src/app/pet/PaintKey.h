@@ -18,6 +18,8 @@ struct PaintKey {
         QString title;
         QString detail;
         bool doubled = false;
+
+        bool operator==(const FarmFeedback&) const = default;
     };
 
     std::optional<QString> actionTitle;
@@ -44,6 +46,8 @@ struct PaintKey {
 
     // The nineteen parts joined by "|".
     QString text() const;
+
+    bool operator==(const PaintKey&) const = default;
 };
 
 }  // namespace tundle

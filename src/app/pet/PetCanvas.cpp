@@ -8,8 +8,11 @@
 
 #include "accessories/AccessoryRing.h"
 #include "drawing/YUpSpace.h"
+#include "farm/FarmControls.h"
+#include "farm/FarmWeather.h"
 #include "model/AppModel.h"
 #include "model/FarmStore.h"
+#include "model/QtScheduler.h"
 #include "pet/input/FileDropFilter.h"
 #include "pet/input/PetInput.h"
 #include "support/ReferenceDate.h"
@@ -28,16 +31,29 @@ PetCanvas::PetCanvas(AppModel& model, FarmStore& farm, bool preview, PetClocks c
         ring_ = new AccessoryRing(*this, model_, farm_, model_.qa().hover, model_.qa().compact);
         new FileDropFilter(*this, model_);
     }
+    if (!clocks_.scheduler) {
+        ownScheduler_ = std::make_unique<QtScheduler>();
+        clocks_.scheduler = ownScheduler_.get();
+    }
+    wake_ = clocks_.scheduler->makeOneShot();
+    pictures_ = clocks_.pictures ? clocks_.pictures : &PictureCache::shared();
+    connect(&farm_, &FarmStore::visibleChanged, this, [this] {
+        if (!farm_.visible()) {
+            releaseFarmPictures();
+        }
+    });
     const auto relayout = [this] { layoutPending_ = true; };
     connect(&model_, &AppModel::functionPanelChanged, this, relayout);
     connect(&model_, &AppModel::accessoriesCollapsedChanged, this, relayout);
     connect(&model_, &AppModel::petScaleChanged, this, relayout);
     connect(&model_, &AppModel::reduceMotionChanged, this, relayout);
-    connect(&model_.room(), &RoomEnvironment::changed, this, [this] { atmosphere_.reset(); });
-    timer_.setInterval(tickMilliseconds);
-    timer_.setTimerType(Qt::CoarseTimer);
-    connect(&timer_, &QTimer::timeout, this, &PetCanvas::tick);
-    timer_.start();
+    connect(&model_.room(), &RoomEnvironment::changed, this, [this] {
+        atmosphere_.reset();
+        requestTick();
+    });
+    connect(&model_, &AppModel::changed, this, &PetCanvas::requestTick);
+    connect(&model_.breathing(), &BreathingService::stateChanged, this, &PetCanvas::requestTick);
+    connect(&farm_, &FarmStore::changed, this, &PetCanvas::requestTick);
 }
 
 qint64 systemUptime() {
@@ -54,30 +70,107 @@ bool PetCanvas::still() const {
     return model_.reduceMotion() || model_.breathingQuiet();
 }
 
+void PetCanvas::requestTick() {
+    if (isVisible()) {
+        wake_->start(0, [this] { tick(); });
+    }
+}
+
+void PetCanvas::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    requestTick();
+}
+
+void PetCanvas::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    wake_->cancel();
+    releaseFarmPictures();
+}
+
 void PetCanvas::tick() {
+    wake_->cancel();
     if (!isVisible()) {
         return;
     }
-    if (farm_.visible()) {
-        const qint64 uptime = clocks_.uptime();
-        if (!lastRoomTick_ || uptime - *lastRoomTick_ >= roomTickMilliseconds) {
-            lastRoomTick_ = uptime;
-            model_.room().setVisible(true);
-            model_.room().tick();
-        }
-    }
-    model_.deliverWaitingReminder();
     const QDateTime now = clocks_.now();
     const int frame = model_.assets().frameIndex(model_.animation(), elapsed(now), still());
-    QString key = paintKey(now, frame).text();
-    if (key == lastPaintKey_ && !layoutPending_) {
+    PaintKey key = paintKey(now, frame);
+    QString text = key.text();
+    if (text != lastPaintKey_ || layoutPending_) {
+        lastPaintKey_ = std::move(text);
+        repaintChange(std::exchange(lastKey_, key), key);
+    } else if (farmMoving()) {
+        update(farmRegion());
+    }
+    sleepUntilNextChange(now);
+}
+
+void PetCanvas::repaintChange(const std::optional<PaintKey>& previous, const PaintKey& key) {
+    PaintKey sameFrame = key;
+    if (previous) {
+        sameFrame.frame = previous->frame;
+    }
+    const bool onlyFrame = !layoutPending_ && previous && *previous == sameFrame;
+    layoutPending_ = false;
+    if (!onlyFrame) {
+        resizeForBubble();
+        updateFunctionLayout();
+        update();
         return;
     }
-    lastPaintKey_ = std::move(key);
-    layoutPending_ = false;
-    resizeForBubble();
-    updateFunctionLayout();
-    update();
+    QRegion region(spriteRegion());
+    if (farmMoving()) {
+        region += farmRegion();
+    }
+    update(region);
+}
+
+void PetCanvas::sleepUntilNextChange(const QDateTime& now) {
+    if (const std::optional<double> wait = NextChange::after(clockDrivenState(now))) {
+        // A millisecond late rather than early: a wake just before the frame turns finds nothing
+        // new and has to wake again.
+        wake_->start(*wait + 0.001, [this] { tick(); });
+    }
+}
+
+ClockDrivenState PetCanvas::clockDrivenState(const QDateTime& now) const {
+    ClockDrivenState state{
+        .now = now,
+        .nextFrame = model_.assets().secondsToNextFrame(model_.animation(), elapsed(now), still()),
+        .walking = model_.farmMoveToPlot().has_value(),
+        .breathingRunning = model_.breathing().state() == BreathingState::running,
+    };
+    if (!farm_.visible() || preview_) {
+        return state;
+    }
+    const std::vector<FarmPlot>& plots = farm_.plots();
+    state.farmShown = true;
+    state.cropsGrowing = std::any_of(plots.begin(), plots.end(), [&now](const FarmPlot& plot) {
+        return plot.crop && plot.progress(now) < 1.0;
+    });
+    const bool resting = !model_.farmMoveToPlot() && model_.animation() == QStringLiteral("idle");
+    if (FarmControls::countdown(farm_, farmSceneRect(), farm_.scale(), resting,
+                                farmPointer_.selected, now)) {
+        state.countdownEnds = plots[std::size_t(*farmPointer_.selected)].maturityDate();
+    }
+    state.feedbackFade = FarmControls::fadeRemaining(model_.farmFeedback(), now);
+    state.weatherFalls =
+        FarmWeather::particleCount(atmosphere().weather, model_.room().preferences().motion,
+                                   model_.reduceMotion()) > 0;
+    return state;
+}
+
+QRect PetCanvas::spriteRegion() const {
+    const PetFrameState frame = scene().frame;
+    const PetSpriteGeometry geometry = PetSpriteGeometry::of(frame);
+    if (geometry.eating || geometry.harvest || geometry.poof) {
+        return rect();
+    }
+    const YUpSpace space(height());
+    // Antialiased edges reach into the next pixel.
+    return space.toQt(frame.spriteRect.united(geometry.rect))
+        .toAlignedRect()
+        .adjusted(-2, -2, 2, 2);
 }
 
 void PetCanvas::updateFunctionLayout() {
@@ -93,11 +186,15 @@ void PetCanvas::setDraggingFile(bool dragging) {
     }
 }
 
-PaintKey PetCanvas::paintKey(const QDateTime& now, int frame) const {
+const RoomAtmosphere& PetCanvas::atmosphere() const {
     if (!atmosphere_) {
         atmosphere_ = model_.room().atmosphere();
     }
-    const RoomAtmosphere& atmosphere = *atmosphere_;
+    return *atmosphere_;
+}
+
+PaintKey PetCanvas::paintKey(const QDateTime& now, int frame) const {
+    const RoomAtmosphere& atmosphere = this->atmosphere();
     return PaintKey{
         .actionTitle = model_.bubbleActionTitle(),
         .secondaryTitle = model_.bubbleSecondaryTitle(),
@@ -199,31 +296,54 @@ bool PetCanvas::interactiveHit(QPointF point) const {
     return draggingFile_ ? YUpSpace::contains(sprite, p) : model_.assets().contains(p, sprite);
 }
 
-void PetCanvas::loadRoomImagesIfNeeded() {
+void PetCanvas::holdRoomPictures() {
+    const QRectF rect = farmSceneRect();
     const std::optional<QString>& root = model_.room().sceneRoot();
-    if (root == roomImageRoot_) {
-        return;
-    }
-    roomImages_.clear();
-    roomImageRoot_ = root;
     const std::optional<RoomSceneDefinition>& definition = model_.room().scene();
-    if (!root || !definition) {
+    QStringList names;
+    if (root && definition && !rect.isEmpty()) {
+        const QSet<QString> listed = definition->imageNames();
+        const RoomAtmosphere& shown = atmosphere();
+        names << FarmArtwork::backdropName(shown.weather);
+        if (shown.daylight < 0.98) {
+            names << FarmArtwork::nightBackdropName();
+        }
+        names.removeIf([&listed](const QString& name) { return !listed.contains(name); });
+    }
+    const double ratio = devicePixelRatioF();
+    const QSize pixels(std::max(1, int(std::lround(rect.width() * ratio))),
+                       std::max(1, int(std::lround(rect.height() * ratio))));
+    const QString key = root.value_or(QString()) + u'|' + names.join(u'|') +
+                        QStringLiteral("|%1x%2").arg(pixels.width()).arg(pixels.height());
+    if (key == roomPicturesKey_) {
         return;
     }
-    const QDir folder(*root);
-    for (const QString& name : definition->imageNames()) {
-        QImage image(folder.filePath(name));
-        if (!image.isNull()) {
-            roomImages_.insert_or_assign(name, std::move(image));
+    roomPicturesKey_ = key;
+    std::map<QString, QImage> held;
+    for (const QString& name : names) {
+        QImage picture = pictures_->picture(QDir(*root).filePath(name), pixels);
+        if (!picture.isNull()) {
+            held.emplace(name, std::move(picture));
         }
     }
+    roomImages_ = std::move(held);
+    pictures_->released();
+}
+
+void PetCanvas::releaseFarmPictures() {
+    roomImages_.clear();
+    roomPicturesKey_.clear();
+    stillFarm_ = QImage();
+    stillFarmKey_.clear();
+    farmCache_ = FarmSceneCache();
+    pictures_->released();
 }
 
 void PetCanvas::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const YUpSpace space(height());
     drawFarmScene(painter, space);
-    drawPetScene(painter, space, scene(), films_);
+    drawPetScene(painter, space, scene(), films_, &frames_);
 }
 
 std::optional<double> PetCanvas::screenRoom() const {

@@ -2,20 +2,24 @@
 
 #include <QDateTime>
 #include <QImage>
-#include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <map>
 #include <optional>
 
+#include "drawing/PictureCache.h"
 #include "drawing/SoapFilm.h"
 #include "farm/FarmArtwork.h"
 #include "farm/FarmLayout.h"
 #include "farm/FarmPointerRules.h"
+#include "farm/FarmScene.h"
 #include "farm/FarmSceneCache.h"
+#include "model/Scheduler.h"
+#include "pet/NextChange.h"
 #include "pet/PaintKey.h"
 #include "pet/PetScene.h"
 #include "pet/PetStageLayout.h"
+#include "pet/SpriteFrames.h"
 #include "room/RoomAtmosphere.h"
 
 class QPainter;
@@ -30,31 +34,40 @@ class FarmStore;
 // Milliseconds on a clock that setting the wall clock does not move.
 qint64 systemUptime();
 
-// The clocks the pet's frame loop reads.
+// The clocks the pet's frame loop reads, and where it waits for the next change; without a
+// scheduler it waits on Qt timers.
 struct PetClocks {
     std::function<QDateTime()> now = &QDateTime::currentDateTimeUtc;
     std::function<qint64()> uptime = &systemUptime;
+    Scheduler* scheduler = nullptr;
+    // Where the farm's pictures are decoded; the application's shared cache by default.
+    PictureCache* pictures = nullptr;
 };
 
 // The whole visible pet: it draws the sprite and the speech bubble and runs the pet's frame
-// loop, a 60 Hz clock that repaints, resizes its panel and lays out again only when something
-// visible changed. With `preview` set it is the control centre's live preview instead: it
-// never resizes its window and shows no farm.
+// loop, which repaints, resizes its panel and lays out again only when something visible
+// changed. The loop does not poll: it looks again at once when the model changes and otherwise
+// sleeps until the next instant the clock alone can change the picture (the clip's next frame,
+// a walk step, a countdown's second, falling weather), and not at all while nothing can.
+// When only the pet's frame moves, only the sprite is repainted, over a picture of the still
+// farm kept from the last full paint. With `preview` set it is the control centre's live
+// preview instead: it never resizes its window and shows no farm.
 class PetCanvas : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int tickMilliseconds = 16;
-    static constexpr qint64 roomTickMilliseconds = 60000;
-
     PetCanvas(AppModel& model, FarmStore& farm, bool preview, PetClocks clocks = {},
               QWidget* parent = nullptr);
 
     bool preview() const { return preview_; }
-    // One step of the frame loop; the timer runs it 60 times a second.
+    // One step of the frame loop: repaints what changed and sleeps until the next change.
     void tick();
     const QString& lastPaintKey() const { return lastPaintKey_; }
     PaintKey paintKey(const QDateTime& now, int frame) const;
+    // What of the picture the clock alone moves, at `now`.
+    ClockDrivenState clockDrivenState(const QDateTime& now) const;
+    // Where the sprite and its cross-fade are drawn, in the canvas's Qt coordinates.
+    QRect spriteRegion() const;
 
     // Geometry in the canvas's bottom-up points.
     QRectF spriteRect() const;
@@ -78,9 +91,12 @@ public:
     AccessoryRing* accessoryRing() const { return ring_; }
     void updateFunctionLayout();
 
-    // Keeps `roomImages` in step with the room's installed scene folder.
-    void loadRoomImagesIfNeeded();
+    // Holds the room scene's pictures the farm shows now (its weather's backdrop, and the night
+    // over it while the day is not full), at the size they are drawn.
+    void holdRoomPictures();
     const std::map<QString, QImage>& roomImages() const { return roomImages_; }
+    // Lets go of every picture of the farm; the farm is drawn afresh when it shows again.
+    void releaseFarmPictures();
 
     // The farm's plots and the buttons beside the selected plot, and the action under `point`
     // (bottom-up points); all empty while the farm is hidden.
@@ -103,8 +119,22 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
+    // Looks again on the next turn of the event loop.
+    void requestTick();
+    void sleepUntilNextChange(const QDateTime& now);
+    // Repaints what the change from `previous` to `key` touches.
+    void repaintChange(const std::optional<PaintKey>& previous, const PaintKey& key);
+    // The farm panel with its shadow, in Qt coordinates; empty while it is hidden.
+    QRect farmRegion() const;
+    bool farmMoving() const;
+    // The farm as it would be drawn at `now` from the pictures already loaded.
+    std::optional<FarmScene> farmScene(const QDateTime& now) const;
+    const RoomAtmosphere& atmosphere() const;
+    QString stillFarmKey(const FarmScene& scene) const;
     double elapsed(const QDateTime& now) const;
     bool still() const;
     // Grows or shrinks the panel upward from its bottom-left corner to leave room for the
@@ -120,23 +150,30 @@ private:
     FarmStore& farm_;
     bool preview_;
     PetClocks clocks_;
-    QTimer timer_;
+    std::unique_ptr<Scheduler> ownScheduler_;
+    std::unique_ptr<OneShot> wake_;
     bool draggingFile_ = false;
     FarmPointerState farmPointer_;
     QString lastPaintKey_;
+    std::optional<PaintKey> lastKey_;
     // A change that only moves things (scale, function panel, reduced motion) is not in the
     // key: the next tick lays out and repaints anyway.
     bool layoutPending_ = false;
-    std::optional<qint64> lastRoomTick_;
     // The room's look changes only with the room: resolving it reads the system's time zone,
     // too slow for every tick.
     mutable std::optional<RoomAtmosphere> atmosphere_;
-    std::optional<QString> roomImageRoot_;
+    PictureCache* pictures_;
+    // What `roomImages_` holds: the folder, the names and the size.
+    QString roomPicturesKey_;
     std::map<QString, QImage> roomImages_;
     SoapFilm films_;
+    SpriteFrames frames_;
     AccessoryRing* ring_ = nullptr;
     FarmArtwork farmArtwork_;
     FarmSceneCache farmCache_;
+    // The farm as last drawn while nothing of it moved, at the canvas's size and pixel ratio.
+    QImage stillFarm_;
+    QString stillFarmKey_;
 };
 
 }  // namespace tundle

@@ -1,6 +1,5 @@
 #include <QDir>
 #include <QPainter>
-#include <QTimer>
 
 #include "drawing/YUpSpace.h"
 #include "farm/FarmScene.h"
@@ -88,25 +87,64 @@ void PetCanvas::farmMouseMoved(std::optional<QPointF> point) {
     applyFarmOutcome(FarmPointerRules::move(farmPointer_, targets, point));
 }
 
-void PetCanvas::drawFarmScene(QPainter& painter, const YUpSpace& space) {
+std::optional<FarmScene> PetCanvas::farmScene(const QDateTime& now) const {
+    return FarmScene::of(model_, farm_, farmSceneRect(), atmosphere(),
+                         {farmPointer_.selected, farmPointer_.pressedAction}, roomImages_,
+                         farmArtwork_, now);
+}
+
+bool PetCanvas::farmMoving() const {
+    const std::optional<FarmScene> scene = farmScene(clocks_.now());
+    return scene && scene->moving();
+}
+
+QRect PetCanvas::farmRegion() const {
     const QRectF rect = farmSceneRect();
-    if (!farm_.visible() || rect.isEmpty()) {
+    if (rect.isEmpty()) {
+        return {};
+    }
+    // The soft shadow reaches twice its blur beyond the panel and falls 3s lower.
+    const double margin = 30 * farm_.scale() + 2;
+    return YUpSpace(height())
+        .toQt(rect)
+        .adjusted(-margin, -margin, margin, margin)
+        .toAlignedRect()
+        .intersected(this->rect());
+}
+
+QString PetCanvas::stillFarmKey(const FarmScene& scene) const {
+    return scene.stillKey() +
+           QStringLiteral(";%1x%2@%3;").arg(width()).arg(height()).arg(devicePixelRatioF()) +
+           roomPicturesKey_;
+}
+
+void PetCanvas::drawFarmScene(QPainter& painter, const YUpSpace& space) {
+    if (!farm_.visible() || farmSceneRect().isEmpty()) {
         return;
     }
-    loadRoomImagesIfNeeded();
-    loadFarmAssetsIfNeeded();
+    holdRoomPictures();
+    if (!farmArtwork_.root()) {
+        loadFarmAssetsIfNeeded();
+    }
     const QDateTime now = clocks_.now();
-    const std::optional<FarmScene> scene =
-        FarmScene::of(model_, farm_, rect, {farmPointer_.selected, farmPointer_.pressedAction},
-                      roomImages_, farmArtwork_, now);
-    if (!scene) {
+    std::optional<FarmScene> scene = farmScene(now);
+    if (scene->moving()) {
+        tundle::drawFarmScene(painter, space, *scene, farmCache_);
         return;
     }
-    tundle::drawFarmScene(painter, space, *scene, farmCache_);
-    // The label's fade-in is not in the paint key: one more paint shows it at full strength.
-    if (const std::optional<int> wait = FarmControls::fadeRemaining(scene->feedback, now)) {
-        QTimer::singleShot(*wait, this, qOverload<>(&QWidget::update));
+    if (stillFarm_.isNull() || stillFarmKey(*scene) != stillFarmKey_) {
+        // Looking for the artwork folder asks the file system, so only a new picture does.
+        loadFarmAssetsIfNeeded();
+        scene = farmScene(now);
+        const double ratio = devicePixelRatioF();
+        stillFarm_ = QImage((QSizeF(size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+        stillFarm_.setDevicePixelRatio(ratio);
+        stillFarm_.fill(Qt::transparent);
+        QPainter still(&stillFarm_);
+        tundle::drawFarmScene(still, space, *scene, farmCache_);
+        stillFarmKey_ = stillFarmKey(*scene);
     }
+    painter.drawImage(QPointF(0, 0), stillFarm_);
 }
 
 }  // namespace tundle

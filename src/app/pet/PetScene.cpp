@@ -46,9 +46,9 @@ void drawBubble(QPainter& painter, const YUpSpace& space, const BubbleScene& bub
     }
 }
 
-void drawPetScene(QPainter& painter, const YUpSpace& space, const PetScene& scene,
-                  SoapFilm& films) {
-    drawPetSprite(painter, space, scene.frame);
+void drawPetScene(QPainter& painter, const YUpSpace& space, const PetScene& scene, SoapFilm& films,
+                  SpriteFrames* frames) {
+    drawPetSprite(painter, space, scene.frame, frames);
     if (scene.bubble) {
         drawBubble(painter, space, *scene.bubble, films);
     }

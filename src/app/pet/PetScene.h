@@ -11,6 +11,7 @@ class QPainter;
 namespace tundle {
 
 class SoapFilm;
+class SpriteFrames;
 class YUpSpace;
 
 // The speech bubble placed in the view.
@@ -30,6 +31,7 @@ struct PetScene {
 // The bubble's soap film with its tail, its texts and its buttons.
 void drawBubble(QPainter& painter, const YUpSpace& space, const BubbleScene& bubble,
                 SoapFilm& films);
-void drawPetScene(QPainter& painter, const YUpSpace& space, const PetScene& scene, SoapFilm& films);
+void drawPetScene(QPainter& painter, const YUpSpace& space, const PetScene& scene, SoapFilm& films,
+                  SpriteFrames* frames = nullptr);
 
 }  // namespace tundle

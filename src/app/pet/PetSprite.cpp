@@ -9,6 +9,7 @@
 #include "drawing/InterfaceFont.h"
 #include "drawing/PetPalette.h"
 #include "drawing/YUpSpace.h"
+#include "pet/SpriteFrames.h"
 #include "pets/PetAssets.h"
 
 namespace tundle {
@@ -69,7 +70,8 @@ PetSpriteGeometry PetSpriteGeometry::of(const PetFrameState& state) {
     return geometry;
 }
 
-void drawPetSprite(QPainter& painter, const YUpSpace& space, const PetFrameState& state) {
+void drawPetSprite(QPainter& painter, const YUpSpace& space, const PetFrameState& state,
+                   SpriteFrames* frames) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     if (state.draggingFile) {
@@ -96,9 +98,13 @@ void drawPetSprite(QPainter& painter, const YUpSpace& space, const PetFrameState
             painter.drawImage(space.toQt(state.spriteRect), *idle);
         }
     }
-    painter.setOpacity(geometry.opacity);
-    painter.drawImage(space.toQt(geometry.rect), *image);
-    painter.setOpacity(1);
+    if (frames && geometry.opacity >= 1) {
+        frames->draw(painter, space.toQt(geometry.rect), *image);
+    } else {
+        painter.setOpacity(geometry.opacity);
+        painter.drawImage(space.toQt(geometry.rect), *image);
+        painter.setOpacity(1);
+    }
 
     if (geometry.eating) {
         space.drawText(painter, geometry.eatingTextAt, QStringLiteral("啊呜…"),

@@ -10,6 +10,7 @@ class QPainter;
 namespace tundle {
 
 class PetAssets;
+class SpriteFrames;
 class YUpSpace;
 
 // One frame of the pet: which clip shows, how far into it, and where.
@@ -52,7 +53,8 @@ struct PetSpriteGeometry {
 };
 
 // The drag-over glow, the sprite with its cross-fade and the drawn effects; without frames,
-// the loading text.
-void drawPetSprite(QPainter& painter, const YUpSpace& space, const PetFrameState& state);
+// the loading text. With `frames`, a fully opaque frame is copied from the frames already drawn.
+void drawPetSprite(QPainter& painter, const YUpSpace& space, const PetFrameState& state,
+                   SpriteFrames* frames = nullptr);
 
 }  // namespace tundle

@@ -50,6 +50,21 @@ QString withoutFieldCodes(const QString& word) {
     return result;
 }
 
+// How well a Name key fits the zh_CN messages locale, lower is better: a key with a country
+// must match it exactly, a key with a modifier never fits since the locale has none.
+std::optional<int> nameRank(const QString& key) {
+    if (key == QStringLiteral("Name")) {
+        return 2;
+    }
+    if (key == QStringLiteral("Name[zh_CN]")) {
+        return 0;
+    }
+    if (key == QStringLiteral("Name[zh]")) {
+        return 1;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<QStringList> DesktopEntry::commandWords(const QString& exec) {
@@ -94,6 +109,7 @@ std::optional<QStringList> DesktopEntry::commandWords(const QString& exec) {
 DesktopEntry DesktopEntry::parse(const QByteArray& text) {
     DesktopEntry entry;
     bool inGroup = false;
+    int bestNameRank = 3;
     for (const QString& line : QString::fromUtf8(text).split(u'\n')) {
         const QString trimmed = line.trimmed();
         if (trimmed.startsWith(u'[')) {
@@ -120,6 +136,9 @@ DesktopEntry DesktopEntry::parse(const QByteArray& text) {
             entry.workingDirectory = value;
         } else if (key == QStringLiteral("Icon")) {
             entry.icon = value;
+        } else if (const auto rank = nameRank(key); rank && *rank < bestNameRank) {
+            bestNameRank = *rank;
+            entry.name = value;
         }
     }
     return entry;

@@ -15,6 +15,9 @@ struct DesktopEntry {
     QString workingDirectory = {};
     // A theme icon name or an absolute picture path; empty when the entry names none.
     QString icon = {};
+    // The name a Chinese desktop shows: Name[zh_CN], else Name[zh], else Name; empty when the
+    // entry names itself in none of these.
+    QString name = {};
 
     bool operator==(const DesktopEntry&) const = default;
 

@@ -26,8 +26,14 @@ void require(bool rule, const char* message) {
     }
 }
 
+// A text of no more UTF-16 units than the limit has no more characters either: only longer
+// texts are counted, which keeps checking a large configuration fast.
+bool withinCharacters(const QString& text, qsizetype limit) {
+    return text.size() <= limit || graphemeCount(text) <= limit;
+}
+
 bool isName(const QString& name) {
-    return !trimmedText(name).isEmpty() && graphemeCount(name) <= maximumNameLength;
+    return !trimmedText(name).isEmpty() && withinCharacters(name, maximumNameLength);
 }
 
 bool isAsciiDigits(QStringView text) {
@@ -124,7 +130,7 @@ void validateConfiguration(const UserConfiguration& configuration) {
     }
 
     for (const ShortcutItem& item : shortcuts) {
-        require(isName(item.name) && graphemeCount(item.target) <= maximumTargetLength &&
+        require(isName(item.name) && withinCharacters(item.target, maximumTargetLength) &&
                     (!item.bookmark || item.bookmark->size() <= maximumBookmarkBytes) &&
                     (!item.groupID || groupIds.contains(*item.groupID)),
                 "快捷方式内容或分组引用无效。");

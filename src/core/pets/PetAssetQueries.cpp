@@ -170,6 +170,20 @@ int PetAssets::frameIndex(const QString& clip, double elapsed, bool still) const
     return playing != nullptr ? frameIndexIn(*playing, elapsed, still) : 0;
 }
 
+std::optional<double> PetAssets::secondsToNextFrame(const QString& clip, double elapsed,
+                                                    bool still) const {
+    const PetClip* playing = this->playing(clip);
+    if (playing == nullptr || still || playing->frames.size() < 2 || !std::isfinite(elapsed)) {
+        return std::nullopt;
+    }
+    const double fps = playing->info.fps;
+    const double raw = std::max(0.0, std::trunc(elapsed * fps));
+    if (!playing->info.loop && raw >= static_cast<double>(playing->frames.size()) - 1) {
+        return std::nullopt;
+    }
+    return std::max((raw + 1) / fps - elapsed, 0.0);
+}
+
 int PetAssets::frameIndexIn(const PetClip& clip, double elapsed, bool still) {
     const double count = static_cast<double>(clip.frames.size());
     const double raw = still ? 0.0 : std::max(0.0, std::trunc(elapsed * clip.info.fps));

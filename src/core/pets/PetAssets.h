@@ -86,6 +86,9 @@ public:
     std::vector<ActionGroup> actionGroups() const;
     std::optional<BreathFrames> breathingFrames(const BreathMoment& moment, bool still) const;
     int frameIndex(const QString& clip, double elapsed, bool still) const;
+    // Seconds from `elapsed` until `frameIndex` answers differently; none when it never will
+    // (a still pet, a single frame, a clip that holds its last frame).
+    std::optional<double> secondsToNextFrame(const QString& clip, double elapsed, bool still) const;
     // The frame to show; null when the clip and idle have no frames.
     const QImage* frame(const QString& clip, double elapsed, bool still) const;
     // The rectangle the clip's frames are drawn in when idle is drawn in `rect` (y down).

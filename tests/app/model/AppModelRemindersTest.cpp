@@ -130,5 +130,40 @@ TEST(AppModelRemindersTest, BreathingHoldsThePetQuiet) {
     EXPECT_EQ(model->bubble(), waterText);
 }
 
+TEST(AppModelRemindersTest, TheModelsClocksRunWithNoPetOnScreen) {
+    ModelTestWorld world;
+    auto model = world.model();
+    ASSERT_TRUE(model->farm().visible());
+
+    // A reminder held back by the function panel is handed over once the panel closes.
+    model->toggleShortcuts();
+    model->remind(ReminderKind::water);
+    EXPECT_EQ(model->waitingReminders(), std::vector{ReminderKind::water});
+    model->closeFunctionPanel();
+    EXPECT_FALSE(model->activeReminder());
+    world.scheduler.advance(0);
+    EXPECT_EQ(model->activeReminder(), ReminderKind::water);
+    EXPECT_EQ(model->bubble(), waterText);
+
+    // The room is on screen with the farm and steps once a minute.
+    EXPECT_TRUE(model->room().isVisible());
+    const QDateTime start = model->room().now();
+    world.scheduler.advance(59);
+    EXPECT_EQ(model->room().now(), start);
+    world.scheduler.advance(1);
+    EXPECT_EQ(model->room().now(), world.scheduler.now());
+
+    // Without the farm no room view shows: the room leaves the screen and its clock stops.
+    model->setFarmVisible(false);
+    EXPECT_FALSE(model->room().isVisible());
+    const QDateTime hidden = model->room().now();
+    world.scheduler.advance(300);
+    EXPECT_EQ(model->room().now(), hidden);
+    model->setFarmVisible(true);
+    world.scheduler.advance(0);
+    EXPECT_TRUE(model->room().isVisible());
+    EXPECT_EQ(model->room().now(), world.scheduler.now());
+}
+
 }  // namespace
 }  // namespace tundle

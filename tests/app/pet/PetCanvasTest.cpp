@@ -1,13 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "accessories/AccessoryButton.h"
 #include "accessories/AccessoryRing.h"
+#include "config/ConfigurationPackage.h"
+#include "drawing/PictureCache.h"
 #include "drawing/YUpSpace.h"
 #include "model/FarmStore.h"
+#include "pet/NextChange.h"
 #include "pet/PetPanel.h"
 #include "pet/PetPreview.h"
 #include "support/ModelTestWorld.h"
@@ -92,7 +94,7 @@ TEST(PetCanvasTest, TheFirstVisibleTickPaintsAndGrowsThePanelUpward) {
     EXPECT_TRUE(hit({172, 2}));
 }
 
-TEST(PetCanvasTest, RepaintsOnlyForChangesAndRunsTheRoomClockOnUptime) {
+TEST(PetCanvasTest, RepaintsOnlyForChanges) {
     CanvasWorld w(true);
     PetPanel panel(*w.model, w.farm, w.clocks());
     PaintCounter counter;
@@ -116,29 +118,151 @@ TEST(PetCanvasTest, RepaintsOnlyForChangesAndRunsTheRoomClockOnUptime) {
     panel.canvas().tick();
     EXPECT_NE(panel.canvas().lastPaintKey(), key);
 
-    // With the farm shown the room clock runs, at once and then every 60 s of uptime.
-    EXPECT_TRUE(w.model->room().isVisible());
-
-    // Setting the wall clock back does not stall the minute clock; only uptime counts.
-    w.now = w.now.addDays(-1);
-    w.world.scheduler.advance(30);
-    w.uptime += 59'999;
-    panel.canvas().tick();
-    EXPECT_NE(w.model->room().now(), w.world.scheduler.now());
-    w.uptime += 1;
-    panel.canvas().tick();
-    EXPECT_EQ(w.model->room().now(), w.world.scheduler.now());
-
-    // A change of the room shows at the next tick.
+    // A change of the room shows at once.
     w.model->room().update([](RoomPreferences& room) {
         room.fixedWeather = RoomWeather::storm;
         room.mode = RoomMode::fixed;
     });
-    panel.canvas().tick();
-    EXPECT_TRUE(panel.canvas().lastPaintKey().contains("|storm|"));
+    ASSERT_TRUE(test::runUntil([&] { return panel.canvas().lastPaintKey().contains("|storm|"); }));
 }
 
-TEST(PetCanvasTest, ThePreviewNeverResizesShowsNoBubbleWithoutWidthAndLoadsRoomImages) {
+// A canvas whose wake-ups run on a clock of the test's own.
+struct SleepingCanvas {
+    explicit SleepingCanvas(CanvasWorld& w, PictureCache* pictures = nullptr)
+        : panel(*w.model, w.farm,
+                {[&w] { return w.now; }, [&w] { return w.uptime; }, &wakes, pictures}) {
+        panel.canvas().installEventFilter(&counter);
+        panel.setGeometry(100, 11, 444, 569);
+        panel.show();
+        settle();
+    }
+    // Runs what is due now and lets the paints through.
+    void settle() {
+        wakes.advance(0);
+        QCoreApplication::processEvents();
+    }
+    PetCanvas& canvas() { return panel.canvas(); }
+
+    test::FakeScheduler wakes;
+    PetPanel panel;
+    PaintCounter counter;
+};
+
+TEST(PetCanvasTest, AStillPetSleepsAndAFrameRepaintsOnlyTheSprite) {
+    CanvasWorld w(true);
+    w.model->dismissBubble();
+    w.model->setReduceMotion(true);
+    SleepingCanvas c(w);
+    ASSERT_GT(c.counter.paints, 0);
+    EXPECT_EQ(c.wakes.pending(), 0);
+
+    // Ten seconds of a frozen clock: not one wake-up, not one paint.
+    c.counter.paints = 0;
+    const int fired = c.wakes.fired;
+    c.wakes.advance(10);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(c.wakes.fired, fired);
+    EXPECT_EQ(c.counter.paints, 0);
+
+    // With motion the pet wakes for its next frame, and only the sprite is painted again.
+    w.model->setReduceMotion(false);
+    c.settle();
+    ASSERT_EQ(c.wakes.pending(), 1);
+    const std::optional<double> next = NextChange::after(c.canvas().clockDrivenState(w.now));
+    ASSERT_TRUE(next);
+    EXPECT_GT(*next, 0);
+    EXPECT_LE(*next, 1.0 / 6);
+    c.counter.painted = {};
+    const QString key = c.canvas().lastPaintKey();
+    w.now = w.now.addMSecs(qint64(*next * 1000) + 1);
+    c.wakes.advance(*next + 0.001);
+    QCoreApplication::processEvents();
+    EXPECT_NE(c.canvas().lastPaintKey(), key);
+    EXPECT_FALSE(c.counter.painted.isEmpty());
+    EXPECT_EQ(c.counter.painted.boundingRect(), c.canvas().spriteRegion());
+    EXPECT_LT(c.canvas().spriteRegion().width() * c.canvas().spriteRegion().height(),
+              c.canvas().width() * c.canvas().height() / 3);
+
+    // Hidden, the canvas neither wakes nor paints, whatever the model does.
+    c.panel.hide();
+    c.settle();
+    EXPECT_EQ(c.wakes.pending(), 0);
+    w.model->say({.message = "藏起来时说的话"});
+    EXPECT_EQ(c.wakes.pending(), 0);
+}
+
+TEST(PetCanvasTest, EveryPartOfThePaintKeyRepaints) {
+    CanvasWorld w(true);
+    w.farm.loosen(0);
+    SleepingCanvas c(w);
+    PetCanvas& canvas = c.canvas();
+    const QPointF plot0 = canvas.plotRects().at(0).center();
+    const std::vector<std::pair<const char*, std::function<void()>>> changes{
+        {"bubble, detail and both buttons",
+         [&] {
+             w.model->say({.message = "新的话",
+                           .detail = "细节",
+                           .actionTitle = QStringLiteral("好"),
+                           .secondaryTitle = QStringLiteral("不")});
+         }},
+        {"bubble dismissed", [&] { w.model->dismissBubble(); }},
+        {"pack",
+         [&] {
+             UserConfiguration imported;
+             imported.preferences.petAssetPack = "OriginalVideo";
+             w.model->importConfiguration(ConfigurationPackage(imported));
+         }},
+        {"pack revision", [&] { w.model->refreshContentAssets(); }},
+        {"frame", [&] { w.now = w.now.addMSecs(500); }},
+        {"clip", [&] { w.model->play("jump"); }},
+        {"clip over", [&] { w.model->stopAnimation(); }},
+        {"files dragged", [&] { canvas.setDraggingFile(true); }},
+        {"breathing quiet", [&] { w.model->setBreathingPresented(true); }},
+        {"breathing second",
+         [&] {
+             w.model->startBreathing();
+             w.now = w.now.addSecs(1);
+         }},
+        {"breathing over",
+         [&] {
+             w.model->resetBreathing();
+             w.model->setBreathingPresented(false);
+         }},
+        {"farm", [&] { w.farm.setScale(0.9); }},
+        {"weather",
+         [&] {
+             w.model->room().update([](RoomPreferences& room) {
+                 room.mode = RoomMode::fixed;
+                 room.fixedWeather = RoomWeather::snow;
+             });
+         }},
+        {"phase and daylight",
+         [&] {
+             w.model->room().update(
+                 [](RoomPreferences& room) { room.fixedPhase = RoomPhase::night; });
+         }},
+        {"hover", [&] { canvas.farmMouseMoved(plot0); }},
+        {"selection",
+         [&] {
+             canvas.farmMousePressed(plot0);
+             canvas.farmMouseReleased(plot0);
+         }},
+        {"walk", [&] { w.model->loosenFarmPlot(1); }},
+        {"feedback", [&] { w.world.scheduler.advance(1); }},
+    };
+    for (const auto& [name, change] : changes) {
+        c.settle();
+        const QString key = canvas.lastPaintKey();
+        c.counter.paints = 0;
+        change();
+        canvas.tick();
+        c.settle();
+        EXPECT_NE(canvas.lastPaintKey(), key) << name;
+        EXPECT_GT(c.counter.paints, 0) << name;
+    }
+}
+
+TEST(PetCanvasTest, ThePreviewNeverResizesAndShowsNoBubbleWithoutWidth) {
     CanvasWorld w(true);
     PetPreview preview(*w.model, w.farm);
     preview.resize(400, 600);
@@ -153,36 +277,55 @@ TEST(PetCanvasTest, ThePreviewNeverResizesShowsNoBubbleWithoutWidthAndLoadsRoomI
     w.model->toggleShortcuts();
     preview.resize(400, 600);
     EXPECT_FALSE(canvas.scene().bubble);
+}
 
-    // The room's images are loaded once per scene folder.
-    QTemporaryDir first;
-    QTemporaryDir second;
-    QImage image(8, 12, QImage::Format_RGB32);
-    for (const QString& path :
-         {first.filePath("base.png"), first.filePath("sunny.png"), second.filePath("base.png")}) {
-        image.save(path);
-    }
-    const RoomSceneDefinition scene{
-        .width = 8, .height = 12, .base = "base.png", .sunny = "sunny.png", .night = "dark.png"};
-    const auto loadedFrom = [&](const std::optional<QString>& folder) {
-        w.model->room().installScene(folder, scene);
-        canvas.loadRoomImagesIfNeeded();
+TEST(PetCanvasTest, TheFarmHoldsOnlyThePicturesItShowsAndLetsGoWhenHidden) {
+    CanvasWorld w(true);
+    qint64 uptime = 0;
+    PictureCache pictures([&uptime] { return uptime; });
+    w.model->room().update([](RoomPreferences& room) {
+        room.mode = RoomMode::fixed;
+        room.fixedWeather = RoomWeather::clear;
+        room.fixedPhase = RoomPhase::day;
+    });
+    SleepingCanvas c(w, &pictures);
+    PetCanvas& canvas = c.canvas();
+    const QSize drawn = canvas.farmSceneRect().size().toSize();
+    const auto held = [&canvas, drawn] {
         QStringList names;
-        for (const auto& entry : canvas.roomImages()) {
-            names << entry.first;
+        for (const auto& [name, picture] : canvas.roomImages()) {
+            names << name;
+            EXPECT_EQ(picture.size(), drawn) << name.toStdString();
         }
         return names;
     };
-    // Without a scene of its own the room shows the built-in one.
-    QStringList builtIn = RoomSceneDefinition::load(QDir(TUNDLE_GENERATED_ASSETS).filePath("Rooms"))
-                              .imageNames()
-                              .values();
-    builtIn.sort();
-    EXPECT_EQ(loadedFrom(std::nullopt), builtIn);
-    EXPECT_EQ(loadedFrom(first.path()), QStringList({"base.png", "sunny.png"}));
-    QFile::remove(first.filePath("sunny.png"));
-    EXPECT_EQ(loadedFrom(first.path()), QStringList({"base.png", "sunny.png"}));
-    EXPECT_EQ(loadedFrom(second.path()), QStringList({"base.png"}));
+    // The built-in room has seven pictures; a clear day shows one, decoded at the farm's size.
+    EXPECT_EQ(held(), QStringList{"farm-sunny.png"});
+    EXPECT_EQ(pictures.size(), 1u);
+
+    // At night the night picture lies over it; in the rain another backdrop shows.
+    w.model->room().update([](RoomPreferences& room) { room.fixedPhase = RoomPhase::night; });
+    c.settle();
+    EXPECT_EQ(held(), (QStringList{"farm-night.png", "farm-sunny.png"}));
+    w.model->room().update([](RoomPreferences& room) { room.fixedWeather = RoomWeather::rain; });
+    c.settle();
+    EXPECT_EQ(held(), (QStringList{"farm-night.png", "farm-rain.png"}));
+    EXPECT_EQ(pictures.size(), 3u);
+
+    // The sunny picture nobody holds goes after the grace period; the others stay while shown.
+    pictures.sweep();
+    uptime += PictureCache::graceMilliseconds;
+    pictures.sweep();
+    EXPECT_EQ(pictures.size(), 2u);
+
+    // Hiding the farm lets go of everything it showed.
+    w.farm.setVisible(false);
+    EXPECT_TRUE(canvas.roomImages().empty());
+    pictures.sweep();
+    EXPECT_EQ(pictures.size(), 2u);
+    uptime += PictureCache::graceMilliseconds;
+    pictures.sweep();
+    EXPECT_EQ(pictures.size(), 0u);
 }
 
 }  // namespace

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QLabel>
+#include <optional>
+
+namespace tundle {
+
+// A message in red that wraps onto further lines, shown only while there is one.
+class ErrorLine : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit ErrorLine(double points, QWidget* parent = nullptr);
+
+    void setMessage(const std::optional<QString>& message);
+
+    // The red of error messages and hints.
+    static QColor color() { return {0xd9, 0x30, 0x25}; }
+};
+
+}  // namespace tundle
