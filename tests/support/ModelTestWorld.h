@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <map>
 
-#include "companion/SystemFileManager.h"
 #include "model/AppModel.h"
 #include "platform/QtPasteboard.h"
+#include "platform/SystemFileManager.h"
 #include "support/MemoryDefaults.h"
 
 namespace tundle::test {

@@ -45,6 +45,7 @@ QImage renderInWindow(QWidget* widget, int width);
 void addToolkitScenes(GalleryScenes& scenes);
 void addBreathingScenes(GalleryScenes& scenes);
 void addHomeCardScenes(GalleryScenes& scenes);
+void addRoomScenes(GalleryScenes& scenes);
 void addClipboardScenes(GalleryScenes& scenes);
 void addSettingsScenes(GalleryScenes& scenes);
 void addConfigurationScenes(GalleryScenes& scenes);

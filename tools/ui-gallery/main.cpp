@@ -47,6 +47,7 @@ int main(int argc, char** argv) {
     tundle::gallery::addToolkitScenes(scenes);
     tundle::gallery::addBreathingScenes(scenes);
     tundle::gallery::addHomeCardScenes(scenes);
+    tundle::gallery::addRoomScenes(scenes);
     tundle::gallery::addClipboardScenes(scenes);
     tundle::gallery::addSettingsScenes(scenes);
     tundle::gallery::addConfigurationScenes(scenes);

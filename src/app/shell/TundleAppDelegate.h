@@ -4,7 +4,6 @@
 #include <QWidget>
 #include <memory>
 
-#include "companion/SystemFileManager.h"
 #include "controlcentre/BreathingWindowController.h"
 #include "model/AppModel.h"
 #include "model/QaSwitches.h"
@@ -13,6 +12,7 @@
 #include "platform/DBusSessionEvents.h"
 #include "platform/QtPasteboard.h"
 #include "platform/QtScreens.h"
+#include "platform/SystemFileManager.h"
 #include "platform/SystemStatusTray.h"
 #include "platform/X11GlobalMouseMonitor.h"
 #include "platform/X11InputPassThrough.h"

@@ -1,15 +1,12 @@
 #include "companion/TrashService.h"
 
-#include <sys/stat.h>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QRegularExpression>
 #include <QSet>
-#include <algorithm>
 
+#include "companion/ProtectedPlaces.h"
 #include "companion/TrashRestoreError.h"
 #include "support/FileIO.h"
+#include "support/LocalPath.h"
 #include "support/Uuid.h"
 
 namespace tundle {
@@ -34,75 +31,16 @@ QString noIdentityMessage() {
 
 // A path on this machine, written from the root; a file URL naming another host is not.
 bool isLocalFileUrl(const QUrl& url) {
-    return url.isLocalFile() && url.host().isEmpty() && QDir::isAbsolutePath(url.toLocalFile());
+    return url.isLocalFile() && url.host().isEmpty() && LocalPath::fromUrl(url).startsWith('/');
 }
 
+// The path is cleaned as bytes: decoded to text, a name that is not valid UTF-8 would become
+// another name.
 QUrl standardised(const QUrl& url) {
     if (!isLocalFileUrl(url)) {
         return url.adjusted(QUrl::NormalizePathSegments);
     }
-    return QUrl::fromLocalFile(QDir::cleanPath(url.toLocalFile()));
-}
-
-// Every symbolic link resolved; for an item that does not resolve (a dangling link) its
-// folder is resolved and its own name kept.
-QString resolvedPath(const QString& path) {
-    const QString clean = QDir::cleanPath(path);
-    const QFileInfo info(clean);
-    const QString canonical = info.canonicalFilePath();
-    if (!canonical.isEmpty()) {
-        return canonical;
-    }
-    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
-    return folder.isEmpty() ? clean : QDir::cleanPath(folder + u'/' + info.fileName());
-}
-
-bool isInside(const QString& path, const QString& folder) {
-    return path == folder || path.startsWith(folder + u'/');
-}
-
-bool isSystemRoot(const QString& path) {
-    static const QSet<QString> roots{
-        "/",        "/System", "/Library",     "/Applications", "/Users",       "/Volumes",
-        "/private", "/usr",    "/bin",         "/sbin",         "/dev",         "/etc",
-        "/tmp",     "/var",    "/private/etc", "/private/tmp",  "/private/var", "/boot",
-        "/home",    "/lib",    "/lib32",       "/lib64",        "/media",       "/mnt",
-        "/opt",     "/proc",   "/root",        "/run",          "/snap",        "/srv",
-        "/sys"};
-    return roots.contains(path);
-}
-
-bool isTrashFolderName(const QString& name) {
-    static const QRegularExpression perUser(QStringLiteral("^\\.Trash-[0-9]+$"));
-    return name == QStringLiteral(".Trash") || name == QStringLiteral(".Trashes") ||
-           perUser.match(name).hasMatch();
-}
-
-bool isVolumeRoot(const QStringList& parts) {
-    const auto named = [&](qsizetype index, const char* name) {
-        return parts[index] == QLatin1String(name);
-    };
-    return (parts.size() == 2 && named(0, "Volumes")) || (parts.size() == 3 && named(0, "media")) ||
-           (parts.size() == 4 && named(0, "run") && named(1, "media"));
-}
-
-bool isMountPoint(const QString& path) {
-    struct stat item {};
-    struct stat parent {};
-    return lstat(QFile::encodeName(path).constData(), &item) == 0 &&
-           lstat(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), &parent) == 0 &&
-           item.st_dev != parent.st_dev;
-}
-
-bool isProtectedPath(const QString& path, const QString& home, const QString& trash) {
-    if (isSystemRoot(path) || isInside(home, path) || path == home + QStringLiteral("/Library") ||
-        path == home + QStringLiteral("/.local") || path == home + QStringLiteral("/.config") ||
-        isInside(path, trash)) {
-        return true;
-    }
-    const QStringList parts = path.split(u'/', Qt::SkipEmptyParts);
-    return std::any_of(parts.begin(), parts.end(), isTrashFolderName) || isVolumeRoot(parts) ||
-           isMountPoint(path);
+    return LocalPath::toUrl(LocalPath::clean(LocalPath::fromUrl(url)));
 }
 
 }  // namespace
@@ -113,6 +51,8 @@ TrashService::TrashService(FileManager& fileManager, QObject* parent)
 TrashResult TrashService::trash(const QList<QUrl>& urls) {
     TrashResult result;
     QSet<QUrl> seen;
+    const ProtectedPlaces protectedPlaces(QFile::encodeName(fileManager_.homeDirectory()),
+                                          QFile::encodeName(fileManager_.trashDirectory()));
     for (const QUrl& url : urls) {
         const QUrl item = standardised(url);
         if (seen.contains(item)) {
@@ -123,20 +63,21 @@ TrashResult TrashService::trash(const QList<QUrl>& urls) {
             result.failures.append({url, notLocalMessage()});
             continue;
         }
-        trashOne(item, result);
+        trashOne(item, protectedPlaces, result);
     }
     return result;
 }
 
-void TrashService::trashOne(const QUrl& url, TrashResult& result) {
-    if (isProtectedLocation(url, QUrl::fromLocalFile(fileManager_.homeDirectory()),
-                            QUrl::fromLocalFile(fileManager_.trashDirectory()))) {
+void TrashService::trashOne(const QUrl& url, const ProtectedPlaces& protectedPlaces,
+                            TrashResult& result) {
+    const QByteArray path = LocalPath::fromUrl(url);
+    if (protectedPlaces.contains(path)) {
         result.failures.append({url, protectedMessage()});
         return;
     }
-    std::optional<QString> location;
+    std::optional<QByteArray> location;
     try {
-        location = fileManager_.moveToTrash(url.toLocalFile());
+        location = fileManager_.moveToTrash(path);
     } catch (const FileError& error) {
         result.failures.append({url, error.message()});
         return;
@@ -150,7 +91,7 @@ void TrashService::trashOne(const QUrl& url, TrashResult& result) {
         result.failures.append({url, noIdentityMessage()});
         return;
     }
-    const TrashReceipt receipt{newUuid(), url, QUrl::fromLocalFile(*location),
+    const TrashReceipt receipt{newUuid(), url, LocalPath::toUrl(*location),
                                QDateTime::currentDateTimeUtc(), *identity};
     receipts_.prepend(receipt);
     publish();
@@ -161,8 +102,8 @@ void TrashService::undo(const TrashReceipt& receipt) {
     if (!receipts_.contains(receipt)) {
         throw TrashRestoreError(TrashRestoreError::Reason::unknownReceipt);
     }
-    const QString original = receipt.originalURL.toLocalFile();
-    const QString trashed = receipt.trashedURL.toLocalFile();
+    const QByteArray original = LocalPath::fromUrl(receipt.originalURL);
+    const QByteArray trashed = LocalPath::fromUrl(receipt.trashedURL);
     if (fileManager_.itemExists(original)) {
         throw TrashRestoreError(TrashRestoreError::Reason::destinationExists);
     }
@@ -179,14 +120,8 @@ void TrashService::undo(const TrashReceipt& receipt) {
 }
 
 bool TrashService::isProtectedLocation(const QUrl& url, const QUrl& home, const QUrl& trash) {
-    // Listed places are links on some systems ("/bin" on a merged /usr), so the path as written
-    // is checked as well as the place it leads to.
-    const auto written = [](const QUrl& location) {
-        return QDir::cleanPath(location.toLocalFile());
-    };
-    const auto resolved = [](const QUrl& location) { return resolvedPath(location.toLocalFile()); };
-    return isProtectedPath(resolved(url), resolved(home), resolved(trash)) ||
-           isProtectedPath(written(url), written(home), written(trash));
+    return ProtectedPlaces(LocalPath::fromUrl(home), LocalPath::fromUrl(trash))
+        .contains(LocalPath::fromUrl(url));
 }
 
 void TrashService::publish() {

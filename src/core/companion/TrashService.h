@@ -10,6 +10,8 @@
 
 namespace tundle {
 
+class ProtectedPlaces;
+
 // Moves the items fed to the pet into the Trash, never deleting anything, and puts each back
 // on request while this process runs, provided its old place is free and the item in the Trash
 // is still the one that was moved. Receipts are kept in memory only.
@@ -37,7 +39,7 @@ signals:
     void changed();
 
 private:
-    void trashOne(const QUrl& url, TrashResult& result);
+    void trashOne(const QUrl& url, const ProtectedPlaces& protectedPlaces, TrashResult& result);
     void publish();
 
     FileManager& fileManager_;

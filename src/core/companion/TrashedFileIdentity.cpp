@@ -3,15 +3,16 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+
 #include <QFile>
 
 namespace tundle {
 
-std::optional<TrashedFileIdentity> TrashedFileIdentity::read(const QString& path) {
+std::optional<TrashedFileIdentity> TrashedFileIdentity::read(const QByteArray& path) {
     struct statx status {};
     if (path.isEmpty() ||
-        statx(AT_FDCWD, QFile::encodeName(path).constData(),
-              AT_SYMLINK_NOFOLLOW | AT_STATX_SYNC_AS_STAT, STATX_INO | STATX_BTIME, &status) != 0) {
+        statx(AT_FDCWD, path.constData(), AT_SYMLINK_NOFOLLOW | AT_STATX_SYNC_AS_STAT,
+              STATX_INO | STATX_BTIME, &status) != 0) {
         return std::nullopt;
     }
     TrashedFileIdentity identity;
@@ -22,6 +23,10 @@ std::optional<TrashedFileIdentity> TrashedFileIdentity::read(const QString& path
         identity.birthNanoseconds = status.stx_btime.tv_nsec;
     }
     return identity;
+}
+
+std::optional<TrashedFileIdentity> TrashedFileIdentity::read(const QString& path) {
+    return read(QFile::encodeName(path));
 }
 
 }  // namespace tundle

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -18,6 +19,7 @@ struct TrashedFileIdentity {
 
     // Nothing when the item cannot be examined. A file system that keeps no creation time
     // gives zero for it on every read, so two reads of one item still agree.
+    static std::optional<TrashedFileIdentity> read(const QByteArray& path);
     static std::optional<TrashedFileIdentity> read(const QString& path);
 };
 

@@ -1,8 +1,10 @@
 #include "config/ConfigurationStore.h"
 
 #include "config/ConfigurationCoding.h"
+#include "config/ConfigurationLock.h"
 #include "support/ApplicationSupport.h"
 #include "support/ConfigurationError.h"
+#include "support/FileIO.h"
 
 namespace tundle {
 
@@ -42,7 +44,15 @@ ConfigurationStore::ConfigurationStore(Defaults& preferences, std::optional<QStr
       previous_(place(preferences, configuration_.path(), QStringLiteral(".previous"))),
       beforeImport_(place(preferences, configuration_.path(), QStringLiteral(".before-import"))) {
     try {
-        if (auto stored = configuration_.read()) {
+        std::optional<QByteArray> stored = configuration_.read();
+        std::optional<ConfigurationLock> lock;
+        if (!stored) {
+            // Another copy starting at the same moment may write its first configuration
+            // between the read above and ours; under the lock that shows.
+            lock = lockStorage();
+            stored = configuration_.read();
+        }
+        if (stored) {
             value_ = decodeConfiguration(*stored);
         } else {
             UserConfiguration migrated = migrate();
@@ -74,6 +84,7 @@ void ConfigurationStore::update(const std::function<void(UserConfiguration&)>& m
     copy.revision = newUuid();
     QByteArray bytes;
     try {
+        const std::optional<ConfigurationLock> lock = lockStorage();
         // Bytes identical to our own last save carry our revision; anything else is decoded.
         if (auto stored = configuration_.read(); stored && *stored != encodedValue()) {
             if (decodeConfiguration(*stored).revision != value_.revision) {
@@ -94,11 +105,29 @@ QByteArray ConfigurationStore::persist(const UserConfiguration& configuration,
                                        const std::optional<QByteArray>& previous) {
     QByteArray bytes = encodeConfiguration(configuration);
     checkConfigurationSize(bytes);
+    if (const std::optional<QString>& path = configuration_.path()) {
+        // Both new versions are on the disk before either replaces its file, so a full disk
+        // leaves the configuration and its previous copy exactly as they were.
+        QList<FileIO::Contents> files;
+        if (previous) {
+            files.append({*previous_.path(), *previous});
+        }
+        files.append({*path, bytes});
+        FileIO::writeAtomically(files);
+        return bytes;
+    }
     if (previous) {
         previous_.write(*previous);
     }
     configuration_.write(bytes);
     return bytes;
+}
+
+std::optional<ConfigurationLock> ConfigurationStore::lockStorage() const {
+    if (const std::optional<QString>& path = configuration_.path()) {
+        return std::optional<ConfigurationLock>(std::in_place, *path + QStringLiteral(".lock"));
+    }
+    return std::nullopt;
 }
 
 const QByteArray& ConfigurationStore::encodedValue() {

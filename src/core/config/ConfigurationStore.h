@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 
+#include "config/ConfigurationLock.h"
 #include "config/StoragePlace.h"
 #include "config/UserConfiguration.h"
 #include "support/Defaults.h"
@@ -16,8 +17,8 @@ struct ConfigurationPackage;
 
 // Owns the one configuration of the running program: loads it once, publishes it, and is the
 // only way to change it. Every change is validated, checked against a second running copy of
-// the program by its revision, saved atomically after a copy of the previous state, and only
-// then published.
+// the program by its revision under a lock that second copy respects too, saved atomically
+// together with a copy of the previous state, and only then published.
 class ConfigurationStore : public QObject {
     Q_OBJECT
 
@@ -58,6 +59,9 @@ private:
     // returns the saved bytes.
     QByteArray persist(const UserConfiguration& configuration,
                        const std::optional<QByteArray>& previous);
+    // Held across reading, checking and replacing the stored copy; nothing when the
+    // configuration lives in a defaults object, which has no file to lock.
+    std::optional<ConfigurationLock> lockStorage() const;
     // The encoding of `value_`, kept from the last save so a change encodes only the new state.
     const QByteArray& encodedValue();
     // The first configuration, built from the settings of older releases, which stay as they

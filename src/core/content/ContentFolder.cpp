@@ -35,62 +35,10 @@ QByteArray entryName(const QString& name) {
     return bytes;
 }
 
-// Closes the descriptor on every way out.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    Descriptor(Descriptor&& other) noexcept : fd_(other.release()) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-
-    int get() const { return fd_; }
-    int release() { return std::exchange(fd_, -1); }
-
-private:
-    int fd_;
-};
-
 constexpr int folderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW;
 
-// Opening with O_NONBLOCK keeps a planted FIFO from blocking the store before the type test.
-Descriptor openRegular(int folder, const QString& name, const QString& path) {
-    Descriptor fd(::openat(folder, entryName(name).constData(),
-                           O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
-    if (fd.get() < 0) {
-        throw failure("无法打开文件", path, errno);
-    }
-    struct stat info {};
-    if (::fstat(fd.get(), &info) != 0) {
-        throw failure("无法读取文件", path, errno);
-    }
-    if (!S_ISREG(info.st_mode)) {
-        throw FileError(QStringLiteral("“%1”不是普通文件。").arg(path));
-    }
-    return fd;
-}
-
-// Reads up to `size` bytes, fewer only at the end of the file.
-qint64 readUpTo(int fd, char* buffer, qint64 size, const QString& path) {
-    qint64 total = 0;
-    while (total < size) {
-        const ssize_t got = ::read(fd, buffer + total, static_cast<size_t>(size - total));
-        if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            throw failure("无法读取文件", path, errno);
-        }
-        if (got == 0) {
-            break;
-        }
-        total += got;
-    }
-    return total;
+FileDescriptor openRegular(int folder, const QString& name, const QString& path) {
+    return FileIO::openRegularAt(folder, entryName(name), path, FileIO::FinalLink::refuse);
 }
 
 void writeAll(int fd, const QByteArray& bytes, const QString& path) {
@@ -108,15 +56,15 @@ void writeAll(int fd, const QByteArray& bytes, const QString& path) {
     }
 }
 
-void closeChecked(Descriptor& fd, const QString& path) {
+void closeChecked(FileDescriptor& fd, const QString& path) {
     if (::close(fd.release()) != 0) {
         throw failure("无法写入文件", path, errno);
     }
 }
 
-Descriptor createNew(int folder, const QString& name, const QString& path) {
-    Descriptor fd(::openat(folder, entryName(name).constData(),
-                           O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644));
+FileDescriptor createNew(int folder, const QString& name, const QString& path) {
+    FileDescriptor fd(::openat(folder, entryName(name).constData(),
+                               O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644));
     if (fd.get() < 0) {
         throw failure("无法写入文件", path, errno);
     }
@@ -175,7 +123,7 @@ void removeEntry(int parent, const QByteArray& name, const QString& path) {
         }
         return;
     }
-    const Descriptor folder(fd);
+    const FileDescriptor folder(fd);
     for (const QByteArray& entry : listFolder(folder.get(), path)) {
         removeEntry(folder.get(), entry, path + u'/' + QFile::decodeName(entry));
     }
@@ -263,21 +211,21 @@ std::optional<qint64> ContentFolder::regularFileSize(const QString& name) const 
 
 QByteArray ContentFolder::readRegularFile(const QString& name, qint64 limit) const {
     const QString path = pathOf(name);
-    const Descriptor fd = openRegular(descriptor_, name, path);
+    const FileDescriptor fd = openRegular(descriptor_, name, path);
     QByteArray bytes(limit + 1, Qt::Uninitialized);
-    bytes.resize(readUpTo(fd.get(), bytes.data(), limit + 1, path));
+    bytes.resize(FileIO::readUpTo(fd, bytes.data(), limit + 1, path));
     return bytes;
 }
 
 QString ContentFolder::hashRegularFile(const QString& name, qint64 limit) const {
     static constexpr qint64 pieceSize = 1 << 20;
     const QString path = pathOf(name);
-    const Descriptor fd = openRegular(descriptor_, name, path);
+    const FileDescriptor fd = openRegular(descriptor_, name, path);
     std::vector<char> piece(static_cast<std::size_t>(pieceSize));
     Sha256 hash;
     qint64 remaining = limit + 1;
     while (remaining > 0) {
-        const qint64 got = readUpTo(fd.get(), piece.data(), std::min(pieceSize, remaining), path);
+        const qint64 got = FileIO::readUpTo(fd, piece.data(), std::min(pieceSize, remaining), path);
         if (got == 0) {
             break;
         }
@@ -289,7 +237,7 @@ QString ContentFolder::hashRegularFile(const QString& name, qint64 limit) const 
 
 void ContentFolder::writeNewFile(const QString& name, const QByteArray& bytes) const {
     const QString path = pathOf(name);
-    Descriptor fd = createNew(descriptor_, name, path);
+    FileDescriptor fd = createNew(descriptor_, name, path);
     writeAll(fd.get(), bytes, path);
     closeChecked(fd, path);
 }
@@ -297,7 +245,7 @@ void ContentFolder::writeNewFile(const QString& name, const QByteArray& bytes) c
 void ContentFolder::replaceDurably(const QString& name, const QByteArray& bytes) const {
     const QString aside = name + QStringLiteral(".") + uuidText(newUuid()) + QStringLiteral(".tmp");
     try {
-        Descriptor fd = createNew(descriptor_, aside, pathOf(aside));
+        FileDescriptor fd = createNew(descriptor_, aside, pathOf(aside));
         writeAll(fd.get(), bytes, pathOf(aside));
         if (::fsync(fd.get()) != 0) {
             throw failure("无法写入文件", pathOf(aside), errno);

@@ -18,6 +18,33 @@ constexpr const char* cityPinyin[] = {
     "chongqing", "wuhan",    "nanjing",   "xian",     "xianggang", "taibei",
 };
 
+struct MajorCity {
+    const char* name;
+    const char* pinyin;
+    double latitude;
+    double longitude;
+};
+
+// Further major cities of China beyond the built-in list, found by Chinese name or pinyin.
+constexpr MajorCity majorCities[] = {
+    {"苏州", "suzhou", 31.30, 120.58},         {"天津", "tianjin", 39.13, 117.20},
+    {"长沙", "changsha", 28.23, 112.94},       {"郑州", "zhengzhou", 34.75, 113.63},
+    {"青岛", "qingdao", 36.07, 120.38},        {"沈阳", "shenyang", 41.80, 123.43},
+    {"大连", "dalian", 38.91, 121.61},         {"厦门", "xiamen", 24.48, 118.09},
+    {"福州", "fuzhou", 26.07, 119.30},         {"济南", "jinan", 36.65, 117.12},
+    {"合肥", "hefei", 31.82, 117.23},          {"昆明", "kunming", 25.04, 102.71},
+    {"哈尔滨", "haerbin", 45.80, 126.53},      {"长春", "changchun", 43.82, 125.32},
+    {"石家庄", "shijiazhuang", 38.04, 114.51}, {"太原", "taiyuan", 37.87, 112.55},
+    {"南昌", "nanchang", 28.68, 115.86},       {"南宁", "nanning", 22.82, 108.32},
+    {"贵阳", "guiyang", 26.65, 106.63},        {"兰州", "lanzhou", 36.06, 103.83},
+    {"乌鲁木齐", "wulumuqi", 43.83, 87.62},    {"拉萨", "lasa", 29.65, 91.13},
+    {"呼和浩特", "huhehaote", 40.84, 111.75},  {"银川", "yinchuan", 38.49, 106.23},
+    {"西宁", "xining", 36.62, 101.78},         {"海口", "haikou", 20.04, 110.35},
+    {"三亚", "sanya", 18.25, 109.51},          {"宁波", "ningbo", 29.87, 121.55},
+    {"无锡", "wuxi", 31.49, 120.31},           {"东莞", "dongguan", 23.02, 113.75},
+    {"佛山", "foshan", 23.02, 113.12},         {"澳门", "aomen", 22.20, 113.55},
+};
+
 QString normalized(const QString& text) {
     QString key;
     for (const QChar c : text.toLower()) {
@@ -102,6 +129,14 @@ std::vector<Placemark> OfflineGeocoder::lookUp(const QString& address) {
             found.push_back(Placemark{
                 .location = Placemark::Coordinate{cities[i].latitude, cities[i].longitude},
                 .locality = cities[i].name});
+        }
+    }
+    for (const MajorCity& city : majorCities) {
+        const QString name = QString::fromUtf8(city.name);
+        if (matches(query, {name, QString::fromLatin1(city.pinyin)})) {
+            found.push_back(
+                Placemark{.location = Placemark::Coordinate{city.latitude, city.longitude},
+                          .locality = name});
         }
     }
     for (const Place& place : zoneCities()) {

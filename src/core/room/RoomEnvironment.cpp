@@ -114,6 +114,15 @@ RoomAtmosphere RoomEnvironment::atmosphere(const QTimeZone& zone) const {
     return RoomAtmosphere::resolve(preferences_, snapshot_, now_, zone);
 }
 
+void RoomEnvironment::reportView(const void* view, bool onScreen) {
+    if (onScreen) {
+        viewsOnScreen_.insert(view);
+    } else {
+        viewsOnScreen_.erase(view);
+    }
+    setVisible(!viewsOnScreen_.empty());
+}
+
 void RoomEnvironment::setVisible(bool shown) {
     if (shown == visible_) {
         return;

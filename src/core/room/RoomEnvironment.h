@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <vector>
 
 #include "config/ConfigurationStore.h"
@@ -73,6 +74,9 @@ public:
 
     // Called by the room views as one comes on screen or leaves it.
     void setVisible(bool shown);
+    // Each room view tells its own state; the room counts as on screen while any view is, so
+    // one view leaving does not stop the weather another still shows.
+    void reportView(const void* view, bool onScreen);
     void tick();
     // Saves a change of the room settings through the configuration store.
     void update(const std::function<void(RoomPreferences&)>& mutation);
@@ -179,6 +183,7 @@ private:
     QDateTime nextAttempt_;
     int failures_ = 0;
     bool visible_ = false;
+    std::set<const void*> viewsOnScreen_;
     QTimer clock60_;
 };
 

@@ -171,6 +171,9 @@ void RoomEnvironment::cancelCitySearch() {
 }
 
 void RoomEnvironment::selectCity(const WeatherLocation& location) {
+    // The user's choice wins over a fix still on its way, even when the choice changes nothing
+    // or cannot be saved.
+    stopLocating();
     update([&](RoomPreferences& preferences) {
         preferences.location = location;
         preferences.usesDeviceLocation = false;

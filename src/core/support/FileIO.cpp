@@ -1,9 +1,16 @@
 #include "support/FileIO.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
+#include <memory>
+#include <vector>
 
 namespace tundle {
 
@@ -13,43 +20,119 @@ FileError failure(const char* what, const QString& path, const QString& detail) 
     return FileError(QStringLiteral("%1“%2”：%3").arg(QString::fromUtf8(what), path, detail));
 }
 
+FileError systemFailure(const char* what, const QString& path, int error) {
+    return failure(what, path, qt_error_string(error));
+}
+
+// Opens the new version of a file and writes it whole onto the disk; the target is replaced
+// only by its commit. Unbuffered, so a full disk fails the write itself instead of a flush
+// whose failure the commit would not report.
+std::unique_ptr<QSaveFile> prepare(const FileIO::Contents& contents) {
+    const QString folder = QFileInfo(contents.path).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        throw failure("无法创建文件夹", folder, QStringLiteral("请检查权限。"));
+    }
+    auto file = std::make_unique<QSaveFile>(contents.path);
+    if (!file->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        throw failure("无法写入文件", contents.path, file->errorString());
+    }
+    qint64 written = 0;
+    while (written < contents.bytes.size()) {
+        const qint64 put =
+            file->write(contents.bytes.constData() + written, contents.bytes.size() - written);
+        if (put <= 0) {
+            throw failure("无法写入文件", contents.path, file->errorString());
+        }
+        written += put;
+    }
+    if (::fsync(file->handle()) != 0) {
+        throw systemFailure("无法写入文件", contents.path, errno);
+    }
+    return file;
+}
+
+// Makes the renames themselves survive a power loss. The new files are already in place and
+// whole, so a folder that cannot be synced changes nothing the caller could act on.
+void syncFolder(const QString& path) {
+    const FileDescriptor folder(
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.isOpen()) {
+        ::fsync(folder.get());
+    }
+}
+
 }  // namespace
 
-QByteArray FileIO::readAtMost(const QString& path, qint64 limit) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw failure("无法打开文件", path, file.errorString());
+FileDescriptor FileIO::openRegular(const QString& path, FinalLink link) {
+    return openRegularAt(AT_FDCWD, QFile::encodeName(path), path, link);
+}
+
+FileDescriptor FileIO::openRegularAt(int folder, const QByteArray& name, const QString& path,
+                                     FinalLink link) {
+    const int noFollow = link == FinalLink::refuse ? O_NOFOLLOW : 0;
+    FileDescriptor fd(
+        ::openat(folder, name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | noFollow));
+    if (!fd.isOpen()) {
+        throw systemFailure("无法打开文件", path, errno);
     }
-    QByteArray bytes;
-    bytes.resize(limit + 1);
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0) {
+        throw systemFailure("无法读取文件", path, errno);
+    }
+    if (!S_ISREG(info.st_mode)) {
+        throw FileError(QStringLiteral("“%1”不是普通文件。").arg(path));
+    }
+    return fd;
+}
+
+qint64 FileIO::readUpTo(const FileDescriptor& file, char* buffer, qint64 size,
+                        const QString& path) {
     qint64 total = 0;
-    while (total < limit + 1) {
-        const qint64 got = file.read(bytes.data() + total, limit + 1 - total);
+    while (total < size) {
+        const ssize_t got = ::read(file.get(), buffer + total, static_cast<size_t>(size - total));
         if (got < 0) {
-            throw failure("无法读取文件", path, file.errorString());
+            if (errno == EINTR) {
+                continue;
+            }
+            throw systemFailure("无法读取文件", path, errno);
         }
         if (got == 0) {
             break;
         }
         total += got;
     }
-    bytes.resize(total);
+    return total;
+}
+
+QByteArray FileIO::readAtMost(const QString& path, qint64 limit, FinalLink link) {
+    const FileDescriptor file = openRegular(path, link);
+    QByteArray bytes(limit + 1, Qt::Uninitialized);
+    bytes.resize(readUpTo(file, bytes.data(), limit + 1, path));
     return bytes;
 }
 
 void FileIO::writeAtomically(const QString& path, const QByteArray& bytes) {
-    const QString folder = QFileInfo(path).absolutePath();
-    if (!QDir().mkpath(folder)) {
-        throw failure("无法创建文件夹", folder, QStringLiteral("请检查权限。"));
+    writeAtomically(QList<Contents>{{path, bytes}});
+}
+
+void FileIO::writeAtomically(const QList<Contents>& files) {
+    std::vector<std::unique_ptr<QSaveFile>> prepared;
+    for (const Contents& contents : files) {
+        prepared.push_back(prepare(contents));
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        throw failure("无法写入文件", path, file.errorString());
+    for (std::size_t index = 0; index < prepared.size(); ++index) {
+        if (!prepared[index]->commit()) {
+            throw failure("无法写入文件", files[qsizetype(index)].path,
+                          prepared[index]->errorString());
+        }
     }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        const QString detail = file.errorString();
-        file.cancelWriting();
-        throw failure("无法写入文件", path, detail);
+    QStringList folders;
+    for (const Contents& contents : files) {
+        const QString folder = QFileInfo(contents.path).absolutePath();
+        if (!folders.contains(folder)) {
+            folders.append(folder);
+            syncFolder(folder);
+        }
     }
 }
 

@@ -3,13 +3,19 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+
 #include <QFileInfo>
+#include <QProcess>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <csignal>
 
 #include "support/ConfigurationError.h"
 #include "support/FileIO.h"
+#include "support/PrivateMounts.h"
 #include "support/SettingsDefaults.h"
 #include "support/TemporaryHome.h"
 #include "support/ThrownMessage.h"
@@ -267,6 +273,113 @@ TEST_F(ConfigurationStoreTest, SaveFailuresKeepTheValueAndAreClearedByTheNextSav
     store.update([](UserConfiguration& c) { c.preferences.petScale = 1.2; });
     EXPECT_FALSE(store.error());
     EXPECT_EQ(store.value().preferences.petScale, 1.2);
+}
+
+// Saves once so both copies exist, lets `breakWrites` take the disk's room away, and checks
+// that the next save fails with the system's reason while both files keep every byte.
+void expectRefusedSaveKeepsBothFiles(const QString& path, const std::function<void()>& breakWrites,
+                                     const std::function<void()>& repair, const QString& reason) {
+    test::StandardMemoryDefaults defaults;
+    ConfigurationStore store(defaults, path);
+    store.update([](UserConfiguration& c) { c.preferences.waterMinutes = 30; });
+    const QByteArray configuration = readAll(path);
+    const QByteArray previous = readAll(path + ".previous");
+    ASSERT_FALSE(previous.isEmpty());
+
+    breakWrites();
+    EXPECT_THROW(store.update([](UserConfiguration& c) { c.preferences.waterMinutes = 20; }),
+                 FileError);
+    repair();
+
+    EXPECT_EQ(store.error(),
+              savePrefix + QStringLiteral("无法写入文件“%1.previous”：").arg(path) + reason);
+    EXPECT_EQ(store.value().preferences.waterMinutes, 30);
+    EXPECT_EQ(readAll(path), configuration);
+    EXPECT_EQ(readAll(path + ".previous"), previous);
+    EXPECT_EQ(QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files | QDir::Hidden).size(), 3)
+        << "a temporary file was left behind";
+    store.update([](UserConfiguration& c) { c.preferences.waterMinutes = 20; });
+    EXPECT_EQ(decodeConfiguration(readAll(path)).preferences.waterMinutes, 20);
+}
+
+TEST(ConfigurationStoreFaults, AFullDiskKeepsTheConfigurationAndItsPreviousCopy) {
+    QTemporaryDir dir;
+    test::PrivateMounts mounts;
+    if (!mounts.available()) {
+        GTEST_SKIP() << "a small file system needs root: " << mounts.reason().toStdString();
+    }
+    ASSERT_TRUE(mounts.smallFileSystem(dir.path(), 256 * 1024));
+    const QString filler = dir.filePath("filler");
+    expectRefusedSaveKeepsBothFiles(
+        dir.filePath("configuration-v1.json"),
+        [&] {
+            QFile file(filler);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+            const QByteArray page(4096, 'x');
+            while (file.write(page) == page.size()) {
+            }
+        },
+        [&] { QFile::remove(filler); }, QStringLiteral("No space left on device"));
+}
+
+// Runs everywhere: the process's own file size limit makes the system refuse the write.
+TEST(ConfigurationStoreFaults, AWriteTheSystemRefusesKeepsTheConfigurationAndItsPreviousCopy) {
+    QTemporaryDir dir;
+    rlimit before{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
+    const auto ignored = std::signal(SIGXFSZ, SIG_IGN);
+    expectRefusedSaveKeepsBothFiles(
+        dir.filePath("configuration-v1.json"),
+        [&] {
+            const rlimit tiny{100, before.rlim_max};
+            ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
+        },
+        [&] { ::setrlimit(RLIMIT_FSIZE, &before); }, QStringLiteral("File too large"));
+    std::signal(SIGXFSZ, ignored);
+}
+
+TEST(ConfigurationStoreFaults, AFifoAtTheConfigurationPathIsRefusedAtOnce) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("configuration-v1.json");
+    const QString link = dir.filePath("linked.json");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(fifo, link));
+    test::StandardMemoryDefaults defaults;
+    for (const QString& path : {fifo, link}) {
+        ConfigurationStore store(defaults, path);
+        EXPECT_FALSE(store.isWritable());
+        EXPECT_EQ(store.error(), loadPrefix + QStringLiteral("“%1”不是普通文件。").arg(path));
+        EXPECT_EQ(
+            thrownMessage([&] {
+                store.update([](UserConfiguration& c) { c.preferences.soundEnabled = false; });
+            }),
+            *store.error());
+    }
+    EXPECT_EQ(QFileInfo(fifo).isFile(), false);
+    EXPECT_EQ(QFileInfo(link).symLinkTarget(), fifo);
+}
+
+// Each copy counts the saves it was told were done; a save that would have overwritten the
+// other copy's is refused instead, so the count stored at the end is the sum of both.
+TEST(ConfigurationStoreFaults, TwoRunningCopiesNeverLoseAnAcknowledgedSave) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("configuration-v1.json");
+    test::StandardMemoryDefaults defaults;
+    ASSERT_TRUE(ConfigurationStore(defaults, path).isWritable());
+    QProcess first;
+    QProcess second;
+    for (QProcess* copy : {&first, &second}) {
+        copy->start(QStringLiteral(TUNDLE_RIVAL_SAVER), {path, QStringLiteral("1000")});
+    }
+    int acknowledged = 0;
+    for (QProcess* copy : {&first, &second}) {
+        ASSERT_TRUE(copy->waitForFinished(-1));
+        ASSERT_EQ(copy->exitCode(), 0);
+        const int saves = copy->readAllStandardOutput().trimmed().toInt();
+        EXPECT_GT(saves, 0);
+        acknowledged += saves;
+    }
+    EXPECT_EQ(decodeConfiguration(readAll(path)).device.petX, double(acknowledged));
 }
 
 }  // namespace

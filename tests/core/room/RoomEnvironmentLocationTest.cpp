@@ -69,6 +69,30 @@ TEST_F(RoomLocationTest, OnlyACloseRecentFixInTimeIsTaken) {
     EXPECT_FALSE(room->preferences().location) << "a fix after the time-out is dropped";
 }
 
+TEST_F(RoomLocationTest, ALateFixAfterAChosenCityChangesNothing) {
+    const WeatherLocation beijing = test::beijing();
+    for (const bool sameCity : {false, true}) {
+        setRoom(RoomMode::weather, sameCity ? std::optional(beijing) : std::nullopt);
+        auto room = make();
+        room->locate();
+        ASSERT_TRUE(room->locating());
+        room->selectCity(beijing);
+        EXPECT_FALSE(room->locating());
+        EXPECT_FALSE(source->updating);
+        report(100, 0);
+        EXPECT_EQ(room->preferences().location, beijing) << sameCity;
+        EXPECT_FALSE(room->preferences().usesDeviceLocation);
+
+        auto draft = room->makeDraft();
+        draft->locate();
+        ASSERT_TRUE(draft->locating());
+        draft->selectCity(beijing);
+        report(100, 0);
+        EXPECT_EQ(draft->preferences().location, beijing);
+        EXPECT_FALSE(draft->locating());
+    }
+}
+
 TEST_F(RoomLocationTest, SearchTrimsLimitsAndDeduplicates) {
     auto room = make();
     const QString longest(80, u'深');

@@ -45,6 +45,24 @@ TEST_F(RoomEnvironmentTest, StatusLinesFollowTheModeAtEachTick) {
     }
 }
 
+TEST_F(RoomEnvironmentTest, TheRoomIsOnScreenWhileAnyViewIs) {
+    setRoom(RoomMode::daylight, std::nullopt);
+    auto room = make();
+    const int farm = 0;
+    const int home = 0;
+    room->reportView(&farm, true);
+    room->reportView(&home, true);
+    EXPECT_TRUE(room->isVisible());
+    room->reportView(&home, false);
+    EXPECT_TRUE(room->isVisible()) << "leaving the home page keeps the farm's weather";
+    room->reportView(&home, false);
+    EXPECT_TRUE(room->isVisible());
+    room->reportView(&farm, false);
+    EXPECT_FALSE(room->isVisible());
+    room->reportView(&home, true);
+    EXPECT_TRUE(room->isVisible());
+}
+
 TEST_F(RoomEnvironmentTest, ShowingTicksOnceAndStartsTheClock) {
     setRoom(RoomMode::weather, beijing);
     auto room = make();

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QTemporaryDir>
 
 #include "config/ConfigurationStoreRead.h"
@@ -40,6 +42,27 @@ TEST(FileIO, BoundedReadRefusesOverLongFilesAndNamesMissingOnes) {
         EXPECT_TRUE(error.message().startsWith(
             QStringLiteral("无法打开文件“%1”：").arg(dir.filePath("missing"))));
     }
+}
+
+TEST(FileIO, BoundedReadsOpenWithoutWaitingAndReadOnlyRegularFiles) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("fifo");
+    const QString file = dir.filePath("file");
+    const QString link = dir.filePath("link");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    test::writeAll(file, "bytes");
+    ASSERT_TRUE(QFile::link(file, link));
+
+    for (const QString& path : {fifo, QStringLiteral("/dev/zero"), dir.path()}) {
+        try {
+            FileIO::readAtMost(path, 10);
+            ADD_FAILURE() << "read " << path.toStdString();
+        } catch (const FileError& error) {
+            EXPECT_EQ(error.message(), QStringLiteral("“%1”不是普通文件。").arg(path));
+        }
+    }
+    EXPECT_EQ(FileIO::readAtMost(link, 10), QByteArray("bytes"));
+    EXPECT_THROW(FileIO::readAtMost(link, 10, FileIO::FinalLink::refuse), FileError);
 }
 
 TEST(FileIO, AtomicWriteCreatesFoldersAndReplacesWholeFiles) {

@@ -5,10 +5,11 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "companion/SystemFileManager.h"
 #include "companion/TrashRestoreError.h"
 #include "companion/TrashService.h"
+#include "platform/SystemFileManager.h"
 #include "support/FileIO.h"
+#include "support/PrivateMounts.h"
 #include "support/TemporaryHome.h"
 
 namespace tundle {
@@ -20,25 +21,25 @@ const QString protectedMessage =
 // The real Trash, with moves and fingerprint reads that can be made to fail on request.
 class StagedFileManager : public SystemFileManager {
 public:
-    std::optional<QString> moveToTrash(const QString& path) override {
+    std::optional<QByteArray> moveToTrash(const QByteArray& path) override {
         asked.append(path);
         if (refuseMoves) {
             throw FileError(QStringLiteral("无法移动"));
         }
-        const std::optional<QString> location = SystemFileManager::moveToTrash(path);
+        const std::optional<QByteArray> location = SystemFileManager::moveToTrash(path);
         return hideLocation ? std::nullopt : location;
     }
-    std::optional<TrashedFileIdentity> identity(const QString& path) const override {
+    std::optional<TrashedFileIdentity> identity(const QByteArray& path) const override {
         return hideIdentity ? std::nullopt : SystemFileManager::identity(path);
     }
-    void restoreFromTrash(const QString& trashedPath, const QString& originalPath) override {
+    void restoreFromTrash(const QByteArray& trashedPath, const QByteArray& originalPath) override {
         if (refuseMoves) {
             throw FileError(QStringLiteral("无法放回"));
         }
         SystemFileManager::restoreFromTrash(trashedPath, originalPath);
     }
 
-    QStringList asked;
+    QList<QByteArray> asked;
     bool refuseMoves = false;
     bool hideLocation = false;
     bool hideIdentity = false;
@@ -218,6 +219,32 @@ TEST_F(TrashServiceTest, SystemPlacesAndMountPointsAreRefusedBeforeAnyMove) {
     EXPECT_TRUE(files_.asked.isEmpty());
 }
 
+TEST_F(TrashServiceTest, LinksToSystemPlacesAndBindMountsAreRefused) {
+    files_.refuseMoves = true;
+    QStringList places;
+    // On a merged /usr, "/bin" leads to "/usr/bin": a link to either is refused.
+    for (const QString& system : {QStringLiteral("/bin"), QStringLiteral("/lib")}) {
+        const QString link = inHome(QStringLiteral("links") + system);
+        QDir().mkpath(QFileInfo(link).absolutePath());
+        ASSERT_TRUE(QFile::link(system, link));
+        places << link << QFileInfo(system).canonicalFilePath();
+    }
+    test::PrivateMounts mounts;
+    QTemporaryDir outside;
+    if (mounts.available()) {
+        // A bind mount shares its device with the folder above it.
+        const QString mounted = inHome(QStringLiteral("bound"));
+        QDir().mkpath(mounted);
+        ASSERT_TRUE(mounts.bind(outside.path(), mounted));
+        places << mounted;
+    }
+
+    const TrashResult result = service_.trash(fileUrls(places));
+
+    expectAllProtected(result, places);
+    EXPECT_TRUE(files_.asked.isEmpty());
+}
+
 TEST_F(TrashServiceTest, OnlyTheListedPlacesThemselvesAreProtected) {
     const QUrl home = QUrl::fromLocalFile(inHome(QStringLiteral("users/ann")));
     const QUrl trash = QUrl::fromLocalFile(trashFolder());
@@ -336,25 +363,6 @@ TEST_F(TrashServiceTest, TheTrashIsMadeWhereTheDataFolderWillBe) {
     EXPECT_EQ(test::readAll(missing + "/Trash/files/cwd.txt"), "cwd");
     EXPECT_TRUE(QFileInfo::exists(missing + "/Trash/info/cwd.txt.trashinfo"));
     EXPECT_FALSE(QFileInfo::exists(QDir::current().filePath("files/cwd.txt")));
-}
-
-TEST(TrashedFileIdentityTest, NamesOneItemWithoutFollowingLinks) {
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("file"));
-    const QString link = dir.filePath(QStringLiteral("link"));
-    test::writeAll(file, "bytes");
-    test::writeAll(dir.filePath(QStringLiteral("other")), "bytes");
-    QFile::link(file, link);
-
-    const auto identity = TrashedFileIdentity::read(file);
-    ASSERT_TRUE(identity.has_value());
-    EXPECT_EQ(TrashedFileIdentity::read(file), identity);
-    EXPECT_NE(TrashedFileIdentity::read(link), identity);
-    EXPECT_NE(TrashedFileIdentity::read(dir.filePath(QStringLiteral("other"))), identity);
-    ASSERT_TRUE(QFile::rename(file, dir.filePath(QStringLiteral("moved"))));
-    EXPECT_EQ(TrashedFileIdentity::read(dir.filePath(QStringLiteral("moved"))), identity);
-    EXPECT_FALSE(TrashedFileIdentity::read(file).has_value());
-    EXPECT_FALSE(TrashedFileIdentity::read(QString()).has_value());
 }
 
 }  // namespace
