@@ -4,6 +4,7 @@
 
 #include "platform/SingleInstance.h"
 #include "platform/TerminationSignals.h"
+#include "platform/WindowSystemChoice.h"
 #include "shell/TundleAppDelegate.h"
 #include "support/BundleInfo.h"
 #include "support/SettingsDefaults.h"
@@ -11,6 +12,7 @@
 int main(int argc, char** argv) {
     // Qt's other media backend crashes when the machine has no audio device.
     qputenv("QT_MEDIA_BACKEND", "gstreamer");
+    tundle::WindowSystemChoice::apply();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("pet-tundle"));
     QApplication::setApplicationDisplayName(QStringLiteral("糯墩"));

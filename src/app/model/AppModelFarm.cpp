@@ -18,17 +18,19 @@ void AppModel::changeFarmLayout() {
     }
 }
 
+// The desktop farm is one of the room's views: it reports only its own state, so hiding it
+// leaves the room on screen while another view (the home page's room) still shows it.
 void AppModel::followFarmVisibility() {
     if (!farm_.visible()) {
         roomClock_->cancel();
-        room_.setVisible(false);
+        room_.reportView(&farm_, false);
         return;
     }
     roomClock_->start(0, [this] { stepRoomClock(); });
 }
 
 void AppModel::stepRoomClock() {
-    room_.setVisible(true);
+    room_.reportView(&farm_, true);
     room_.tick();
     roomClock_->start(roomStepSeconds, [this] { stepRoomClock(); });
 }

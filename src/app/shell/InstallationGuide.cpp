@@ -49,7 +49,7 @@ bool InstallationGuide::needsInstallation(const QString& executablePath,
     const QString path = resolved.isEmpty() ? QDir::cleanPath(executablePath) : resolved;
     const QStringList pathComponents = components(path);
     if (pathComponents.contains(QStringLiteral("AppTranslocation")) ||
-        mountOf(path) != MountKind::writable || liesInBuildTree(path)) {
+        mountOf(path) != MountKind::writable || liesInBuildTree(path) || !installLocation(path)) {
         return true;
     }
     for (const QString& place : installedPlaces) {
@@ -61,6 +61,18 @@ bool InstallationGuide::needsInstallation(const QString& executablePath,
         }
     }
     return true;
+}
+
+std::optional<QString> InstallationGuide::installLocation(const QString& executablePath) {
+    // Software updates replace the whole install folder, so only a folder of our own qualifies,
+    // never a shared prefix.
+    const QFileInfo bin(QFileInfo(executablePath).absolutePath());
+    const QFileInfo root(bin.absolutePath());
+    if (bin.fileName() != QStringLiteral("bin") ||
+        root.fileName() != QStringLiteral("pet-tundle")) {
+        return std::nullopt;
+    }
+    return QDir::cleanPath(root.absoluteFilePath());
 }
 
 QStringList InstallationGuide::installedPlaces(const QString& home) {

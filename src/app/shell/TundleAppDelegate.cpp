@@ -1,8 +1,6 @@
 #include "shell/TundleAppDelegate.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QTimer>
 
@@ -52,7 +50,7 @@ void TundleAppDelegate::startRuntime() {
         UpdateCoordinator::Environment{
             .scheduler = scheduler_,
             .session = &session_,
-            .installLocation = installLocation(executable),
+            .installLocation = InstallationGuide::installLocation(executable),
             .needsInstallation =
                 [executable] { return InstallationGuide::needsInstallation(executable); },
             .showInstallationGuide = [] { InstallationGuide::show(); },
@@ -159,18 +157,6 @@ void TundleAppDelegate::checkOrExplain(std::function<void()> check) {
     } else {
         openPanel(PanelPage::settings);
     }
-}
-
-std::optional<QString> TundleAppDelegate::installLocation(const QString& executable) {
-    // Software updates replace the whole install folder, so only a folder of our own qualifies:
-    // <folder named pet-tundle>/bin/pet-tundle, never a shared prefix such as /usr/local.
-    const QDir bin = QFileInfo(executable).dir();
-    QDir root = bin;
-    if (bin.dirName() != QStringLiteral("bin") || !root.cdUp() ||
-        root.dirName() != QStringLiteral("pet-tundle")) {
-        return std::nullopt;
-    }
-    return root.absolutePath();
 }
 
 void TundleAppDelegate::openPanel(PanelPage page) {

@@ -69,7 +69,6 @@ private:
     void showPet();
     bool interactiveAt(QPoint global) const;
     void checkOrExplain(std::function<void()> check);
-    static std::optional<QString> installLocation(const QString& executable);
 
     bool runtimeStarted_ = false;
     bool checkInstallation_;

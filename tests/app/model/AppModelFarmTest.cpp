@@ -74,7 +74,12 @@ TEST(AppModelFarmTest, ANewWalkReplacesTheOldAndAHiddenFarmIgnoresActions) {
 
     int layouts = 0;
     model->setChangeFarmLayout([&] { ++layouts; });
+    const int homeRoom = 0;
+    model->room().reportView(&homeRoom, true);
     model->setFarmVisible(false);
+    EXPECT_TRUE(model->room().isVisible()) << "the home room still shows the room";
+    model->room().reportView(&homeRoom, false);
+    EXPECT_FALSE(model->room().isVisible());
     EXPECT_FALSE(FarmStore(world.defaults).visible());
     EXPECT_EQ(layouts, 1);
     EXPECT_TRUE(model->bubble().isEmpty());

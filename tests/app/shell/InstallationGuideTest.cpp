@@ -18,12 +18,20 @@ TEST(InstallationGuideTest, InstalledPlacesInOrder) {
 TEST(InstallationGuideTest, JudgesTheResolvedPathByWholeComponents) {
     QTemporaryDir root;
     const QDir dir(root.path());
-    for (const char* folder :
-         {"Applications/tools", "ApplicationsOld", "elsewhere", "AppTranslocation", "build/bin"}) {
+    const char* programs[] = {"Applications/pet-tundle/bin",
+                              "Applications/tools/pet-tundle/bin",
+                              "Applications/bin",
+                              "Applications/other/bin",
+                              "ApplicationsOld/pet-tundle/bin",
+                              "elsewhere/pet-tundle/bin",
+                              "AppTranslocation/pet-tundle/bin",
+                              "build/pet-tundle/bin"};
+    for (const char* folder : programs) {
         dir.mkpath(folder);
     }
     QFile(dir.filePath("build/CMakeCache.txt")).open(QIODevice::WriteOnly);
     QFile::link(dir.filePath("elsewhere"), dir.filePath("Applications/link"));
+    dir.mkpath("Applications/link/pet-tundle/bin");
     const QStringList places = {dir.filePath("missing"), dir.filePath("Applications"),
                                 dir.filePath("AppTranslocation"), dir.filePath("build")};
     const auto writable = [](const QString&) { return MountKind::writable; };
@@ -33,13 +41,17 @@ TEST(InstallationGuideTest, JudgesTheResolvedPathByWholeComponents) {
         bool needs;
     };
     const Case cases[] = {
-        {"Applications/pet-tundle", false},
-        {"Applications/tools/pet-tundle", false},
-        {"ApplicationsOld/pet-tundle", true},
-        {"Applications/link/pet-tundle", true},  // judged by where the link points
-        {"elsewhere/pet-tundle", true},          // a missing place is no prefix of everything
-        {"AppTranslocation/pet-tundle", true},
-        {"build/bin/pet-tundle", true},
+        {"Applications/pet-tundle/bin/pet-tundle", false},
+        {"Applications/tools/pet-tundle/bin/pet-tundle", false},
+        // A shared prefix is no folder the updater may replace.
+        {"Applications/bin/pet-tundle", true},
+        {"Applications/other/bin/pet-tundle", true},
+        {"ApplicationsOld/pet-tundle/bin/pet-tundle", true},
+        {"Applications/link/pet-tundle/bin/pet-tundle", true},  // judged by where the link points
+        {"elsewhere/pet-tundle/bin/pet-tundle",
+         true},  // a missing place is no prefix of everything
+        {"AppTranslocation/pet-tundle/bin/pet-tundle", true},
+        {"build/pet-tundle/bin/pet-tundle", true},
     };
     for (const Case& c : cases) {
         QFile(dir.filePath(c.path)).open(QIODevice::WriteOnly);
@@ -50,10 +62,21 @@ TEST(InstallationGuideTest, JudgesTheResolvedPathByWholeComponents) {
             << c.path;
     }
     for (const MountKind kind : {MountKind::readOnly, MountKind::temporary}) {
-        EXPECT_TRUE(InstallationGuide::needsInstallation(dir.filePath("Applications/pet-tundle"),
-                                                         places,
-                                                         [kind](const QString&) { return kind; }));
+        EXPECT_TRUE(InstallationGuide::needsInstallation(
+            dir.filePath("Applications/pet-tundle/bin/pet-tundle"), places,
+            [kind](const QString&) { return kind; }));
     }
+}
+
+TEST(InstallationGuideTest, UpdatesReplaceOnlyAFolderOfOurOwn) {
+    EXPECT_EQ(InstallationGuide::installLocation("/home/ann/.local/pet-tundle/bin/pet-tundle"),
+              std::optional<QString>("/home/ann/.local/pet-tundle"));
+    EXPECT_EQ(InstallationGuide::installLocation("/opt/pet-tundle/bin/pet-tundle"),
+              std::optional<QString>("/opt/pet-tundle"));
+    EXPECT_EQ(InstallationGuide::installLocation("/usr/local/bin/pet-tundle"), std::nullopt);
+    EXPECT_EQ(InstallationGuide::installLocation("/opt/pet-tundle/pet-tundle"), std::nullopt);
+    EXPECT_EQ(InstallationGuide::installLocation("/opt/pet-tundle-old/bin/pet-tundle"),
+              std::nullopt);
 }
 
 }  // namespace
