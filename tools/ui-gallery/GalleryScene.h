@@ -44,6 +44,7 @@ QImage renderInWindow(QWidget* widget, int width);
 // Each area of the windows adds its scenes in a file of its own; main() lists the areas.
 void addToolkitScenes(GalleryScenes& scenes);
 void addBreathingScenes(GalleryScenes& scenes);
+void addHomeCardScenes(GalleryScenes& scenes);
 void addRoomScenes(GalleryScenes& scenes);
 void addClipboardScenes(GalleryScenes& scenes);
 void addSettingsScenes(GalleryScenes& scenes);

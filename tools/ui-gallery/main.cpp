@@ -46,6 +46,7 @@ int main(int argc, char** argv) {
     tundle::gallery::GalleryScenes scenes;
     tundle::gallery::addToolkitScenes(scenes);
     tundle::gallery::addBreathingScenes(scenes);
+    tundle::gallery::addHomeCardScenes(scenes);
     tundle::gallery::addRoomScenes(scenes);
     tundle::gallery::addClipboardScenes(scenes);
     tundle::gallery::addSettingsScenes(scenes);

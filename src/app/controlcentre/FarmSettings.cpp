@@ -7,10 +7,10 @@
 #include <algorithm>
 #include <array>
 
-#include "controlcentre/SliderScale.h"
 #include "model/AppModel.h"
 #include "toolkit/Colors.h"
 #include "toolkit/SegmentedControl.h"
+#include "toolkit/SliderScale.h"
 #include "toolkit/StyledText.h"
 #include "toolkit/Switch.h"
 #include "toolkit/TextBlock.h"

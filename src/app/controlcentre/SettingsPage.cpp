@@ -6,7 +6,6 @@
 #include <QVBoxLayout>
 
 #include "controlcentre/FarmSettings.h"
-#include "controlcentre/SliderScale.h"
 #include "controlcentre/TrashCard.h"
 #include "model/AppModel.h"
 #include "support/BundleInfo.h"
@@ -15,6 +14,7 @@
 #include "toolkit/PageHeading.h"
 #include "toolkit/Paper.h"
 #include "toolkit/SettingsHelp.h"
+#include "toolkit/SliderScale.h"
 #include "toolkit/SoftButton.h"
 #include "toolkit/StyledText.h"
 #include "toolkit/Switch.h"

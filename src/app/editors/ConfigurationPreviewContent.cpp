@@ -1,7 +1,7 @@
 #include "editors/ConfigurationPreviewContent.h"
 
 #include "config/ConfigurationPackage.h"
-#include "controlcentre/SliderScale.h"
+#include "toolkit/SliderScale.h"
 
 namespace tundle {
 

@@ -13,9 +13,11 @@ namespace {
 
 constexpr unsigned minutesPerDay = 1440;
 
+// Instants as UTC milliseconds: a plan may hold thousands of periods, and plain numbers sort and
+// compare far faster than date-times.
 struct Interval {
-    QDateTime start;
-    QDateTime end;
+    qint64 start;
+    qint64 end;
 };
 
 bool isTableEmpty(const std::optional<WorkPeriodTable>& table) {
@@ -32,13 +34,58 @@ bool yieldsWork(const WorkPeriod& period) {
            static_cast<unsigned>(period.end) < minutesPerDay && period.start != period.end;
 }
 
+// The instants of one day's clock times. A day without a change of the clock maps each minute
+// straight onto its instant; on a day of a change every minute is resolved by the calendar.
+class DayClock {
+public:
+    DayClock(const Calendar& calendar, std::optional<QDateTime> day)
+        : calendar_(calendar), day_(std::move(day)) {
+        if (!day_) {
+            return;
+        }
+        const auto first = calendar_.at(*day_, 0, 0, 0);
+        const auto last = calendar_.at(*day_, 23, 59, 0);
+        if (first && last &&
+            last->toMSecsSinceEpoch() - first->toMSecsSinceEpoch() == lastMinute * minuteMsecs) {
+            midnight_ = first->toMSecsSinceEpoch();
+        }
+    }
+
+    std::optional<qint64> at(int minute) const {
+        if (midnight_) {
+            return *midnight_ + minute * minuteMsecs;
+        }
+        if (!day_) {
+            return std::nullopt;
+        }
+        const auto time = calendar_.at(*day_, minute / 60, minute % 60, 0);
+        return time ? std::optional<qint64>(time->toMSecsSinceEpoch()) : std::nullopt;
+    }
+
+private:
+    static constexpr qint64 minuteMsecs = 60'000;
+    static constexpr qint64 lastMinute = minutesPerDay - 1;
+
+    const Calendar& calendar_;
+    std::optional<QDateTime> day_;
+    std::optional<qint64> midnight_;
+};
+
 // The intervals of work of yesterday, today and tomorrow, so that overnight periods reach in
 // from either side.
 std::vector<Interval> workIntervals(const QDateTime& today, const WorkPlan& plan,
                                     const Calendar& calendar) {
+    std::array<std::optional<QDateTime>, 4> days;
+    for (int offset = -1; offset <= 2; ++offset) {
+        days[static_cast<std::size_t>(offset + 1)] = calendar.addingDays(today, offset);
+    }
+    std::vector<DayClock> clocks;
+    for (const auto& day : days) {
+        clocks.emplace_back(calendar, day);
+    }
     std::vector<Interval> intervals;
-    for (const int offset : {-1, 0, 1}) {
-        const auto day = calendar.addingDays(today, offset);
+    for (std::size_t index = 0; index < 3; ++index) {
+        const auto& day = days[index];
         if (!day) {
             continue;
         }
@@ -46,12 +93,9 @@ std::vector<Interval> workIntervals(const QDateTime& today, const WorkPlan& plan
             if (!yieldsWork(period)) {
                 continue;
             }
-            const auto endDay = period.end < period.start ? calendar.addingDays(*day, 1) : day;
-            if (!endDay) {
-                continue;
-            }
-            const auto start = calendar.at(*day, period.start / 60, period.start % 60, 0);
-            const auto end = calendar.at(*endDay, period.end / 60, period.end % 60, 0);
+            const DayClock& endClock = clocks[period.end < period.start ? index + 1 : index];
+            const auto start = clocks[index].at(period.start);
+            const auto end = endClock.at(period.end);
             if (start && end && *end > *start) {
                 intervals.push_back(Interval{*start, *end});
             }
@@ -76,12 +120,21 @@ std::vector<Interval> merged(std::vector<Interval> intervals) {
 
 RestKind restKind(const QDateTime& now, const QDateTime& today,
                   const std::vector<Interval>& intervals, const Calendar& calendar) {
+    const qint64 moment = now.toMSecsSinceEpoch();
+    const qint64 dayStart = today.toMSecsSinceEpoch();
+    const auto tomorrow = calendar.addingDays(today, 1);
+    const auto nextStart = tomorrow ? calendar.startOfDay(*tomorrow) : std::nullopt;
+    const auto isToday = [&](qint64 instant) {
+        if (!nextStart) {
+            return calendar.isSameDay(QDateTime::fromMSecsSinceEpoch(instant, Qt::UTC), today);
+        }
+        return instant >= dayStart && instant < nextStart->toMSecsSinceEpoch();
+    };
     bool endedToday = false;
     bool laterToday = false;
     for (const Interval& interval : intervals) {
-        endedToday = endedToday || (interval.end <= now && calendar.isSameDay(interval.end, today));
-        laterToday =
-            laterToday || (interval.start > now && calendar.isSameDay(interval.start, today));
+        endedToday = endedToday || (interval.end <= moment && isToday(interval.end));
+        laterToday = laterToday || (interval.start > moment && isToday(interval.start));
     }
     if (laterToday) {
         return endedToday ? RestKind::midday : RestKind::morning;
@@ -147,9 +200,10 @@ WorkStatus WorkSchedule::status(const QDateTime& now, const WorkPlan& plan,
         return WorkStatus::resting(RestKind::holiday);
     }
     const std::vector<Interval> intervals = workIntervals(*today, plan, calendar);
+    const qint64 moment = now.toMSecsSinceEpoch();
     for (const Interval& stretch : merged(intervals)) {
-        if (stretch.start <= now && now < stretch.end) {
-            return WorkStatus::working(stretch.end);
+        if (stretch.start <= moment && moment < stretch.end) {
+            return WorkStatus::working(QDateTime::fromMSecsSinceEpoch(stretch.end, Qt::UTC));
         }
     }
     return WorkStatus::resting(restKind(now, *today, intervals, calendar));

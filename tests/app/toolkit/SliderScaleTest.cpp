@@ -1,4 +1,4 @@
-#include "controlcentre/SliderScale.h"
+#include "toolkit/SliderScale.h"
 
 #include <gtest/gtest.h>
 
