@@ -16,7 +16,10 @@ DecodedContent DecodedContent::decode(const ContentSnapshot& snapshot) {
             throw ContentUpdateError(QStringLiteral("未知角色包"));
         }
         const QString folder = snapshot.directory(module);
-        auto assets = std::make_shared<const PetAssets>(folder, *pack);
+        // Decoded in full here, off the main thread, so the main thread never decodes a
+        // downloaded pack's sheets and nothing is decoded lazily after the hand-over.
+        auto assets = std::make_shared<PetAssets>(folder, *pack);
+        assets->decodeAll();
         const AssetManifest manifest = AssetManifest::read(folder);
         if (!assets->loaded() || assets->clips().size() != manifest.clips.size()) {
             throw ContentUpdateError(QStringLiteral("动作解码失败"));

@@ -20,9 +20,13 @@ int clampedFrame(qint64 frame, int count) {
 
 }  // namespace
 
-bool PetAssets::hasClip(const QString& clip) const {
+const PetClip* PetAssets::usable(const QString& clip) const {
     const auto found = clips_.find(clip);
-    return found != clips_.end() && !found->second.frames.empty();
+    return found != clips_.end() && found->second.usable() ? &found->second : nullptr;
+}
+
+bool PetAssets::hasClip(const QString& clip) const {
+    return usable(clip) != nullptr;
 }
 
 QString PetAssets::resolvedClip(const QString& clip) const {
@@ -36,29 +40,25 @@ QString PetAssets::resolvedClip(const QString& clip) const {
 }
 
 const PetClip* PetAssets::playing(const QString& clip) const {
-    const auto withFrames = [this](const QString& id) -> const PetClip* {
-        const auto found = clips_.find(id);
-        return found != clips_.end() && !found->second.frames.empty() ? &found->second : nullptr;
-    };
-    if (const PetClip* own = withFrames(clip)) {
+    if (const PetClip* own = usable(clip)) {
         return own;
     }
     if (clip == QLatin1String("stretch")) {
-        if (const PetClip* jump = withFrames(QStringLiteral("jump"))) {
+        if (const PetClip* jump = usable(QStringLiteral("jump"))) {
             return jump;
         }
     }
-    return withFrames(QStringLiteral("idle"));
+    return usable(QStringLiteral("idle"));
 }
 
 double PetAssets::fallbackDuration(const QString& clip) const {
-    const auto found = clips_.find(clip);
-    return found != clips_.end() ? found->second.info.effectiveDuration() : defaultDuration;
+    const PetClip* found = usable(clip);
+    return found != nullptr ? found->info.effectiveDuration() : defaultDuration;
 }
 
 double PetAssets::duration(const QString& clip) const {
-    if (const auto found = clips_.find(clip); found != clips_.end()) {
-        return found->second.info.effectiveDuration();
+    if (const PetClip* found = usable(clip)) {
+        return found->info.effectiveDuration();
     }
     if (clip == QStringLiteral("eating")) {
         return 1.5;
@@ -77,7 +77,8 @@ double PetAssets::duration(const QString& clip) const {
 
 std::optional<QString> PetAssets::actionAudioURL(const QString& clip) const {
     const auto found = audioFiles_.find(clip);
-    return found != audioFiles_.end() ? std::optional(found->second) : std::nullopt;
+    return found != audioFiles_.end() && hasClip(clip) ? std::optional(found->second)
+                                                       : std::nullopt;
 }
 
 std::vector<PetAssets::Action> PetAssets::actions() const {
@@ -87,7 +88,7 @@ std::vector<PetAssets::Action> PetAssets::actions() const {
     };
     std::vector<Ranked> ranked;
     for (const auto& [id, clip] : clips_) {
-        if (id == QStringLiteral("idle") || clip.info.previewable == false || clip.frames.empty()) {
+        if (id == QStringLiteral("idle") || clip.info.previewable == false || !clip.usable()) {
             continue;
         }
         const auto builtIn = PetActionDefault::of(id);
@@ -141,19 +142,19 @@ std::vector<PetAssets::ActionGroup> PetAssets::actionGroups() const {
 
 std::optional<PetAssets::BreathFrames> PetAssets::breathingFrames(const BreathMoment& moment,
                                                                   bool still) const {
-    const auto idle = clips_.find(QStringLiteral("idle"));
-    if (idle == clips_.end() || idle->second.frames.empty()) {
+    const PetClip* idle = usable(QStringLiteral("idle"));
+    if (idle == nullptr || !decode(*idle)) {
         return std::nullopt;
     }
-    const std::vector<QImage>& frames = idle->second.frames;
+    const std::vector<QImage>& frames = idle->frames;
     const int count = static_cast<int>(frames.size());
-    const int rest = clampedFrame(idle->second.info.breathRestFrame.value_or(0), count);
+    const int rest = clampedFrame(idle->info.breathRestFrame.value_or(0), count);
     if (still) {
         return BreathFrames{&frames[rest], &frames[(rest + 1) % count], 0.0};
     }
     std::optional<int> peak;
-    if (idle->second.info.breathPeakFrame) {
-        peak = clampedFrame(*idle->second.info.breathPeakFrame, count);
+    if (idle->info.breathPeakFrame) {
+        peak = clampedFrame(*idle->info.breathPeakFrame, count);
     }
     double position = moment.sourceFramePosition(count, rest, peak);
     // Rounding in the position's arithmetic may land on `count` itself, one past the last frame.
@@ -173,19 +174,21 @@ int PetAssets::frameIndex(const QString& clip, double elapsed, bool still) const
 std::optional<double> PetAssets::secondsToNextFrame(const QString& clip, double elapsed,
                                                     bool still) const {
     const PetClip* playing = this->playing(clip);
-    if (playing == nullptr || still || playing->frames.size() < 2 || !std::isfinite(elapsed)) {
+    if (playing == nullptr || still || playing->info.frameCount < 2 || !std::isfinite(elapsed)) {
         return std::nullopt;
     }
     const double fps = playing->info.fps;
     const double raw = std::max(0.0, std::trunc(elapsed * fps));
-    if (!playing->info.loop && raw >= static_cast<double>(playing->frames.size()) - 1) {
+    if (!playing->info.loop && raw >= static_cast<double>(playing->info.frameCount) - 1) {
         return std::nullopt;
     }
     return std::max((raw + 1) / fps - elapsed, 0.0);
 }
 
 int PetAssets::frameIndexIn(const PetClip& clip, double elapsed, bool still) {
-    const double count = static_cast<double>(clip.frames.size());
+    // A clip's frame count is known before its sheet is decoded, and a decoded clip holds
+    // exactly that many frames.
+    const double count = static_cast<double>(clip.info.frameCount);
     const double raw = still ? 0.0 : std::max(0.0, std::trunc(elapsed * clip.info.fps));
     if (!std::isfinite(raw)) {
         return clip.info.loop ? 0 : static_cast<int>(count) - 1;
@@ -194,7 +197,11 @@ int PetAssets::frameIndexIn(const PetClip& clip, double elapsed, bool still) {
 }
 
 const QImage* PetAssets::frame(const QString& clip, double elapsed, bool still) const {
+    // A sheet that fails to decode leaves its clip out, so the next in line plays instead.
     const PetClip* playing = this->playing(clip);
+    while (playing != nullptr && !decode(*playing)) {
+        playing = this->playing(clip);
+    }
     return playing != nullptr ? &playing->frames[frameIndexIn(*playing, elapsed, still)] : nullptr;
 }
 

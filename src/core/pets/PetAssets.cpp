@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -87,13 +88,20 @@ void PetAssets::load(const QString& folder) {
     triggers_ = manifest.triggers.value_or(std::map<QString, QString>{});
     groups_ = manifest.actionGroups.value_or(std::map<QString, ActionGroupInfo>{});
     size_ = manifest.frameWidth;
+    std::map<QString, std::optional<ImageSource>> sheets;
     for (const auto& [id, info] : manifest.clips) {
-        loadClip(folder, id, info);
+        loadClip(folder, id, info, sheets);
+    }
+    // Idle shows the pet at once and gives the hit mask, so it is the one clip decoded now.
+    const auto idle = clips_.find(QStringLiteral("idle"));
+    if (idle != clips_.end() && !decode(idle->second)) {
+        dropClip(idle->first);
     }
     loaded_ = hasClip(QStringLiteral("idle"));
 }
 
-void PetAssets::loadClip(const QString& folder, const QString& id, const ClipInfo& info) {
+void PetAssets::loadClip(const QString& folder, const QString& id, const ClipInfo& info,
+                         std::map<QString, std::optional<ImageSource>>& sheets) {
     if (info.columns < 1 || info.columns > mostColumns || info.frameCount < 1 ||
         info.frameCount > mostFrames || !std::isfinite(info.fps) || info.fps <= 0 ||
         info.fps > mostFps) {
@@ -107,38 +115,93 @@ void PetAssets::loadClip(const QString& folder, const QString& id, const ClipInf
     if (!sheetPath) {
         return;
     }
-    const std::optional<ImageSource> source = ResourceReader::imageSource(*sheetPath);
-    const qint64 neededWidth = info.columns * size_;
-    const qint64 neededHeight = info.rows() * size_;
-    if (!source || source->pixelSize().width() < neededWidth ||
-        source->pixelSize().height() < neededHeight) {
+    auto sheet = sheets.find(*sheetPath);
+    if (sheet == sheets.end()) {
+        sheet = sheets.emplace(*sheetPath, ResourceReader::encodedImageSource(*sheetPath)).first;
+    }
+    const std::optional<ImageSource>& source = sheet->second;
+    if (!source || source->pixelSize().width() < info.columns * size_ ||
+        source->pixelSize().height() < info.rows() * size_) {
         return;
     }
-    const QImage sheet = source->decodeFirst();
-    if (sheet.isNull() || sheet.width() < neededWidth || sheet.height() < neededHeight) {
-        return;
-    }
-    const int side = static_cast<int>(size_);
-    std::vector<QImage> frames;
-    frames.reserve(static_cast<std::size_t>(info.frameCount));
-    for (qint64 i = 0; i < info.frameCount; ++i) {
-        const int column = static_cast<int>(i % info.columns);
-        const int row = static_cast<int>(i / info.columns);
-        QImage frame = sheet.copy(column * side, row * side, side, side);
-        if (frame.isNull()) {
-            return;
-        }
-        if (i == 0 && id == QStringLiteral("idle")) {
-            firstAlpha_ = premultipliedRgba(frame);
-        }
-        frames.push_back(std::move(frame));
-    }
-    clips_.emplace(id, PetClip{info, std::move(frames)});
+    clips_.emplace(id, PetClip{info, source, {}});
     if (info.audio && isSoundName(*info.audio)) {
         if (std::optional<QString> sound = containedURL(*info.audio, folder)) {
             audioFiles_.emplace(id, *sound);
         }
     }
+}
+
+void PetAssets::dropClip(const QString& id) {
+    clips_.erase(id);
+    audioFiles_.erase(id);
+}
+
+bool PetAssets::decode(const PetClip& clip) const {
+    if (clip.decoded()) {
+        return !clip.frames.empty();
+    }
+    const auto idle = clips_.find(QStringLiteral("idle"));
+    const bool isIdle = idle != clips_.end() && &idle->second == &clip;
+    const QImage sheet = clip.sheet->decodeFirst();
+    clip.sheet.reset();
+    const qint64 neededWidth = clip.info.columns * size_;
+    const qint64 neededHeight = clip.info.rows() * size_;
+    if (sheet.isNull() || sheet.width() < neededWidth || sheet.height() < neededHeight) {
+        return false;
+    }
+    const int side = static_cast<int>(size_);
+    std::vector<QImage> frames;
+    frames.reserve(static_cast<std::size_t>(clip.info.frameCount));
+    for (qint64 i = 0; i < clip.info.frameCount; ++i) {
+        const int column = static_cast<int>(i % clip.info.columns);
+        const int row = static_cast<int>(i / clip.info.columns);
+        QImage frame = sheet.copy(column * side, row * side, side, side);
+        if (frame.isNull()) {
+            return false;
+        }
+        if (i == 0 && isIdle) {
+            firstAlpha_ = premultipliedRgba(frame);
+        }
+        frames.push_back(std::move(frame));
+    }
+    clip.frames = std::move(frames);
+    return true;
+}
+
+void PetAssets::decodeAll() {
+    std::vector<QString> failed;
+    for (const auto& [id, clip] : clips_) {
+        if (!decode(clip)) {
+            failed.push_back(id);
+        }
+    }
+    for (const QString& id : failed) {
+        dropClip(id);
+    }
+    loaded_ = hasClip(QStringLiteral("idle"));
+}
+
+const std::vector<QImage>& PetAssets::frames(const QString& clip) const {
+    static const std::vector<QImage> none;
+    const PetClip* found = usable(clip);
+    return found != nullptr && decode(*found) ? found->frames : none;
+}
+
+int PetAssets::decodedClipCount() const {
+    return static_cast<int>(std::count_if(clips_.begin(), clips_.end(), [](const auto& entry) {
+        return !entry.second.frames.empty();
+    }));
+}
+
+qint64 PetAssets::decodedBytes() const {
+    qint64 bytes = firstAlpha_.size();
+    for (const auto& [id, clip] : clips_) {
+        for (const QImage& frame : clip.frames) {
+            bytes += frame.sizeInBytes();
+        }
+    }
+    return bytes;
 }
 
 }  // namespace tundle

@@ -11,22 +11,31 @@
 
 #include "pets/AssetManifest.h"
 #include "pets/PetAssetPack.h"
+#include "support/ImageSource.h"
 
 namespace tundle {
 
 struct BreathMoment;
 struct ContentModule;
 
-// One clip that passed every limit: its manifest entry and its frames, each a square of the
-// pack's frame size.
+// One clip that passed every limit: its manifest entry and, once the clip is first shown, its
+// frames, each a square of the pack's frame size. Until then the sheet waits encoded in `sheet`
+// (clips that share a file share its bytes).
 struct PetClip {
     ClipInfo info;
-    std::vector<QImage> frames;
+    mutable std::optional<ImageSource> sheet;
+    mutable std::vector<QImage> frames;
+
+    bool decoded() const { return !sheet.has_value(); }
+    // A clip whose sheet did not decode has no frames and counts as left out.
+    bool usable() const { return !decoded() || !frames.empty(); }
 };
 
 // One loaded pet pack. Loading never fails loudly: a clip outside its limits is left out and a
-// pack without idle frames reports `loaded()` false. Immutable once built; uses QImage only, so
-// it may be built off the main thread and handed over.
+// pack without idle frames reports `loaded()` false. The loader reads each sheet file once and
+// decodes only idle; another clip's frames are decoded the first time they are asked for, by
+// the thread that asks, so one instance is used by one thread at a time. Uses QImage only: a
+// pack may be built (and `decodeAll`ed) off the main thread and handed over.
 class PetAssets {
 public:
     struct Action {
@@ -67,7 +76,17 @@ public:
     // that breaks a limit; errors reading or decoding its manifest pass through unchanged.
     static void validateModule(const ContentModule& module, const QString& folder);
 
+    // Decodes every clip now, leaving out those whose sheet does not decode.
+    void decodeAll();
+
+    // The clips that passed the limits at load, decoded or not; see `frames` for their frames.
     const std::map<QString, PetClip>& clips() const { return clips_; }
+    // The clip's frames, decoded now when they were not yet; empty when the pack lacks the clip
+    // or its sheet does not decode.
+    const std::vector<QImage>& frames(const QString& clip) const;
+    // How many clips hold decoded frames, and the bytes those frames and the hit mask hold.
+    int decodedClipCount() const;
+    qint64 decodedBytes() const;
     const std::map<QString, QString>& triggers() const { return triggers_; }
     const std::map<QString, ActionGroupInfo>& actionGroupMetadata() const { return groups_; }
     const std::map<QString, QString>& audioFiles() const { return audioFiles_; }
@@ -99,9 +118,17 @@ public:
 
 private:
     void load(const QString& folder);
-    void loadClip(const QString& folder, const QString& id, const ClipInfo& info);
+    // Checks the clip against the limits and its sheet's declared size, reading each sheet file
+    // once into `sheets` (keyed by path); nothing is decoded here.
+    void loadClip(const QString& folder, const QString& id, const ClipInfo& info,
+                  std::map<QString, std::optional<ImageSource>>& sheets);
+    void dropClip(const QString& id);
+    // The clip of that id unless it was left out.
+    const PetClip* usable(const QString& clip) const;
     // The clip that plays for `clip` (see resolvedClip); null when idle has no frames either.
     const PetClip* playing(const QString& clip) const;
+    // Decodes the clip's frames when they were not yet; false when the sheet does not decode.
+    bool decode(const PetClip& clip) const;
     static int frameIndexIn(const PetClip& clip, double elapsed, bool still);
     double fallbackDuration(const QString& clip) const;
 
@@ -109,7 +136,8 @@ private:
     std::map<QString, QString> triggers_;
     std::map<QString, ActionGroupInfo> groups_;
     std::map<QString, QString> audioFiles_;
-    QByteArray firstAlpha_;
+    // Filled when idle's frames are decoded (at load); kept even if idle is then left out.
+    mutable QByteArray firstAlpha_;
     qint64 size_ = 320;
     bool loaded_ = false;
 };

@@ -1,5 +1,6 @@
 #include "support/ImageSource.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImageReader>
 #include <QtEndian>
@@ -14,9 +15,8 @@ constexpr int allocationLimitMegabytes = 1024;
 
 // The frame count an animated PNG declares in its animation control chunk, which comes before
 // the first image data; 1 for a still PNG, nothing for a file that is not a PNG.
-std::optional<int> pngFrameCount(const QString& path) {
+std::optional<int> pngFrameCount(QIODevice& file) {
     static constexpr char signature[] = "\x89PNG\r\n\x1a\n";
-    QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.read(8) != QByteArray(signature, 8)) {
         return std::nullopt;
     }
@@ -54,8 +54,11 @@ void setAllocationLimitOnce() {
 
 }  // namespace
 
-ImageSource::ImageSource(QString path, int frameCount, QSize pixelSize)
-    : path_(std::move(path)), frameCount_(frameCount), pixelSize_(pixelSize) {}
+ImageSource::ImageSource(QString path, QByteArray bytes, int frameCount, QSize pixelSize)
+    : path_(std::move(path)),
+      bytes_(std::move(bytes)),
+      frameCount_(frameCount),
+      pixelSize_(pixelSize) {}
 
 std::optional<ImageSource> ImageSource::open(const QString& path) {
     setAllocationLimitOnce();
@@ -64,13 +67,46 @@ std::optional<ImageSource> ImageSource::open(const QString& path) {
     if (!reader.canRead()) {
         return std::nullopt;
     }
-    const int count = pngFrameCount(path).value_or(std::max(reader.imageCount(), 1));
-    return ImageSource(path, count, reader.size());
+    QFile file(path);
+    const int count = pngFrameCount(file).value_or(std::max(reader.imageCount(), 1));
+    return ImageSource(path, QByteArray(), count, reader.size());
+}
+
+std::optional<ImageSource> ImageSource::read(const QString& path, qint64 limit) {
+    setAllocationLimitOnce();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > limit) {
+        return std::nullopt;
+    }
+    QByteArray bytes = file.read(limit + 1);
+    if (bytes.isEmpty() || bytes.size() > limit) {
+        return std::nullopt;
+    }
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
+    if (!reader.canRead()) {
+        return std::nullopt;
+    }
+    const QSize size = reader.size();
+    const int imageCount = reader.imageCount();
+    QBuffer chunks;
+    chunks.setData(bytes);
+    const int count = pngFrameCount(chunks).value_or(std::max(imageCount, 1));
+    return ImageSource(path, std::move(bytes), count, size);
 }
 
 QImage ImageSource::decodeFirst() const {
     setAllocationLimitOnce();
-    QImageReader reader(path_);
+    if (bytes_.isEmpty()) {
+        QImageReader reader(path_);
+        reader.setDecideFormatFromContent(true);
+        return reader.read();
+    }
+    QBuffer buffer;
+    buffer.setData(bytes_);
+    QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
     return reader.read();
 }

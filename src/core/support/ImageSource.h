@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -13,6 +14,9 @@ class ImageSource {
 public:
     // Nothing when the file cannot be read as an image.
     static std::optional<ImageSource> open(const QString& path);
+    // The file read whole, once, and kept encoded: probing and decoding later never go back to
+    // the file. Nothing when it cannot be read, is larger than `limit` bytes or is no image.
+    static std::optional<ImageSource> read(const QString& path, qint64 limit);
 
     // How many images the file holds; an animated PNG counts its frames.
     int frameCount() const { return frameCount_; }
@@ -22,9 +26,11 @@ public:
     QImage decodeFirst() const;
 
 private:
-    ImageSource(QString path, int frameCount, QSize pixelSize);
+    ImageSource(QString path, QByteArray bytes, int frameCount, QSize pixelSize);
 
     QString path_;
+    // The encoded file when it was read whole; empty when decoding reads the path.
+    QByteArray bytes_;
     int frameCount_;
     QSize pixelSize_;
 };

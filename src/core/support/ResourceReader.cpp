@@ -16,6 +16,10 @@ std::optional<ImageSource> ResourceReader::imageSource(const QString& path) {
     return ImageSource::open(path);
 }
 
+std::optional<ImageSource> ResourceReader::encodedImageSource(const QString& path) {
+    return ImageSource::read(path, assetLimit);
+}
+
 QImage ResourceReader::image(const QString& path) {
     const std::optional<ImageSource> source = ImageSource::open(path);
     return source ? source->decodeFirst() : QImage();

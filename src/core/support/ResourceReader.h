@@ -20,6 +20,8 @@ public:
     static QByteArray read(const QString& path, qint64 limit);
     // Nothing when the file cannot be read as an image.
     static std::optional<ImageSource> imageSource(const QString& path);
+    // The same, with the file read once within the asset limit and kept encoded in memory.
+    static std::optional<ImageSource> encodedImageSource(const QString& path);
     // Image 0 of the file; a null image when there is none.
     static QImage image(const QString& path);
 };

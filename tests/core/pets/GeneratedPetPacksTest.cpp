@@ -129,8 +129,10 @@ TEST(GeneratedPetPacksTest, ThePetFillsItsFrameAndEveryClipStaysInside) {
             EXPECT_GE(last - first + 1, 0.8 * frame.height()) << first << " to " << last;
         }
         for (const auto& [id, clip] : assets.clips()) {
-            for (std::size_t i = 0; i < clip.frames.size(); ++i) {
-                EXPECT_FALSE(touchesTheEdge(clip.frames[i])) << id.toStdString() << " frame " << i;
+            const std::vector<QImage>& frames = assets.frames(id);
+            EXPECT_EQ(frames.size(), std::size_t(clip.info.frameCount)) << id.toStdString();
+            for (std::size_t i = 0; i < frames.size(); ++i) {
+                EXPECT_FALSE(touchesTheEdge(frames[i])) << id.toStdString() << " frame " << i;
             }
         }
     }
@@ -143,7 +145,7 @@ TEST(GeneratedPetPacksTest, PlacedClipsKeepThePetWhereIdleHasIt) {
     for (const char* clip : {"drink", "stretch", "sow", "water"}) {
         SCOPED_TRACE(clip);
         const QRectF placed = assets.normalizedRect(clip, rect);
-        const QPointF feet = footing(assets.clips().at(clip).frames.front());
+        const QPointF feet = footing(assets.frames(clip).front());
         EXPECT_NEAR(placed.left() + feet.x() * placed.width() / 256, idle.x(), 2.0);
         EXPECT_NEAR(placed.top() + feet.y() * placed.height() / 256, idle.y(), 2.0);
     }

@@ -60,7 +60,7 @@ TEST(PetAssetsLoaderTest, LeavesOutEachClipThatBreaksALimit) {
         const PetAssets assets(pack.folder(), PetAssetPack::h3);
         EXPECT_EQ(assets.loaded(), c.frames > 0);
         if (c.frames > 0) {
-            const std::vector<QImage>& frames = assets.clips().at(QStringLiteral("idle")).frames;
+            const std::vector<QImage>& frames = assets.frames(QStringLiteral("idle"));
             ASSERT_EQ(frames.size(), std::size_t(c.frames));
             EXPECT_EQ(frames[9].size(), QSize(8, 8));
             EXPECT_EQ(PetPackFixture::frameNumber(frames[9]), 9);
@@ -127,6 +127,73 @@ TEST(PetAssetsLoaderTest, KeepsTriggersGroupsAndConfinedSounds) {
     EXPECT_EQ(assets.actionAudioURL("idle"), QDir(pack.folder()).canonicalPath() + "/hop.WAV");
     EXPECT_EQ(assets.actionAudioURL("jump"), std::nullopt);
     EXPECT_EQ(assets.actionAudioURL("spin"), std::nullopt);
+}
+
+TEST(PetAssetsLoaderTest, DecodesIdleAtLoadAndEachOtherClipOnFirstUseFromOneRead) {
+    PetPackFixture pack;
+    pack.writeSheet(QStringLiteral("sheet.png"), 4, 3, 8);
+    pack.writeSheet(QStringLiteral("jump.png"), 4, 3, 8);
+    const QImage jumpSheet(pack.path(QStringLiteral("jump.png")));
+    pack.writeManifest(PetPackFixture::manifest(
+        8, {{"idle", PetPackFixture::clip(QStringLiteral("sheet.png"), 4, 10)},
+            {"wave", PetPackFixture::clip(QStringLiteral("sheet.png"), 4, 12)},
+            {"jump", PetPackFixture::clip(QStringLiteral("jump.png"), 4, 10)}}));
+
+    const PetAssets assets(pack.folder(), PetAssetPack::h3);
+    ASSERT_TRUE(assets.loaded());
+    EXPECT_EQ(assets.decodedClipCount(), 1);
+    EXPECT_EQ(assets.decodedBytes(), 10 * 8 * 8 * 4 + 8 * 8 * 4);
+    EXPECT_TRUE(assets.hasClip("jump"));
+    EXPECT_EQ(assets.frameIndex("jump", 0.75, false), 7);
+    EXPECT_EQ(assets.decodedClipCount(), 1);
+
+    // The sheets were read whole at load: with the files gone the clips still decode.
+    QFile::remove(pack.path(QStringLiteral("sheet.png")));
+    QFile::remove(pack.path(QStringLiteral("jump.png")));
+    const QImage* frame = assets.frame("jump", 0.75, false);
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(*frame, jumpSheet.copy(3 * 8, 1 * 8, 8, 8));
+    EXPECT_EQ(assets.frame("jump", 0.75, false), frame);
+    EXPECT_EQ(assets.frames("wave").size(), 12u);
+    EXPECT_EQ(PetPackFixture::frameNumber(assets.frames("wave")[11]), 11);
+    EXPECT_EQ(assets.decodedClipCount(), 3);
+}
+
+TEST(PetAssetsLoaderTest, LeavesOutAClipWhoseSheetDoesNotDecode) {
+    PetPackFixture pack;
+    pack.writeSheet(QStringLiteral("sheet.png"), 4, 3, 8);
+    QFile sheet(pack.path(QStringLiteral("sheet.png")));
+    ASSERT_TRUE(sheet.open(QIODevice::ReadOnly));
+    const QByteArray whole = sheet.readAll();
+    // The header still declares a fitting size; the pixel data is cut short.
+    pack.writeFile(QStringLiteral("broken.png"), whole.left(whole.size() * 2 / 3));
+    QJsonObject jump = PetPackFixture::clip(QStringLiteral("broken.png"), 4, 10, 5);
+    jump["audio"] = "hop.wav";
+    pack.writeFile(QStringLiteral("hop.wav"), "RIFF");
+    const QJsonObject clips{{"idle", PetPackFixture::clip(QStringLiteral("sheet.png"), 4, 10)},
+                            {"jump", jump}};
+
+    pack.writeManifest(PetPackFixture::manifest(8, clips));
+    const PetAssets lazy(pack.folder(), PetAssetPack::h3);
+    const QImage* idle = lazy.frame("idle", 0.3, false);
+    EXPECT_EQ(lazy.frame("stretch", 0.3, false), idle);
+    EXPECT_FALSE(lazy.hasClip("jump"));
+    EXPECT_EQ(lazy.resolvedClip("stretch"), QStringLiteral("idle"));
+    EXPECT_DOUBLE_EQ(lazy.duration("jump"), 3.0);
+    EXPECT_EQ(lazy.actionAudioURL("jump"), std::nullopt);
+    EXPECT_TRUE(lazy.actions().empty());
+
+    PetAssets decodedAtOnce(pack.folder(), PetAssetPack::h3);
+    decodedAtOnce.decodeAll();
+    EXPECT_EQ(decodedAtOnce.clips().size(), 1u);
+    EXPECT_TRUE(decodedAtOnce.loaded());
+    EXPECT_EQ(decodedAtOnce.decodedClipCount(), 1);
+
+    pack.writeManifest(PetPackFixture::manifest(
+        8, {{"idle", PetPackFixture::clip(QStringLiteral("broken.png"), 4, 10)}}));
+    const PetAssets noIdle(pack.folder(), PetAssetPack::h3);
+    EXPECT_FALSE(noIdle.loaded());
+    EXPECT_TRUE(noIdle.clips().empty());
 }
 
 // Switches the working directory for the life of the object.
