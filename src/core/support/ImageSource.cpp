@@ -78,7 +78,7 @@ std::optional<ImageSource> ImageSource::read(const QString& path, qint64 limit) 
     if (!file.open(QIODevice::ReadOnly) || file.size() > limit) {
         return std::nullopt;
     }
-    QByteArray bytes = file.read(limit + 1);
+    QByteArray bytes = file.readAll();
     if (bytes.isEmpty() || bytes.size() > limit) {
         return std::nullopt;
     }
