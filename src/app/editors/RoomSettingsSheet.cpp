@@ -272,8 +272,7 @@ QWidget* RoomSettingsSheet::buildControls(bool reduceMotion, const QString& attr
                                          "天气数据：和风天气</a>")
                               .arg(attributionURL.toHtmlEscaped(), Colors::accent().name()));
     attribution_->setProperty("address", attributionURL);
-    noProvider_ =
-        text(QStringLiteral("天气服务尚未配置，暂按本地昼夜显示。"), 10, true, controls);
+    noProvider_ = text(QStringLiteral("天气服务尚未配置，暂按本地昼夜显示。"), 10, true, controls);
     for (QLabel* line : {summary_, busy_, attribution_, noProvider_}) {
         status->addWidget(line);
     }
@@ -304,7 +303,8 @@ QWidget* RoomSettingsSheet::buildMore() {
     clearCache_ = new QCheckBox(QStringLiteral("应用时清除本机天气缓存"), content);
     clearCache_->setFont(Typography::font(11));
     contentLayout->addWidget(clearCache_);
-    contentLayout->addWidget(text(QStringLiteral("下次获取仍会复用服务端缓存。"), 10, true, content));
+    contentLayout->addWidget(
+        text(QStringLiteral("下次获取仍会复用服务端缓存。"), 10, true, content));
     content->hide();
     layout->addWidget(content);
     connect(toggle, &QToolButton::toggled, content, [toggle, content](bool open) {
