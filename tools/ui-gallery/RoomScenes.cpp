@@ -1,11 +1,9 @@
 #include <QCoreApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <array>
 
 #include "GalleryScene.h"
-#include "editors/ErrorLine.h"
 #include "editors/RoomBackdrop.h"
 #include "editors/RoomLocationControls.h"
 #include "editors/RoomSettingsEntry.h"
@@ -157,9 +155,11 @@ void addRoomScenes(GalleryScenes& scenes) {
     scenes.push_back(
         {QStringLiteral("room-settings-fixed-error"), [] {
              return drawSettingsSheet(RoomMode::fixed, std::nullopt, [](RoomSettingsSheet& sheet) {
-                 sheet.footerHint().hide();
-                 sheet.errorLine().setMessage(
-                     QStringLiteral("配置已被另一个正在运行的糯墩修改，请重新打开后再试。"));
+                 // A place the configuration refuses, so the apply fails as a refused save does.
+                 sheet.draft().update([](RoomPreferences& preferences) {
+                     preferences.location = WeatherLocation{QStringLiteral("远方"), 999, 0};
+                 });
+                 sheet.apply();
              });
          }});
 }

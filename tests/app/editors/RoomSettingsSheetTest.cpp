@@ -121,6 +121,25 @@ TEST_F(RoomSettingsSheetTest, ApplyWaitsForAPlaceInWeatherModeAndModesChangeTheD
     EXPECT_FALSE(sheet->clearCacheBox().isChecked());
 }
 
+TEST_F(RoomSettingsSheetTest, AFailedApplyKeepsTheSheetOpenWithItsMessage) {
+    auto sheet = open();
+    sheet->draft().update([](RoomPreferences& p) {
+        p.location = WeatherLocation{QStringLiteral("远方"), 999, 0};
+    });
+    sheet->applyButton().click();
+    EXPECT_TRUE(sheet->isVisible());
+    EXPECT_TRUE(sheet->draft().isVisible()) << "the draft goes on";
+    EXPECT_FALSE(sheet->errorLine().isHidden());
+    EXPECT_FALSE(sheet->errorLine().text().isEmpty());
+    EXPECT_TRUE(sheet->footerHint().isHidden());
+    EXPECT_EQ(room->preferences().location, test::beijing());
+
+    sheet->locationControls().choose(test::shanghai());
+    sheet->applyButton().click();
+    EXPECT_FALSE(sheet->isVisible());
+    EXPECT_EQ(room->preferences().location, test::shanghai());
+}
+
 TEST_F(RoomSettingsSheetTest, TheAttributionLinkNeedsAnAddressAndLiveWeather) {
     EXPECT_TRUE(open()->attributionLink().isHidden());
     auto sheet = open(QStringLiteral("https://weather.example/attribution"));
