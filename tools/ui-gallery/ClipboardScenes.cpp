@@ -57,7 +57,8 @@ void addClipboardScenes(GalleryScenes& scenes) {
         {"clipboard-no-match", ClipboardState::noMatch},
     };
     for (const auto& [name, state] : states) {
-        scenes.push_back({QString::fromUtf8(name), [state] { return drawClipboard(state); }});
+        scenes.push_back(
+            {QString::fromUtf8(name), [shown = state] { return drawClipboard(shown); }});
     }
 }
 

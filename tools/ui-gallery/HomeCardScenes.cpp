@@ -159,7 +159,7 @@ void addHomeCardScenes(GalleryScenes& scenes) {
         {QStringLiteral("reminders-breathing"), ReminderMoment::breathing},
     };
     for (const auto& [name, moment] : reminders) {
-        scenes.push_back({name, [moment] { return drawReminders(moment); }});
+        scenes.push_back({name, [shown = moment] { return drawReminders(shown); }});
     }
     const std::vector<OffWorkScene> offWork = {
         {QStringLiteral("offwork-unconfigured"), at(2, 10, 0), std::nullopt, {}},

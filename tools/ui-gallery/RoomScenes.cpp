@@ -7,6 +7,7 @@
 #include "editors/RoomBackdrop.h"
 #include "editors/RoomLocationControls.h"
 #include "editors/RoomSettingsEntry.h"
+#include "editors/RoomSettingsSheet.h"
 #include "toolkit/Colors.h"
 
 namespace tundle::gallery {
@@ -71,6 +72,40 @@ QImage drawLocationControls() {
     return renderWidget(column, Colors::canvas());
 }
 
+// The room settings sheet opened on a room in `mode`, `city` chosen or not; `prepare` then acts
+// on the open sheet.
+QImage drawSettingsSheet(RoomMode mode, std::optional<WeatherLocation> city,
+                         const std::function<void(RoomSettingsSheet&)>& prepare) {
+    GalleryWorld gallery;
+    // The gallery's model keeps its room offline; the city search needs the network switch on.
+    RoomEnvironment::Options options;
+    options.resourceFolder = QString(TUNDLE_GENERATED_ASSETS);
+    options.clock = [&gallery] { return gallery.world.scheduler.now(); };
+    RoomEnvironment room(gallery.model->configuration(), std::move(options));
+    room.update([&](RoomPreferences& preferences) {
+        preferences.mode = mode;
+        preferences.location = city;
+        preferences.fixedWeather = RoomWeather::snow;
+        preferences.fixedPhase = RoomPhase::dusk;
+    });
+    RoomSettingsSheet sheet(room, gallery.session, false,
+                            [&gallery] { return gallery.world.scheduler.now(); });
+    sheet.setAttribute(Qt::WA_DontShowOnScreen);
+    sheet.show();
+    prepare(sheet);
+    // The offline city search answers on the next turn of the event loop.
+    for (int turn = 0; turn < 3; ++turn) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return renderWidget(sheet, Colors::canvas());
+}
+
+void searchSu(RoomSettingsSheet& sheet) {
+    sheet.locationControls().field().setText(QStringLiteral("su"));
+    sheet.locationControls().search();
+}
+
 constexpr std::array allWeathers{RoomWeather::clear, RoomWeather::cloudy, RoomWeather::rain,
                                  RoomWeather::storm, RoomWeather::snow,   RoomWeather::fog};
 constexpr std::array allPhases{RoomPhase::day, RoomPhase::dusk, RoomPhase::night};
@@ -107,6 +142,26 @@ void addRoomScenes(GalleryScenes& scenes) {
     scenes.push_back({QStringLiteral("room-backdrop-all"), drawAllBackdrops});
     scenes.push_back({QStringLiteral("room-home-with-entry"), drawHomeRoom});
     scenes.push_back({QStringLiteral("room-location-controls"), drawLocationControls});
+    scenes.push_back({QStringLiteral("room-settings-weather-results"), [] {
+                          return drawSettingsSheet(RoomMode::weather, WeatherLocation::cities()[0],
+                                                   searchSu);
+                      }});
+    scenes.push_back({QStringLiteral("room-settings-weather-no-city"),
+                      [] { return drawSettingsSheet(RoomMode::weather, std::nullopt, searchSu); }});
+    scenes.push_back({QStringLiteral("room-settings-daylight"), [] {
+                          return drawSettingsSheet(RoomMode::daylight, WeatherLocation::cities()[1],
+                                                   [](RoomSettingsSheet&) {});
+                      }});
+    scenes.push_back(
+        {QStringLiteral("room-settings-fixed-error"), [] {
+             return drawSettingsSheet(RoomMode::fixed, std::nullopt, [](RoomSettingsSheet& sheet) {
+                 // A place the configuration refuses, so the apply fails as a refused save does.
+                 sheet.draft().update([](RoomPreferences& preferences) {
+                     preferences.location = WeatherLocation{QStringLiteral("远方"), 999, 0};
+                 });
+                 sheet.apply();
+             });
+         }});
 }
 
 }  // namespace tundle::gallery

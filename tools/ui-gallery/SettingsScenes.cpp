@@ -71,7 +71,8 @@ void addSettingsScenes(GalleryScenes& scenes) {
         {"settings-updates-ready", SettingsState::updatesReady},
     };
     for (const auto& [name, state] : settings) {
-        scenes.push_back({QString::fromUtf8(name), [state] { return drawSettings(state); }});
+        scenes.push_back(
+            {QString::fromUtf8(name), [shown = state] { return drawSettings(shown); }});
     }
     const std::pair<const char*, FeedingState> feeding[] = {
         {"feeding-idle", FeedingState::idle},
@@ -79,7 +80,7 @@ void addSettingsScenes(GalleryScenes& scenes) {
         {"feeding-undo", FeedingState::undo},
     };
     for (const auto& [name, state] : feeding) {
-        scenes.push_back({QString::fromUtf8(name), [state] { return drawFeeding(state); }});
+        scenes.push_back({QString::fromUtf8(name), [shown = state] { return drawFeeding(shown); }});
     }
 }
 

@@ -151,7 +151,8 @@ QString SettingsPage::versionText(const QString& shortVersion) {
 }
 
 void SettingsPage::setConfigurationSection(QWidget* section) {
-    body_->replaceWidget(configurationSection_, section);
+    // The layout hands back the placeholder's item, which is ours to delete.
+    delete body_->replaceWidget(configurationSection_, section);
     delete configurationSection_;
     configurationSection_ = section;
     section->show();

@@ -131,7 +131,8 @@ QWidget* ShortcutSettingsPage::buildSidebar() {
     }};
     for (const auto& [title, id, symbol] : fixed) {
         auto* entry = new SidebarEntry(title, id, symbol, sidebar);
-        connect(entry, &QAbstractButton::clicked, this, [this, id] { setGroupFilter(id); });
+        connect(entry, &QAbstractButton::clicked, this,
+                [this, filter = id] { setGroupFilter(filter); });
         fixedEntries_.push_back(entry);
         layout->addWidget(entry);
     }
@@ -223,7 +224,8 @@ void ShortcutSettingsPage::presentGroups() {
         }
         auto* entry = new SidebarEntry(groups[i].name, id, QStringLiteral("folder"));
         entry->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(entry, &QAbstractButton::clicked, this, [this, id] { setGroupFilter(id); });
+        connect(entry, &QAbstractButton::clicked, this,
+                [this, filter = id] { setGroupFilter(filter); });
         connect(entry, &QWidget::customContextMenuRequested, this,
                 [this, entry, group = groups[i]](const QPoint& at) {
                     QMenu* menu = groupMenu(group);

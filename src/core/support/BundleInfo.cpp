@@ -7,6 +7,7 @@ namespace tundle {
 BundleInfo BundleInfo::current() {
     return BundleInfo{
         .weatherEndpoint = QStringLiteral(TUNDLE_WEATHER_ENDPOINT),
+        .weatherAttributionURL = QStringLiteral(TUNDLE_WEATHER_ATTRIBUTION_URL),
         .bundleIdentifier = QStringLiteral(TUNDLE_BUNDLE_IDENTIFIER),
         .contentBaseURL = QStringLiteral(TUNDLE_CONTENT_BASE_URL),
         .contentPublicKey = QStringLiteral(TUNDLE_CONTENT_PUBLIC_KEY),

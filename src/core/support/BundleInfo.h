@@ -9,6 +9,9 @@ namespace tundle {
 struct BundleInfo {
     // The HTTPS weather endpoint (TUNDLE_WEATHER_ENDPOINT).
     QString weatherEndpoint;
+    // The weather data provider's attribution page, linked under the weather it supplied
+    // (TUNDLE_WEATHER_ATTRIBUTION_URL).
+    QString weatherAttributionURL = {};
     // The application's identifier (TUNDLE_BUNDLE_IDENTIFIER); the QA build uses its own.
     QString bundleIdentifier = {};
     // The content server, the key that signs its releases and the channel to follow

@@ -1,0 +1,153 @@
+#include "editors/RoomSettingsSheet.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include "core/room/RoomFixture.h"
+#include "editors/ErrorLine.h"
+#include "editors/RoomLocationControls.h"
+#include "support/FakeSessionEvents.h"
+#include "toolkit/SegmentedControl.h"
+#include "toolkit/StyledButton.h"
+
+namespace tundle {
+namespace {
+
+class RoomSettingsSheetTest : public test::RoomFixture {
+protected:
+    RoomSettingsSheetTest() { setRoom(RoomMode::weather, test::beijing()); }
+
+    std::unique_ptr<RoomSettingsSheet> open(const QString& attribution = {}) {
+        auto sheet = std::make_unique<RoomSettingsSheet>(
+            *room, session, false, [this] { return now; }, nullptr, attribution);
+        sheet->open();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(sheet.get()));
+        QCoreApplication::processEvents();
+        return sheet;
+    }
+
+    test::FakeSessionEvents session;
+    std::unique_ptr<RoomEnvironment> room = make();
+};
+
+TEST_F(RoomSettingsSheetTest, EveryWayOutEndsTheDraftAndOnlyApplyChangesTheRoom) {
+    const std::vector<std::pair<const char*, std::function<void(RoomSettingsSheet&)>>> ways{
+        {"cancel", [](RoomSettingsSheet& s) { s.cancelButton().click(); }},
+        {"close button", [](RoomSettingsSheet& s) { s.closeButton().click(); }},
+        {"escape", [](RoomSettingsSheet& s) { QTest::keyClick(&s, Qt::Key_Escape); }},
+        {"window close", [](RoomSettingsSheet& s) { s.close(); }},
+        {"hidden", [](RoomSettingsSheet& s) { s.hide(); }},
+        {"apply", [](RoomSettingsSheet& s) { s.applyButton().click(); }},
+    };
+    for (const auto& [name, leave] : ways) {
+        SCOPED_TRACE(name);
+        const bool applying = std::string(name) == "apply";
+        auto sheet = open();
+        RoomEnvironment& draft = sheet->draft();
+        EXPECT_TRUE(draft.isVisible()) << "the draft runs while the sheet is on screen";
+        draft.update([](RoomPreferences& p) { p.location = test::shanghai(); });
+        draft.searchCity(QStringLiteral("苏州"));
+        ASSERT_TRUE(draft.searching());
+        if (!applying) {
+            draft.locate();
+            ASSERT_TRUE(source && source->updating);
+        }
+
+        leave(*sheet);
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(sheet->isVisible());
+        EXPECT_FALSE(draft.isVisible());
+        EXPECT_FALSE(draft.searching());
+        EXPECT_FALSE(draft.locating());
+        EXPECT_TRUE(!source || !source->updating);
+        EXPECT_EQ(room->preferences().location, applying ? test::shanghai() : test::beijing());
+        EXPECT_EQ(store.value().device.room->location,
+                  applying ? test::shanghai() : test::beijing());
+        source = nullptr;
+    }
+}
+
+TEST_F(RoomSettingsSheetTest, ReturnSearchesInTheCityFieldAndAppliesElsewhere) {
+    auto sheet = open();
+    QLineEdit& field = sheet->locationControls().field();
+    field.setFocus();
+    field.setText(QStringLiteral("苏州"));
+    QTest::keyClick(&field, Qt::Key_Return);
+    ASSERT_NE(geocoder, nullptr);
+    EXPECT_EQ(geocoder->addresses, QStringList{QStringLiteral("苏州")});
+    EXPECT_TRUE(sheet->isVisible()) << "Return in the field never applies";
+    EXPECT_EQ(room->preferences().location, test::beijing());
+
+    sheet->locationControls().choose(test::shanghai());
+    sheet->modePicker().setFocus();
+    QTest::keyClick(&sheet->modePicker(), Qt::Key_Return);
+    EXPECT_FALSE(sheet->isVisible());
+    EXPECT_EQ(room->preferences().location, test::shanghai());
+    EXPECT_EQ(store.value().device.room->location, test::shanghai());
+}
+
+TEST_F(RoomSettingsSheetTest, ApplyWaitsForAPlaceInWeatherModeAndModesChangeTheDraftOnly) {
+    setRoom(RoomMode::weather, std::nullopt);
+    auto sheet = open();
+    RoomEnvironment& draft = sheet->draft();
+    EXPECT_FALSE(sheet->applyButton().isEnabled()) << "live weather without a city";
+    QTest::keyClick(&sheet->modePicker(), Qt::Key_Return);
+    EXPECT_TRUE(sheet->isVisible()) << "Return does nothing while apply is held back";
+
+    draft.searchCity(QStringLiteral("苏州"));
+    QTest::keyClick(&sheet->modePicker(), Qt::Key_Right);
+    EXPECT_EQ(draft.preferences().mode, RoomMode::daylight);
+    EXPECT_FALSE(draft.searching()) << "leaving live weather stops the city search";
+    EXPECT_TRUE(sheet->applyButton().isEnabled());
+    EXPECT_EQ(sheet->daylightNote().text(),
+              QStringLiteral("按本机时间调整白天、黄昏与夜间光线，不获取天气。"));
+    EXPECT_FALSE(sheet->locationControls().isVisible());
+
+    draft.update([](RoomPreferences& p) { p.location = test::shanghai(); });
+    EXPECT_EQ(sheet->daylightNote().text(), QStringLiteral("按") + test::shanghai().name +
+                                                QStringLiteral("的日出日落调整光线，不获取天气。"));
+
+    QTest::keyClick(&sheet->modePicker(), Qt::Key_Right);
+    sheet->weatherPicker().setCurrentIndex(3);
+    emit sheet->weatherPicker().activated(3);
+    EXPECT_EQ(draft.preferences().mode, RoomMode::fixed);
+    EXPECT_EQ(draft.preferences().fixedWeather, RoomWeather::storm);
+    EXPECT_EQ(room->preferences().mode, RoomMode::weather) << "nothing changes before apply";
+    EXPECT_FALSE(sheet->clearCacheBox().isChecked());
+}
+
+TEST_F(RoomSettingsSheetTest, AFailedApplyKeepsTheSheetOpenWithItsMessage) {
+    auto sheet = open();
+    sheet->draft().update([](RoomPreferences& p) {
+        p.location = WeatherLocation{QStringLiteral("远方"), 999, 0};
+    });
+    sheet->applyButton().click();
+    EXPECT_TRUE(sheet->isVisible());
+    EXPECT_TRUE(sheet->draft().isVisible()) << "the draft goes on";
+    EXPECT_FALSE(sheet->errorLine().isHidden());
+    EXPECT_FALSE(sheet->errorLine().text().isEmpty());
+    EXPECT_TRUE(sheet->footerHint().isHidden());
+    EXPECT_EQ(room->preferences().location, test::beijing());
+
+    sheet->locationControls().choose(test::shanghai());
+    sheet->applyButton().click();
+    EXPECT_FALSE(sheet->isVisible());
+    EXPECT_EQ(room->preferences().location, test::shanghai());
+}
+
+TEST_F(RoomSettingsSheetTest, TheAttributionLinkNeedsAnAddressAndLiveWeather) {
+    EXPECT_TRUE(open()->attributionLink().isHidden());
+    auto sheet = open(QStringLiteral("https://weather.example/attribution"));
+    EXPECT_FALSE(sheet->attributionLink().isHidden());
+    EXPECT_TRUE(sheet->attributionLink().text().contains("https://weather.example/attribution"));
+    sheet->draft().update([](RoomPreferences& p) { p.mode = RoomMode::fixed; });
+    EXPECT_TRUE(sheet->attributionLink().isHidden());
+}
+
+}  // namespace
+}  // namespace tundle
