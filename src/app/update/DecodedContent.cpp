@@ -18,8 +18,7 @@ DecodedContent DecodedContent::decode(const ContentSnapshot& snapshot) {
         const QString folder = snapshot.directory(module);
         // Decoded in full here, off the main thread, so the main thread never decodes a
         // downloaded pack's sheets and nothing is decoded lazily after the hand-over.
-        auto assets = std::make_shared<PetAssets>(folder, *pack);
-        assets->decodeAll();
+        auto assets = std::make_shared<const PetAssets>(folder, *pack);
         const AssetManifest manifest = AssetManifest::read(folder);
         if (!assets->loaded() || assets->clips().size() != manifest.clips.size()) {
             throw ContentUpdateError(QStringLiteral("动作解码失败"));

@@ -7,8 +7,8 @@ PetAssetLibrary::PetAssetLibrary(std::optional<QString> resourceFolder)
 
 std::shared_ptr<const PetAssets> PetAssetLibrary::shared() {
     if (!shared_) {
-        shared_ =
-            std::make_shared<const PetAssets>(std::nullopt, PetAssetPack::h3, resourceFolder_);
+        shared_ = std::make_shared<const PetAssets>(std::nullopt, PetAssetPack::h3, resourceFolder_,
+                                                    PetAssets::Decoding::onFirstUse);
     }
     return shared_;
 }
@@ -23,7 +23,8 @@ std::shared_ptr<const PetAssets> PetAssetLibrary::forPack(PetAssetPack pack) {
     if (const auto other = otherPacks_.find(pack); other != otherPacks_.end()) {
         return other->second;
     }
-    auto assets = std::make_shared<const PetAssets>(std::nullopt, pack, resourceFolder_);
+    auto assets = std::make_shared<const PetAssets>(std::nullopt, pack, resourceFolder_,
+                                                    PetAssets::Decoding::onFirstUse);
     if (assets->loaded()) {
         otherPacks_.emplace(pack, assets);
     }

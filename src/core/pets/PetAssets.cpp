@@ -55,9 +55,12 @@ QByteArray premultipliedRgba(const QImage& frame) {
 }  // namespace
 
 PetAssets::PetAssets(const std::optional<QString>& root, PetAssetPack pack,
-                     const std::optional<QString>& resourceFolder) {
+                     const std::optional<QString>& resourceFolder, Decoding decoding) {
     if (const std::optional<QString> folder = packFolder(root, pack, resourceFolder)) {
         load(*folder);
+    }
+    if (decoding == Decoding::now) {
+        decodeAll();
     }
 }
 

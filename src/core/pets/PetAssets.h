@@ -32,10 +32,10 @@ struct PetClip {
 };
 
 // One loaded pet pack. Loading never fails loudly: a clip outside its limits is left out and a
-// pack without idle frames reports `loaded()` false. The loader reads each sheet file once and
-// decodes only idle; another clip's frames are decoded the first time they are asked for, by
-// the thread that asks, so one instance is used by one thread at a time. Uses QImage only: a
-// pack may be built (and `decodeAll`ed) off the main thread and handed over.
+// pack without idle frames reports `loaded()` false. The loader reads each sheet file once;
+// decoding `onFirstUse` decodes only idle at load and another clip's frames the first time they
+// are asked for, by the thread that asks, so such an instance is used by one thread at a time.
+// Uses QImage only: a pack decoded `now` may be built off the main thread and handed over.
 class PetAssets {
 public:
     struct Action {
@@ -64,8 +64,12 @@ public:
     // Loads the pack from `root` (the pack's own folder) when given; otherwise from the first of
     // the resource folder's, then the working directory's "Assets/" and "app/Assets/" pack
     // folders that holds a "manifest.json".
+    // `onFirstUse` decodes only idle now and every other clip when it is first shown, for the
+    // built-in packs the application starts with; a pack handed between threads decodes `now`.
+    enum class Decoding { now, onFirstUse };
     PetAssets(const std::optional<QString>& root, PetAssetPack pack,
-              const std::optional<QString>& resourceFolder = std::nullopt);
+              const std::optional<QString>& resourceFolder = std::nullopt,
+              Decoding decoding = Decoding::now);
 
     // The file `name` directly inside `folder`, with links resolved; nothing when it leaves the
     // folder or does not exist.
@@ -75,9 +79,6 @@ public:
     // Refuses, with a ContentUpdateError naming what is wrong, a downloaded "pet.actions" module
     // that breaks a limit; errors reading or decoding its manifest pass through unchanged.
     static void validateModule(const ContentModule& module, const QString& folder);
-
-    // Decodes every clip now, leaving out those whose sheet does not decode.
-    void decodeAll();
 
     // The clips that passed the limits at load, decoded or not; see `frames` for their frames.
     const std::map<QString, PetClip>& clips() const { return clips_; }
@@ -118,6 +119,8 @@ public:
 
 private:
     void load(const QString& folder);
+    // Decodes every clip now, leaving out those whose sheet does not decode.
+    void decodeAll();
     // Checks the clip against the limits and its sheet's declared size, reading each sheet file
     // once into `sheets` (keyed by path); nothing is decoded here.
     void loadClip(const QString& folder, const QString& id, const ClipInfo& info,

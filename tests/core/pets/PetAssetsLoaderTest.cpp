@@ -139,7 +139,8 @@ TEST(PetAssetsLoaderTest, DecodesIdleAtLoadAndEachOtherClipOnFirstUseFromOneRead
             {"wave", PetPackFixture::clip(QStringLiteral("sheet.png"), 4, 12)},
             {"jump", PetPackFixture::clip(QStringLiteral("jump.png"), 4, 10)}}));
 
-    const PetAssets assets(pack.folder(), PetAssetPack::h3);
+    const PetAssets assets(pack.folder(), PetAssetPack::h3, std::nullopt,
+                           PetAssets::Decoding::onFirstUse);
     ASSERT_TRUE(assets.loaded());
     EXPECT_EQ(assets.decodedClipCount(), 1);
     EXPECT_EQ(assets.decodedBytes(), 10 * 8 * 8 * 4 + 8 * 8 * 4);
@@ -174,7 +175,8 @@ TEST(PetAssetsLoaderTest, LeavesOutAClipWhoseSheetDoesNotDecode) {
                             {"jump", jump}};
 
     pack.writeManifest(PetPackFixture::manifest(8, clips));
-    const PetAssets lazy(pack.folder(), PetAssetPack::h3);
+    const PetAssets lazy(pack.folder(), PetAssetPack::h3, std::nullopt,
+                         PetAssets::Decoding::onFirstUse);
     const QImage* idle = lazy.frame("idle", 0.3, false);
     EXPECT_EQ(lazy.frame("stretch", 0.3, false), idle);
     EXPECT_FALSE(lazy.hasClip("jump"));
@@ -183,8 +185,7 @@ TEST(PetAssetsLoaderTest, LeavesOutAClipWhoseSheetDoesNotDecode) {
     EXPECT_EQ(lazy.actionAudioURL("jump"), std::nullopt);
     EXPECT_TRUE(lazy.actions().empty());
 
-    PetAssets decodedAtOnce(pack.folder(), PetAssetPack::h3);
-    decodedAtOnce.decodeAll();
+    const PetAssets decodedAtOnce(pack.folder(), PetAssetPack::h3);
     EXPECT_EQ(decodedAtOnce.clips().size(), 1u);
     EXPECT_TRUE(decodedAtOnce.loaded());
     EXPECT_EQ(decodedAtOnce.decodedClipCount(), 1);
