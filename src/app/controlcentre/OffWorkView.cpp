@@ -9,13 +9,13 @@
 
 #include "config/ConfigurationStore.h"
 #include "controlcentre/RestArtwork.h"
-#include "controlcentre/SymbolLabel.h"
 #include "editors/PlainLabel.h"
 #include "editors/WorkPlanEditor.h"
 #include "support/UserFacingError.h"
 #include "toolkit/Alert.h"
 #include "toolkit/Colors.h"
 #include "toolkit/PlainButton.h"
+#include "toolkit/SymbolView.h"
 #include "toolkit/TextBlock.h"
 #include "toolkit/Typography.h"
 #include "toolkit/VisibilityGate.h"
@@ -70,7 +70,7 @@ QWidget* OffWorkView::buildPlain() {
     auto* layout = new QHBoxLayout(plain);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(10);
-    layout->addWidget(symbolLabel(QStringLiteral("sun.horizon"), 23, Colors::accent()));
+    layout->addWidget(new SymbolView(QStringLiteral("sun.horizon"), 23, Colors::accent()));
     auto* text = new QWidget;
     auto* lines = new QVBoxLayout(text);
     lines->setContentsMargins(0, 0, 0, 0);

@@ -6,13 +6,13 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "controlcentre/SymbolLabel.h"
 #include "editors/PlainLabel.h"
 #include "model/AppModel.h"
 #include "toolkit/Colors.h"
 #include "toolkit/Paper.h"
 #include "toolkit/PlainButton.h"
 #include "toolkit/Switch.h"
+#include "toolkit/SymbolView.h"
 #include "toolkit/Typography.h"
 
 namespace tundle {
@@ -61,7 +61,7 @@ QString ReminderCard::title(ReminderKind kind) {
 QWidget* ReminderCard::buildHeader() {
     auto* header = new QWidget;
     QHBoxLayout* layout = row(header, 6);
-    auto* symbol = symbolLabel(symbolName(kind_), 17, symbolColor(kind_));
+    auto* symbol = new SymbolView(symbolName(kind_), 17, symbolColor(kind_));
     layout->addWidget(symbol);
     layout->addWidget(plainLabel(title(kind_), 13, Colors::ink(), header, FontWeight::semibold));
     layout->addStretch(1);
