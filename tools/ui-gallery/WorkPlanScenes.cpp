@@ -5,6 +5,7 @@
 #include <QToolButton>
 
 #include "GalleryScene.h"
+#include "controlcentre/OffWorkViewState.h"
 #include "editors/DateRangeForm.h"
 #include "editors/PeriodRow.h"
 #include "editors/WorkPlanEditor.h"
@@ -17,10 +18,6 @@ namespace {
 
 // The gallery's day: Monday 2026-03-02.
 const QDate galleryDay(2026, 3, 2);
-
-WorkPlan defaultPlan() {
-    return WorkPlan{.periods = {}, .weekdays = {2, 3, 4, 5, 6}};
-}
 
 WorkPeriod period(int start, int end, bool enabled = true) {
     return WorkPeriod{.start = start, .end = end, .enabled = enabled};
@@ -37,7 +34,7 @@ QImage drawEditor(WorkPlanEditor& editor) {
 }
 
 QImage defaultPlanScene() {
-    WorkPlanEditor editor(defaultPlan(), std::nullopt, galleryDay);
+    WorkPlanEditor editor(OffWorkViewState::defaultPlan(), std::nullopt, galleryDay);
     return drawEditor(editor);
 }
 
@@ -81,7 +78,8 @@ QImage rangeFormScene() {
 }
 
 QImage legacyNoticeScene() {
-    WorkPlanEditor editor(defaultPlan(), QStringLiteral("原下班时间：18:00、18:30"), galleryDay);
+    WorkPlanEditor editor(OffWorkViewState::defaultPlan(),
+                          QStringLiteral("原下班时间：18:00、18:30"), galleryDay);
     return drawEditor(editor);
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "controlcentre/OffWorkViewState.h"
 #include "editors/WorkPlanEditorState.h"
 
 namespace tundle {
@@ -8,16 +9,12 @@ namespace {
 // A Wednesday.
 const QDate today(2026, 3, 4);
 
-WorkPlan defaultPlan() {
-    return WorkPlan{.periods = {}, .weekdays = {2, 3, 4, 5, 6}};
-}
-
 WorkPeriod period(int start, int end, bool enabled = true) {
     return WorkPeriod{.start = start, .end = end, .enabled = enabled};
 }
 
 TEST(WorkPlanEditorState, DefaultPlanShowsARestDayAndCanBeSaved) {
-    const WorkPlanEditorState state(defaultPlan(), today);
+    const WorkPlanEditorState state(OffWorkViewState::defaultPlan(), today);
     EXPECT_EQ(state.mode(), WorkPlanMode::defaultSchedule);
     EXPECT_EQ(state.weekday(), 2);
     EXPECT_EQ(state.date(), today);
@@ -31,7 +28,7 @@ TEST(WorkPlanEditorState, DefaultPlanShowsARestDayAndCanBeSaved) {
 }
 
 TEST(WorkPlanEditorState, AddedPeriodRunsFromNineToSixAndFillsTheHeading) {
-    WorkPlanEditorState state(defaultPlan(), today);
+    WorkPlanEditorState state(OffWorkViewState::defaultPlan(), today);
     state.addPeriod();
     ASSERT_EQ(state.plan().periods.size(), 1u);
     EXPECT_EQ(state.plan().periods[0].start, 540);

@@ -12,6 +12,7 @@
 #include <QWheelEvent>
 #include <memory>
 
+#include "controlcentre/OffWorkViewState.h"
 #include "editors/DateRangeForm.h"
 #include "editors/PeriodRow.h"
 #include "editors/WeekdayChip.h"
@@ -25,13 +26,9 @@ namespace {
 // A Wednesday.
 const QDate today(2026, 3, 4);
 
-WorkPlan defaultPlan() {
-    return WorkPlan{.periods = {}, .weekdays = {2, 3, 4, 5, 6}};
-}
-
 // The editor over a window of its own, as the card opens it.
 struct EditorWorld {
-    explicit EditorWorld(WorkPlan plan = defaultPlan(),
+    explicit EditorWorld(WorkPlan plan = OffWorkViewState::defaultPlan(),
                          std::optional<QString> notice = std::nullopt) {
         window.resize(800, 700);
         window.show();
@@ -272,7 +269,7 @@ TEST(WorkPlanEditor, RangeFormAppliesAndTheDateListRestores) {
 }
 
 TEST(WorkPlanEditor, LegacyNoticeAsksForWorkTimes) {
-    EditorWorld world(defaultPlan(), QStringLiteral("原下班时间：18:00、18:30"));
+    EditorWorld world(OffWorkViewState::defaultPlan(), QStringLiteral("原下班时间：18:00、18:30"));
     const auto texts = world.editor->findChildren<TextBlock*>();
     EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](TextBlock* text) {
         return text->text() == QStringLiteral("原下班时间：18:00、18:30。补齐上班时间后保存。");
