@@ -51,5 +51,6 @@ void addSettingsScenes(GalleryScenes& scenes);
 void addConfigurationScenes(GalleryScenes& scenes);
 void addWorkPlanScenes(GalleryScenes& scenes);
 void addShortcutScenes(GalleryScenes& scenes);
+void addFarmScenes(GalleryScenes& scenes);
 
 }  // namespace tundle::gallery

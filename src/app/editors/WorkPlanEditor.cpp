@@ -149,7 +149,6 @@ QWidget* WorkPlanEditor::buildSelector() {
     defaultLayout->addWidget(note(state_.selectorNote(), 12, defaultSelector_));
     auto* chipRow = new QHBoxLayout();
     chipRow->setSpacing(8);
-    chipRow->addStretch();
     for (const WeekdayLabel& day : weekdayLabels) {
         auto* chip =
             new WeekdayChip(day.label.toString(), weekdayAccessibleName(day), defaultSelector_);
