@@ -205,9 +205,12 @@ const QPixmap& ShortcutListRow::icon() {
         if (picture.isNull()) {
             picture = SymbolImage::render(symbol(item_.kind), pixels, Colors::accent());
         }
-        icon_ = QPixmap::fromImage(
-            picture.scaled(pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-        icon_.setDevicePixelRatio(ratio);
+        // Nothing is drawn until there is a picture.
+        if (!picture.isNull()) {
+            icon_ = QPixmap::fromImage(
+                picture.scaled(pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+            icon_.setDevicePixelRatio(ratio);
+        }
     }
     return icon_;
 }

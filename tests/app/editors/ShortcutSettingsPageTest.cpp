@@ -489,26 +489,5 @@ TEST(ShortcutSettingsPage, TheSearchFieldIsRoundedAndSetLikeTheAddButton) {
     EXPECT_EQ(drawn.pixelColor(search->width() / 2, search->height() / 2), QColor(Qt::white));
 }
 
-QStringList capturedWarnings;
-
-void captureWarning(QtMsgType, const QMessageLogContext&, const QString& message) {
-    capturedWarnings << message;
-}
-
-TEST(ShortcutSettingsPage, TheEditorOfANewApplicationDrawsNothingUntilThereIsAnImage) {
-    PageWorld w;
-    capturedWarnings.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(captureWarning);
-    w.page.addButton()->click();
-    QApplication::processEvents();
-    ASSERT_TRUE(w.page.editor());
-    ASSERT_EQ(w.page.editor()->draft().item().kind, ShortcutKind::application);
-    w.page.editor()->grab();
-    qInstallMessageHandler(previous);
-    EXPECT_FALSE(capturedWarnings.join(u'\n').contains(QStringLiteral("null image")))
-        << qPrintable(capturedWarnings.join(u'\n'));
-    w.page.editor()->dismiss();
-}
-
 }  // namespace
 }  // namespace tundle
