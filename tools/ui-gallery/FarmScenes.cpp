@@ -1,6 +1,7 @@
 #include <QPainter>
 
 #include "GalleryScene.h"
+#include "drawing/YUpSpace.h"
 #include "model/AppModel.h"
 #include "model/FarmStore.h"
 #include "pet/PetPanel.h"
@@ -32,7 +33,11 @@ QImage drawSeedButtons() {
         world.scheduler.advance(0.25);
         canvas.tick();
     }
-    const QImage drawn = canvas.grab().toImage();
+    // The farm panel and a margin around it.
+    const YUpSpace space(canvas.height());
+    const QRect farm =
+        space.toQt(canvas.farmSceneRect()).toAlignedRect().adjusted(-16, -16, 16, 16);
+    const QImage drawn = canvas.grab(farm.intersected(canvas.rect())).toImage();
     QImage picture(drawn.size(), QImage::Format_ARGB32_Premultiplied);
     picture.setDevicePixelRatio(drawn.devicePixelRatio());
     picture.fill(QColor(0x8f, 0xa4, 0xb8));

@@ -77,9 +77,6 @@ void setTimeQuietly(QTimeEdit* edit, int minutes) {
 }  // namespace
 
 PeriodRow::PeriodRow(QWidget* parent) : QWidget(parent) {
-    // A row keeps its height (the controls and their padding of 12) however many rows share the
-    // list: the list scrolls instead of squeezing them.
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto* card = new RowCard(this);
     switch_ = new Switch(card);
     switch_->setAccessibleName(QStringLiteral("启用"));
