@@ -30,6 +30,8 @@ constexpr int menuPadding = 10;
 constexpr int checkColumn = 18;
 constexpr int submenuColumn = 14;
 constexpr double buttonRadius = 9;
+constexpr int scrollBarExtent = 10;
+constexpr int scrollSliderMinimum = 24;
 
 bool keyboardFocus(const QStyleOption* option) {
     return (option->state & QStyle::State_HasFocus) &&
@@ -392,6 +394,24 @@ void ToolkitStyle::drawComplexControl(ComplexControl control, const QStyleOption
             return;
         }
     }
+    if (control == CC_ScrollBar) {
+        if (const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option)) {
+            // A thin rounded thumb and no arrows: the track stays the page's own ground.
+            const QRectF thumb =
+                QRectF(subControlRect(CC_ScrollBar, bar, SC_ScrollBarSlider, widget))
+                    .adjusted(2, 2, -2, -2);
+            const bool active = (bar->activeSubControls & SC_ScrollBarSlider) &&
+                                (option->state & (State_MouseOver | State_Sunken));
+            painter->save();
+            painter->setRenderHint(QPainter::Antialiasing);
+            painter->setPen(Qt::NoPen);
+            painter->setBrush(Colors::withOpacity(Colors::muted(), active ? 0.6 : 0.35));
+            const double radius = std::min(thumb.width(), thumb.height()) / 2;
+            painter->drawRoundedRect(thumb, radius, radius);
+            painter->restore();
+            return;
+        }
+    }
     if (control == CC_ComboBox) {
         if (const auto* combo = qstyleoption_cast<const QStyleOptionComboBox*>(option)) {
             const bool ring =
@@ -430,6 +450,37 @@ QRect ToolkitStyle::subControlRect(ComplexControl control, const QStyleOptionCom
                     return buttons ? QRect(column.left(), column.top() + inner / 2, spinButtonWidth,
                                            inner - inner / 2)
                                    : QRect();
+                default:
+                    break;
+            }
+        }
+    }
+    if (control == CC_ScrollBar) {
+        if (const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option)) {
+            const bool horizontal = bar->orientation == Qt::Horizontal;
+            const int length = horizontal ? r.width() : r.height();
+            const qint64 range = qint64(bar->maximum) - bar->minimum;
+            int thumb =
+                range > 0 ? int(qint64(length) * bar->pageStep / (range + bar->pageStep)) : length;
+            thumb = std::clamp(thumb, std::min(length, scrollSliderMinimum), length);
+            const int start = sliderPositionFromValue(
+                bar->minimum, bar->maximum, bar->sliderPosition, length - thumb, bar->upsideDown);
+            const auto span = [&](int from, int size) {
+                return horizontal ? QRect(r.left() + from, r.top(), size, r.height())
+                                  : QRect(r.left(), r.top() + from, r.width(), size);
+            };
+            switch (part) {
+                case SC_ScrollBarAddLine:
+                case SC_ScrollBarSubLine:
+                    return {};
+                case SC_ScrollBarGroove:
+                    return r;
+                case SC_ScrollBarSlider:
+                    return span(start, thumb);
+                case SC_ScrollBarSubPage:
+                    return span(0, start);
+                case SC_ScrollBarAddPage:
+                    return span(start + thumb, length - start - thumb);
                 default:
                     break;
             }
@@ -530,6 +581,10 @@ int ToolkitStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
             return 4;
         case PM_SubMenuOverlap:
             return 0;
+        case PM_ScrollBarExtent:
+            return scrollBarExtent;
+        case PM_ScrollBarSliderMin:
+            return scrollSliderMinimum;
         default:
             return QProxyStyle::pixelMetric(metric, option, widget);
     }

@@ -5,8 +5,8 @@
 namespace tundle {
 
 // The one look of Qt's standard controls in every window of the application: text fields,
-// drop-downs, time, date and spin boxes, check boxes, radio buttons, menus and the push
-// buttons of dialogs are drawn flat and warm (white rounded fields with a faint edge, the
+// drop-downs, time, date and spin boxes, check boxes, radio buttons, menus, scroll bars and the
+// push buttons of dialogs are drawn flat and warm (white rounded fields with a faint edge, the
 // accent for the focus ring, selections and checks), so none shows the desktop's chrome
 // inside the toolkit's own controls. Built on Fusion, whose geometry the rest keeps.
 class ToolkitStyle : public QProxyStyle {

@@ -8,7 +8,9 @@
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScrollBar>
 #include <QSpinBox>
+#include <QStyleOptionSlider>
 #include <QTest>
 #include <QTimeEdit>
 #include <QTranslator>
@@ -112,6 +114,33 @@ TEST(ToolkitStyleTest, CheckBoxesAreTickedInTheAccentAndMenusSelectInIt) {
     const QRect row = menu.actionGeometry(open);
     const QColor tint = selected.pixelColor(row.left() + 4, row.center().y());
     EXPECT_GT(tint.red(), tint.blue() + 10) << "the selection is a warm tint";
+}
+
+TEST(ToolkitStyleTest, ScrollBarsAreAThinThumbWithoutArrows) {
+    test::ToolkitLook look;
+    QScrollBar bar(Qt::Vertical);
+    bar.setRange(0, 300);
+    bar.setPageStep(100);
+    bar.resize(bar.sizeHint().width(), 200);
+    QStyleOptionSlider option;
+    option.initFrom(&bar);
+    option.orientation = Qt::Vertical;
+    option.minimum = 0;
+    option.maximum = 300;
+    option.pageStep = 100;
+    option.sliderPosition = 0;
+    option.rect = bar.rect();
+    QStyle* style = QApplication::style();
+    EXPECT_LE(bar.width(), 12) << "thin";
+    EXPECT_EQ(style->hitTestComplexControl(QStyle::CC_ScrollBar, &option, QPoint(5, 2), &bar),
+              QStyle::SC_ScrollBarSlider)
+        << "the thumb reaches the very top: no arrow above it";
+    EXPECT_EQ(style->hitTestComplexControl(QStyle::CC_ScrollBar, &option, QPoint(5, 197), &bar),
+              QStyle::SC_ScrollBarAddPage)
+        << "a press at the bottom pages down: no arrow below";
+    const QRect thumb =
+        style->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, &bar);
+    EXPECT_EQ(thumb.height(), 50) << "a quarter of the track for a quarter of the content";
 }
 
 TEST(ToolkitStyleTest, QtsOwnTextsReadChinese) {
