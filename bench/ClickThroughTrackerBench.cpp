@@ -40,7 +40,8 @@ struct CountingShape : InputShape {
 
 // The pet hops in a loop whose frames have all been shown once: each step works out the
 // interactive area of the next frame (its outline from the cache, the bubble, ring and farm
-// rectangles) and sends it as the input shape of a window on a real X server.
+// rectangles) and sends it as the input shape of a window on a real X server. Argument 1 puts
+// up a bubble with two buttons.
 void BM_InputShapeOfACachedFrame(benchmark::State& state) {
     test::XvfbServer server;
     if (!server.running()) {
@@ -56,6 +57,13 @@ void BM_InputShapeOfACachedFrame(benchmark::State& state) {
 
     TrackedPet pet;
     PetCanvas& canvas = pet.panel.canvas();
+    if (state.range(0) == 1) {
+        pet.model->say({.message = QStringLiteral("要休息一下吗？"),
+                        .detail = QStringLiteral("已经连续工作 50 分钟了"),
+                        .actionTitle = QStringLiteral("好的"),
+                        .secondaryTitle = QStringLiteral("稍后提醒")});
+        canvas.tick();
+    }
     pet.model->play(QStringLiteral("jump"), 3600);
     const QDateTime start = pet.model->animationStart();
     const auto frameAt = [&pet, &start](int frame) {
@@ -76,7 +84,7 @@ void BM_InputShapeOfACachedFrame(benchmark::State& state) {
     }
     state.counters["rectangles"] = double(rectangles) / double(state.iterations());
 }
-BENCHMARK(BM_InputShapeOfACachedFrame)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_InputShapeOfACachedFrame)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // Counts every timer event the application delivers.
 struct TimerCounter : QObject {

@@ -2,9 +2,11 @@
 # Presses on the real pet under a compositor, with a real pointer (XTest): the pet takes every
 # press on its interactive parts at once, the rest of its panel lets presses through to a window
 # beneath, and a drag that leaves the pet keeps moving it until the release.
+# Files dragged onto the pet still reach it.
 #   tests/desktop/click-through-on-xvfb.sh <pet-tundle> <input-shape> <close-window> <farm-targets>
+#     <drag-source>
 set -euo pipefail
-app=$1 shape=$2 close=$3 farm_targets=$4
+app=$1 shape=$2 close=$3 farm_targets=$4 drag_source=$5
 
 display=160
 while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
@@ -228,6 +230,38 @@ for _ in $(seq 30); do
 done
 [ -n "$opened" ] || fail "the shortcut bubble did not open the control centre"
 [ "$(below_presses)" -eq "$before" ] || fail "the window beneath saw a press on the accessories"
+
+# A file dragged onto the pet: the drag enters over the pet's pixels, the whole sprite then takes
+# the pointer until the drop, and the dropped file is fed to the Trash.
+"$close" "糯墩 · 桌面小伙伴" >/dev/null || true
+mkdir -p "$home/files" && echo crumbs >"$home/files/crumbs.txt"
+"$drag_source" "$home/files/crumbs.txt" >"$home/drag.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do
+  xdotool search --onlyvisible --name "^drag-source$" >/dev/null 2>&1 && break
+  sleep 0.05
+done
+sleep 0.5
+geometry
+read -r px py < <(analyse pet)
+corner_x=$((X + 172)) corner_y=$((Y + HEIGHT - 3))
+[ "$(analyse takes "$corner_x" "$corner_y")" = no ] || fail "the sprite's corner takes presses before the drag"
+xdotool mousemove 95 95 mousedown 1 sleep 0.3
+for i in $(seq 20); do
+  xdotool mousemove $((95 + (px - 95) * i / 20)) $((95 + (py - 95) * i / 20)) sleep 0.03
+done
+xdotool sleep 0.3 mousemove_relative 1 0 sleep 0.3
+during=$(analyse takes "$corner_x" "$corner_y")
+xdotool mouseup 1 sleep 0.5
+[ "$during" = yes ] || fail "the whole sprite did not take the pointer during the drag"
+fed=
+for _ in $(seq 30); do
+  [ ! -e "$home/files/crumbs.txt" ] && ls "$home/data/Trash/files/" 2>/dev/null | grep -q crumbs &&
+    fed=1 && break
+  sleep 0.1
+done
+[ -n "$fed" ] || fail "the file dropped on the pet was not fed: $(cat "$home/drag.log")"
+[ "$(analyse takes "$corner_x" "$corner_y")" = no ] || fail "the sprite's corner still takes presses after the drop"
 stop_app
 
 # The farm: a press selects a plot, a press on the button beside it acts (the farm is saved).
