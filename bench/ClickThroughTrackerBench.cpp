@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "model/FarmStore.h"
+#include "pet/FrameRegions.h"
 #include "pet/PetPanel.h"
 #include "platform/X11InputShape.h"
 #include "platform/XvfbServer.h"
@@ -85,6 +86,24 @@ void BM_InputShapeOfACachedFrame(benchmark::State& state) {
     state.counters["rectangles"] = double(rectangles) / double(state.iterations());
 }
 BENCHMARK(BM_InputShapeOfACachedFrame)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// The first time a frame shows at a place: its outline worked out from its pixels (a cache
+// that has not seen it yet).
+void BM_OutlineOfAFrameNotSeenBefore(benchmark::State& state) {
+    TrackedPet pet;
+    const QImage* frame = pet.model->assets().frame(QStringLiteral("idle"), 0, true);
+    if (!frame) {
+        state.SkipWithError("the pack has no idle frame");
+        return;
+    }
+    qint64 rectangles = 0;
+    for (auto _ : state) {
+        FrameRegions regions;
+        rectangles += regions.region(*frame, QRectF(170, 0, 254, 254), 569, 1).rectCount();
+    }
+    state.counters["rectangles"] = double(rectangles) / double(state.iterations());
+}
+BENCHMARK(BM_OutlineOfAFrameNotSeenBefore)->Unit(benchmark::kMicrosecond);
 
 // Counts every timer event the application delivers.
 struct TimerCounter : QObject {
