@@ -42,6 +42,16 @@ for _ in $(seq 100); do
   sleep 0.05
 done
 below_presses() { grep -c '^ButtonPress' "$home/below.log" || true; }
+below_presses_are() { [ "$(below_presses)" -eq "$1" ]; }
+
+# Whether a condition holds within three seconds: the application answers in its own time.
+eventually() {
+  for _ in $(seq 30); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
 
 mkdir -p "$home/runtime" && chmod 700 "$home/runtime"
 export HOME="$home" XDG_DATA_HOME="$home/data" XDG_CONFIG_HOME="$home/config" \
@@ -83,6 +93,7 @@ stop_app() {
 
 # The panel's place and size: X, Y, WIDTH, HEIGHT.
 geometry() { eval "$(xdotool getwindowgeometry --shell "$panel")"; }
+panel_at() { geometry && [ "$X" -eq "$1" ] && [ "$Y" -eq "$2" ]; }
 
 # Every press here stays where it was for a moment: the watch that folds the shortcut panel on
 # presses in other applications asks where the pointer is when it hears of one.
@@ -151,8 +162,7 @@ for trial in $(seq 10); do
   [ "$(analyse takes "$clear_x" "$clear_y")" = no ] || fail "the sprite's transparent corner takes presses"
   before=$(below_presses)
   xdotool mousemove "$clear_x" "$clear_y" click 1
-  sleep 0.3
-  [ "$(below_presses)" -eq $((before + 1)) ] && fell_through=$((fell_through + 1))
+  eventually below_presses_are $((before + 1)) && fell_through=$((fell_through + 1))
   sleep 5
   read -r px py < <(analyse pet)
   start_x=$X start_y=$Y
@@ -163,10 +173,8 @@ for trial in $(seq 10); do
     mousemove_relative -- "$step" "$step" sleep 0.05 \
     mousemove_relative -- "$step" "$step" sleep 0.05 \
     mousemove_relative -- "$step" "$step" sleep 0.1 mouseup 1
-  sleep 0.3
-  geometry
-  if [ "$X" -eq $((start_x + 3 * step)) ] && [ "$Y" -eq $((start_y + 3 * step)) ] &&
-    [ "$(below_presses)" -eq "$before" ]; then
+  if eventually panel_at $((start_x + 3 * step)) $((start_y + 3 * step)) &&
+    below_presses_are "$before"; then
     dragged=$((dragged + 1))
   fi
 done
@@ -180,14 +188,13 @@ read -r px py < <(analyse pet)
 start_x=$X start_y=$Y
 before=$(below_presses)
 xdotool mousemove "$px" "$py" mousedown 1 mousemove_relative -- -300 -40 sleep 0.2 \
-  mousemove_relative -- -20 -10 sleep 0.2
-geometry
-[ "$X" -eq $((start_x - 320)) ] && [ "$Y" -eq $((start_y - 50)) ] ||
+  mousemove_relative -- -20 -10
+eventually panel_at $((start_x - 320)) $((start_y - 50)) ||
   fail "a drag that left the pet lost the panel: $start_x,$start_y to $X,$Y"
-xdotool mouseup 1 sleep 0.2 mousemove_relative -- -60 0 sleep 0.2
+xdotool mouseup 1 sleep 0.3 mousemove_relative -- -60 0 sleep 0.5
 geometry
 [ "$X" -eq $((start_x - 320)) ] || fail "the panel moved after the release"
-[ "$(below_presses)" -eq "$before" ] || fail "the window beneath saw the drag"
+below_presses_are "$before" || fail "the window beneath saw the drag"
 
 # The water reminder's bubble (the greeting has long gone): its first button answers it, and the bubble that follows has no
 # buttons (a press on the body would have taken the bubble away, one that fell through nothing).
@@ -201,13 +208,14 @@ done
 read -r left top right bottom <<<"$bubble"
 before=$(below_presses)
 xdotool mousemove $((left + 48)) $((bottom - 29)) click 1 sleep 0.3 mousemove 5 5
-sleep 0.5
-after=$(analyse above)
-[ -n "$after" ] || fail "the press on the bubble's button dismissed the bubble"
-read -r _ after_top _ after_bottom <<<"$after"
-[ $((after_bottom - after_top)) -lt $((bottom - top - 30)) ] ||
-  fail "the bubble's button did not answer: $bubble, then $after"
-[ "$(below_presses)" -eq "$before" ] || fail "the window beneath saw the press on the bubble"
+bubble_answered() {
+  after=$(analyse above)
+  [ -n "$after" ] && read -r _ after_top _ after_bottom <<<"$after" &&
+    [ $((after_bottom - after_top)) -lt $((bottom - top - 30)) ]
+}
+eventually bubble_answered ||
+  fail "the bubble's button did not answer: $bubble, then ${after:-no bubble}"
+below_presses_are "$before" || fail "the window beneath saw the press on the bubble"
 sleep 4.5
 
 # The shortcuts accessory opens the shortcut panel above the pet; its add bubble (nothing is
@@ -217,11 +225,11 @@ button_x=$((X + 92)) button_y=$((Y + HEIGHT - 128))
 [ "$(analyse takes "$button_x" "$button_y")" = yes ] || fail "the accessory button takes no presses"
 before=$(below_presses)
 xdotool mousemove "$button_x" "$button_y" click 1 sleep 0.3 mousemove 5 5
-sleep 0.5
-host=$(analyse above)
-[ -n "$host" ] || fail "the accessory button did not open the shortcut panel"
-read -r left top right bottom <<<"$host"
-[ $((right - left)) -gt 300 ] || fail "the shortcut panel is not where presses go: $host"
+shortcuts_open() {
+  host=$(analyse above)
+  [ -n "$host" ] && read -r left top right bottom <<<"$host" && [ $((right - left)) -gt 300 ]
+}
+eventually shortcuts_open || fail "the accessory button did not open the shortcut panel: $host"
 xdotool mousemove $(((left + right) / 2)) $(((top + bottom) / 2)) click 1 sleep 0.3 mousemove 5 5
 opened=
 for _ in $(seq 30); do
@@ -229,7 +237,7 @@ for _ in $(seq 30); do
   sleep 0.1
 done
 [ -n "$opened" ] || fail "the shortcut bubble did not open the control centre"
-[ "$(below_presses)" -eq "$before" ] || fail "the window beneath saw a press on the accessories"
+below_presses_are "$before" || fail "the window beneath saw a press on the accessories"
 
 # A file dragged onto the pet: the drag enters over the pet's pixels, the whole sprite then takes
 # the pointer until the drop, and the dropped file is fed to the Trash.
@@ -250,10 +258,12 @@ xdotool mousemove 95 95 mousedown 1 sleep 0.3
 for i in $(seq 20); do
   xdotool mousemove $((95 + (px - 95) * i / 20)) $((95 + (py - 95) * i / 20)) sleep 0.03
 done
-xdotool sleep 0.3 mousemove_relative 1 0 sleep 0.3
-during=$(analyse takes "$corner_x" "$corner_y")
-xdotool mouseup 1 sleep 0.5
-[ "$during" = yes ] || fail "the whole sprite did not take the pointer during the drag"
+corner_taken() { [ "$(analyse takes "$corner_x" "$corner_y")" = "$1" ]; }
+xdotool sleep 0.2 mousemove_relative 1 0
+widened=yes
+eventually corner_taken yes || widened=no
+xdotool mouseup 1
+[ "$widened" = yes ] || fail "the whole sprite did not take the pointer during the drag"
 fed=
 for _ in $(seq 30); do
   [ ! -e "$home/files/crumbs.txt" ] && ls "$home/data/Trash/files/" 2>/dev/null | grep -q crumbs &&
@@ -261,7 +271,7 @@ for _ in $(seq 30); do
   sleep 0.1
 done
 [ -n "$fed" ] || fail "the file dropped on the pet was not fed: $(cat "$home/drag.log")"
-[ "$(analyse takes "$corner_x" "$corner_y")" = no ] || fail "the sprite's corner still takes presses after the drop"
+eventually corner_taken no || fail "the sprite's corner still takes presses after the drop"
 stop_app
 
 # The farm: a press selects a plot, a press on the button beside it acts (the farm is saved).
@@ -280,6 +290,6 @@ for _ in $(seq 50); do
   sleep 0.2
 done
 [ -n "$acted" ] || fail "the farm's button did not act"
-[ "$(below_presses)" -eq "$before" ] || fail "the window beneath saw the presses on the farm"
+below_presses_are "$before" || fail "the window beneath saw the presses on the farm"
 stop_app
 echo "1 passed, 0 failed"
