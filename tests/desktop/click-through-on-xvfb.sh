@@ -8,10 +8,6 @@
 set -euo pipefail
 app=$1 shape=$2 close=$3 farm_targets=$4 drag_source=$5
 
-display=160
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
-  display=$((display + 1))
-done
 home=$(mktemp -d)
 pids=()
 app_pid=
@@ -23,13 +19,25 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "$*"; exit 1; }
 
-Xvfb ":$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=":$display"
-for _ in $(seq 100); do
-  xdpyinfo >/dev/null 2>&1 && break
-  sleep 0.05
+# A server of our own: a display that looked free may be taken by someone else meanwhile, and
+# then our server ends at once and the next display is tried.
+display=260
+server=
+while [ -z "$server" ] && [ "$display" -lt 300 ]; do
+  if [ ! -e "/tmp/.X11-unix/X$display" ] && [ ! -e "/tmp/.X$display-lock" ]; then
+    Xvfb ":$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+    server=$!
+    for _ in $(seq 100); do
+      DISPLAY=":$display" xdpyinfo >/dev/null 2>&1 && break
+      sleep 0.05
+    done
+    kill -0 "$server" 2>/dev/null || server=
+  fi
+  [ -n "$server" ] || display=$((display + 1))
 done
+[ -n "$server" ] || fail "no X server could be started"
+pids+=("$server")
+export DISPLAY=":$display"
 xcompmgr >/dev/null 2>&1 &
 pids+=($!)
 
