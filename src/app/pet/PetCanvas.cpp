@@ -7,12 +7,14 @@
 #include <QWindow>
 
 #include "accessories/AccessoryRing.h"
+#include "drawing/PixelArea.h"
 #include "drawing/YUpSpace.h"
 #include "farm/FarmControls.h"
 #include "farm/FarmWeather.h"
 #include "model/AppModel.h"
 #include "model/FarmStore.h"
 #include "model/QtScheduler.h"
+#include "pet/PetSilhouette.h"
 #include "pet/input/FileDropFilter.h"
 #include "pet/input/PetInput.h"
 #include "support/ReferenceDate.h"
@@ -29,6 +31,8 @@ PetCanvas::PetCanvas(AppModel& model, FarmStore& farm, bool preview, PetClocks c
     if (!preview_) {
         setAccessibleName(QStringLiteral("糯墩桌宠与功能按钮"));
         ring_ = new AccessoryRing(*this, model_, farm_, model_.qa().hover, model_.qa().compact);
+        connect(ring_, &AccessoryRing::hitAreaChanged, this,
+                [this] { publishInteractiveRegion(false); });
         new FileDropFilter(*this, model_);
     }
     if (!clocks_.scheduler) {
@@ -99,6 +103,7 @@ void PetCanvas::tick() {
     if (text != lastPaintKey_ || layoutPending_) {
         lastPaintKey_ = std::move(text);
         repaintChange(std::exchange(lastKey_, key), key);
+        publishInteractiveRegion(false);
     } else if (farmMoving()) {
         update(farmRegion());
     }
@@ -183,6 +188,7 @@ void PetCanvas::setDraggingFile(bool dragging) {
     if (dragging != draggingFile_) {
         draggingFile_ = dragging;
         update();
+        publishInteractiveRegion(false);
     }
 }
 
@@ -259,16 +265,18 @@ bool PetCanvas::bubbleShown() const {
     return !model_.bubble().isEmpty() && width() - 20 >= 1;
 }
 
+PetFrameState PetCanvas::frameState(const QDateTime& now) const {
+    return {.assets = &model_.assets(),
+            .animation = model_.animation(),
+            .elapsed = elapsed(now),
+            .still = still(),
+            .spriteRect = spriteRect(),
+            .boundsWidth = double(width()),
+            .draggingFile = draggingFile_};
+}
+
 PetScene PetCanvas::scene() const {
-    const QDateTime now = clocks_.now();
-    PetScene scene{.frame = {.assets = &model_.assets(),
-                             .animation = model_.animation(),
-                             .elapsed = elapsed(now),
-                             .still = still(),
-                             .spriteRect = spriteRect(),
-                             .boundsWidth = double(width()),
-                             .draggingFile = draggingFile_},
-                   .bubble = std::nullopt};
+    PetScene scene{.frame = frameState(clocks_.now()), .bubble = std::nullopt};
     if (bubbleShown() && !model_.functionPanel()) {
         const BubbleLayout layout = bubbleLayout();
         scene.bubble =
@@ -292,8 +300,51 @@ bool PetCanvas::interactiveHit(QPointF point) const {
     if (farm_.visible() && YUpSpace::contains(farmSceneRect(), p)) {
         return true;
     }
-    const QRectF sprite = spriteRect();
-    return draggingFile_ ? YUpSpace::contains(sprite, p) : model_.assets().contains(p, sprite);
+    const PetFrameState frame = frameState(clocks_.now());
+    return draggingFile_ ? YUpSpace::contains(frame.spriteRect, p)
+                         : PetSilhouette::of(frame).contains(p);
+}
+
+QRegion PetCanvas::interactivePixels() const {
+    if (preview_) {
+        return {};
+    }
+    const double ratio = devicePixelRatioF();
+    const PetFrameState frame = frameState(clocks_.now());
+    PixelArea area(height(), ratio);
+    // The pet's pixels first: the rectangles are then added to one region instead of the
+    // other way round.
+    if (draggingFile_) {
+        area.addUp(frame.spriteRect);
+    } else {
+        area.add(PetSilhouette::of(frame).pixels(frameRegions_, height(), ratio));
+    }
+    if (ring_) {
+        ring_->addHitArea(area);
+    }
+    if (bubbleShown()) {
+        area.addUp(bubbleRect());
+    }
+    if (farm_.visible()) {
+        area.addUp(farmSceneRect());
+    }
+    return area.region();
+}
+
+void PetCanvas::publishInteractiveRegion(bool always) {
+    if (preview_) {
+        return;
+    }
+    QRegion pixels = interactivePixels();
+    if (always || pixels != interactiveRegion_) {
+        interactiveRegion_ = std::move(pixels);
+        emit interactiveRegionChanged(interactiveRegion_);
+    }
+}
+
+void PetCanvas::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    publishInteractiveRegion(true);
 }
 
 void PetCanvas::holdRoomPictures() {

@@ -15,6 +15,7 @@
 #include "farm/FarmScene.h"
 #include "farm/FarmSceneCache.h"
 #include "model/Scheduler.h"
+#include "pet/FrameRegions.h"
 #include "pet/NextChange.h"
 #include "pet/PaintKey.h"
 #include "pet/PetScene.h"
@@ -80,9 +81,13 @@ public:
     PetScene scene() const;
 
     // Whether the panel should take clicks at `point`, in the canvas's own (Qt) coordinates:
-    // on the accessory controls, on the bubble, on the farm scene, on the pet's opaque pixels,
-    // or anywhere on the sprite while files are dragged over it.
+    // on the accessory controls, on the bubble, on the farm scene, on the opaque pixels of the
+    // pet's frame as drawn now, or anywhere on the sprite while files are dragged over it.
     bool interactiveHit(QPointF point) const;
+    // The canvas's device pixels where the pointer gets `interactiveHit`'s true, worked out now.
+    QRegion interactivePixels() const;
+    // The pixels last published through `interactiveRegionChanged`; none in the preview.
+    const QRegion& interactiveRegion() const { return interactiveRegion_; }
 
     // Files are being dragged over the canvas.
     bool draggingFile() const { return draggingFile_; }
@@ -117,8 +122,14 @@ public:
     // Called after the canvas moved its panel or changed its size.
     std::function<void()> onMoved;
 
+signals:
+    // The interactive pixels changed, or the canvas was resized (a window's input area must be
+    // set again then).
+    void interactiveRegionChanged(const QRegion& pixels);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
@@ -131,6 +142,9 @@ private:
     // The farm panel with its shadow, in Qt coordinates; empty while it is hidden.
     QRect farmRegion() const;
     bool farmMoving() const;
+    PetFrameState frameState(const QDateTime& now) const;
+    // Publishes the interactive pixels when they changed, or `always`.
+    void publishInteractiveRegion(bool always);
     // The farm as it would be drawn at `now` from the pictures already loaded.
     std::optional<FarmScene> farmScene(const QDateTime& now) const;
     const RoomAtmosphere& atmosphere() const;
@@ -170,6 +184,8 @@ private:
     std::map<QString, QImage> roomImages_;
     SoapFilm films_;
     SpriteFrames frames_;
+    mutable FrameRegions frameRegions_;
+    QRegion interactiveRegion_;
     AccessoryRing* ring_ = nullptr;
     FarmArtwork farmArtwork_;
     FarmSceneCache farmCache_;
