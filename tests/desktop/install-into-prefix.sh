@@ -77,24 +77,29 @@ for _ in $(seq 100); do
   sleep 0.05
 done
 
-# How many dialogs the program at $1 shows once its pet is up, run with a fresh home in $2.
+# How many dialogs the program at $1 shows once its pet is up, run with a fresh home in $2; with
+# $3 set, waits up to ten seconds for one to come.
 dialogs_of() {
-  local program=$1 user=$2 pid count=-1
+  local program=$1 user=$2 awaited=${3:-} pid count=0 round
   mkdir -p "$user/runtime" && chmod 700 "$user/runtime"
   HOME="$user" XDG_DATA_HOME="$user/data" XDG_CONFIG_HOME="$user/config" \
     XDG_CACHE_HOME="$user/cache" XDG_RUNTIME_DIR="$user/runtime" QT_QPA_PLATFORM=xcb \
     TUNDLE_QA_MODE=1 "$program" >/dev/null 2>&1 &
   pid=$!
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     xdotool search --onlyvisible --name "糯墩桌宠" >/dev/null 2>&1 && break
     sleep 0.1
   done
-  sleep 1
-  count=0
-  for window in $(xdotool search --onlyvisible --class pet-tundle 2>/dev/null); do
-    if xprop -id "$window" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q '= _NET_WM_WINDOW_TYPE_DIALOG'; then
-      count=$((count + 1))
-    fi
+  for round in $(seq 20); do
+    sleep 0.5
+    count=0
+    for window in $(xdotool search --onlyvisible --class pet-tundle 2>/dev/null); do
+      if xprop -id "$window" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q '= _NET_WM_WINDOW_TYPE_DIALOG'; then
+        count=$((count + 1))
+      fi
+    done
+    [ -n "$awaited" ] && [ "$count" -gt 0 ] && break
+    [ -z "$awaited" ] && [ "$round" -ge 4 ] && break
   done
   kill "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
@@ -105,6 +110,6 @@ dialogs_of() {
 cmake --install "$build" --prefix "$home/installed/.local/pet-tundle" --component program >/dev/null
 installed=$(dialogs_of "$home/installed/.local/pet-tundle/bin/pet-tundle" "$home/installed")
 [ "$installed" = 0 ] || { echo "the installed program asks to be installed ($installed dialogs)"; exit 1; }
-from_build=$(dialogs_of "$build/src/app/pet-tundle" "$home/build")
+from_build=$(dialogs_of "$build/src/app/pet-tundle" "$home/build" awaited)
 [ "$from_build" = 1 ] || { echo "the build tree's program did not ask to be installed ($from_build dialogs)"; exit 1; }
 echo "the installed program passes the installation check"
