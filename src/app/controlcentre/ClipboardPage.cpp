@@ -33,9 +33,10 @@ ClipboardPage::ClipboardPage(ClipboardService& service, QWidget* parent)
     auto* body = new QVBoxLayout(this);
     body->setContentsMargins(0, 0, 0, 0);
     body->setSpacing(19);
-    body->addWidget(new PageHeading(
-        QStringLiteral("刚才复制的，还在这里。"),
-        QStringLiteral("只记录开启后的纯文本，最多 50 条；保存在内存，退出即清空。")));
+    body->addWidget(
+        new PageHeading(QStringLiteral("刚才复制的，还在这里。"),
+                        QStringLiteral("只记录开启后的纯文本，最多 %1 条；保存在内存，退出即清空。")
+                            .arg(ClipboardService::maximumItems)));
 
     auto* controls = new QHBoxLayout;
     controls->setSpacing(12);
@@ -130,14 +131,17 @@ void ClipboardPage::syncEntries() {
         card->hide();
         connect(card, &ClipboardEntryCard::copyRequested, this, &ClipboardPage::copy);
         connect(card, &ClipboardEntryCard::removeRequested, this,
-                [this](const ClipboardEntry& gone) { service_.remove(gone); });
+                [this](ClipboardEntry gone) { service_.remove(gone); });
         cards_.insert(entry.id, card);
     }
     for (auto card = cards_.begin(); card != cards_.end();) {
         if (present.contains(card.key())) {
             ++card;
         } else {
-            delete card.value();
+            // The card may be the one whose signal removed its entry, still running.
+            card.value()->hide();
+            listLayout_->removeWidget(card.value());
+            card.value()->deleteLater();
             card = cards_.erase(card);
         }
     }

@@ -212,8 +212,14 @@ void ShortcutSettingsPage::setGroupFilter(const QString& group) {
 
 void ShortcutSettingsPage::presentGroups() {
     const auto& groups = service_.groups();
+    // An entry may be the one whose menu asked for this change, so entries go later.
+    const auto retire = [this](SidebarEntry* entry) {
+        entry->hide();
+        groupsLayout_->removeWidget(entry);
+        entry->deleteLater();
+    };
     while (groupEntries_.size() > groups.size()) {
-        delete groupEntries_.back();
+        retire(groupEntries_.back());
         groupEntries_.pop_back();
     }
     for (std::size_t i = 0; i < groups.size(); ++i) {
@@ -233,7 +239,7 @@ void ShortcutSettingsPage::presentGroups() {
                     menu->popup(entry->mapToGlobal(at));
                 });
         if (i < groupEntries_.size()) {
-            delete std::exchange(groupEntries_[i], entry);
+            retire(std::exchange(groupEntries_[i], entry));
         } else {
             groupEntries_.push_back(entry);
         }
