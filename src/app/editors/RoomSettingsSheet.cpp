@@ -110,8 +110,9 @@ protected:
 }  // namespace
 
 RoomSettingsSheet::RoomSettingsSheet(RoomEnvironment& room, SessionEvents& session,
-                                     bool reduceMotion, std::function<QDateTime()> clock,
-                                     QWidget* parent, const QString& attributionURL)
+                                     PictureCache& pictures, bool reduceMotion,
+                                     std::function<QDateTime()> clock, QWidget* parent,
+                                     const QString& attributionURL)
     : Sheet(parent), room_(room), draft_(room.makeDraft()), shownMode_(draft_->preferences().mode) {
     setWindowTitle(QStringLiteral("房间设置"));
     setFixedSize(660, 480);
@@ -121,12 +122,16 @@ RoomSettingsSheet::RoomSettingsSheet(RoomEnvironment& room, SessionEvents& sessi
     setPalette(palette);
     setAutoFillBackground(true);
     new RoomVisibilityProbe(*draft_, *this, session);
+    auto* sheet = new QVBoxLayout(this);
+    sheet->setContentsMargins(0, 0, 0, 0);
+    sheet->addWidget(&page_);
 
     auto* middle = new QHBoxLayout;
     middle->setContentsMargins(24, 0, 24, 0);
     middle->setSpacing(22);
-    middle->addWidget(buildPreview(session, reduceMotion, std::move(clock)), 0, Qt::AlignTop);
-    auto* scroll = new QScrollArea(this);
+    middle->addWidget(buildPreview(session, pictures, reduceMotion, std::move(clock)), 0,
+                      Qt::AlignTop);
+    auto* scroll = new QScrollArea(&page_);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -134,7 +139,7 @@ RoomSettingsSheet::RoomSettingsSheet(RoomEnvironment& room, SessionEvents& sessi
     scroll->setWidget(buildControls(reduceMotion, attributionURL));
     middle->addWidget(scroll, 1);
 
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(&page_);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(buildHeader());
@@ -151,9 +156,6 @@ RoomSettingsSheet::RoomSettingsSheet(RoomEnvironment& room, SessionEvents& sessi
 
 RoomSettingsSheet::~RoomSettingsSheet() {
     end();
-    // The views inside watch the draft, so they go before it does.
-    const QObjectList inside = children();
-    qDeleteAll(inside);
 }
 
 bool RoomSettingsSheet::canApply(const RoomEnvironment& draft) {
@@ -164,7 +166,7 @@ bool RoomSettingsSheet::canApply(const RoomEnvironment& draft) {
 }
 
 QWidget* RoomSettingsSheet::buildHeader() {
-    auto* header = new QWidget(this);
+    auto* header = new QWidget(&page_);
     auto* row = new QHBoxLayout(header);
     row->setContentsMargins(24, 20, 24, 18);
     auto* titles = new QVBoxLayout;
@@ -182,13 +184,14 @@ QWidget* RoomSettingsSheet::buildHeader() {
     return header;
 }
 
-QWidget* RoomSettingsSheet::buildPreview(SessionEvents& session, bool reduceMotion,
-                                         std::function<QDateTime()> clock) {
-    auto* column = new QWidget(this);
+QWidget* RoomSettingsSheet::buildPreview(SessionEvents& session, PictureCache& pictures,
+                                         bool reduceMotion, std::function<QDateTime()> clock) {
+    auto* column = new QWidget(&page_);
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(9);
-    backdrop_ = new RoomBackdrop(*draft_, session, reduceMotion, std::move(clock), column);
+    backdrop_ =
+        new RoomBackdrop(*draft_, session, pictures, reduceMotion, std::move(clock), column);
     backdrop_->setFixedSize(previewSize);
     auto* frame = new PreviewFrame(backdrop_);
     frame->resize(previewSize);
@@ -283,7 +286,7 @@ QWidget* RoomSettingsSheet::buildControls(bool reduceMotion, const QString& attr
 }
 
 QWidget* RoomSettingsSheet::buildMore() {
-    auto* more = new QWidget(this);
+    auto* more = new QWidget(&page_);
     auto* layout = new QVBoxLayout(more);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -315,7 +318,7 @@ QWidget* RoomSettingsSheet::buildMore() {
 }
 
 QWidget* RoomSettingsSheet::buildFooter() {
-    auto* footer = new QWidget(this);
+    auto* footer = new QWidget(&page_);
     auto* row = new QHBoxLayout(footer);
     row->setContentsMargins(24, 16, 24, 16);
     row->setSpacing(10);

@@ -196,7 +196,8 @@ PetPanelLayout TundleAppDelegate::layout() const {
 }
 
 void TundleAppDelegate::makePet() {
-    petPanel_ = std::make_unique<PetPanel>(*model_, model_->farm());
+    petPanel_ =
+        std::make_unique<PetPanel>(*model_, model_->farm(), PetClocks{.pictures = &pictures_});
     petPanel_->setWindowTitle(QStringLiteral("糯墩桌宠"));
     placement_ = std::make_unique<PetPanelPlacement>(
         *petPanel_, screens_,
