@@ -71,8 +71,9 @@ ShortcutEditor::ShortcutEditor(AppModel& model, ShortcutService& service, FileCh
       name_(new QLineEdit(this)),
       group_(new QComboBox(this)),
       pin_(new Switch(this)),
-      pinNotice_(plainLabel(QStringLiteral("桌面已置顶 6 项，保存后可在列表中调整。"), 11,
-                            Colors::muted(), this)),
+      pinNotice_(plainLabel(
+          QStringLiteral("桌面已置顶 %1 项，保存后可在列表中调整。").arg(ShortcutItem::pinLimit),
+          11, Colors::muted(), this)),
       preview_(new BubblePreview(this)),
       error_(new ErrorLine(12, this)),
       try_(new QPushButton(QStringLiteral("试打开"), this)),
