@@ -174,6 +174,7 @@ void TundleAppDelegate::openPanel(PanelPage page) {
         controlWindow_ = std::make_unique<ControlCenterWindow>(
             *model_, ControlCenter::Services{.session = session_,
                                              .chooser = chooser_,
+                                             .pictures = pictures_,
                                              .calendar = Calendar(QTimeZone::systemTimeZone())});
     }
     controlWindow_->present();
