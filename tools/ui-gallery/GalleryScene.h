@@ -53,5 +53,6 @@ void addSettingsScenes(GalleryScenes& scenes);
 void addConfigurationScenes(GalleryScenes& scenes);
 void addWorkPlanScenes(GalleryScenes& scenes);
 void addShortcutScenes(GalleryScenes& scenes);
+void addControlCentreScenes(GalleryScenes& scenes);
 
 }  // namespace tundle::gallery

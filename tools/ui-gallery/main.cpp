@@ -53,6 +53,7 @@ int main(int argc, char** argv) {
     tundle::gallery::addConfigurationScenes(scenes);
     tundle::gallery::addWorkPlanScenes(scenes);
     tundle::gallery::addShortcutScenes(scenes);
+    tundle::gallery::addControlCentreScenes(scenes);
 
     for (const tundle::gallery::GalleryScene& scene : scenes) {
         if (!wanted.isEmpty() && !wanted.contains(scene.name)) {

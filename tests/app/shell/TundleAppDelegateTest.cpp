@@ -6,6 +6,7 @@
 #include <QMenu>
 
 #include "controlcentre/BreathingPanel.h"
+#include "editors/RoomSettingsSheet.h"
 #include "support/MemoryDefaults.h"
 
 namespace tundle {
@@ -131,6 +132,26 @@ TEST_F(TundleAppDelegateTest, TheTrayCheckItemsReachTheUpdateChecksOrOpenTheSett
     EXPECT_EQ(contentChecks, 1);
     EXPECT_EQ(model.page(), PanelPage::home) << "a check that runs leaves the window alone";
     EXPECT_FALSE(delegate->controlWindow()->isVisible());
+}
+
+TEST_F(TundleAppDelegateTest, TheTrayOpensTheRoomSheetOverAClosedWindowAndTheHomePage) {
+    delegate->applicationDidFinishLaunching();
+    AppModel& model = *delegate->model();
+    ControlCenterWindow& window = *delegate->controlWindow();
+    model.setPage(PanelPage::settings);
+    window.close();
+
+    QAction* room = menuItem(*delegate, QStringLiteral("房间设置"));
+    ASSERT_TRUE(room);
+    room->trigger();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(model.page(), PanelPage::home);
+    ASSERT_TRUE(window.controlCenter().roomSheet());
+    EXPECT_TRUE(model.roomSettingsPresented());
+
+    window.controlCenter().roomSheet()->cancel();
+    EXPECT_FALSE(model.roomSettingsPresented());
+    EXPECT_TRUE(window.isVisible()) << "the window stays when its sheet goes";
 }
 
 }  // namespace
