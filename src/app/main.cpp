@@ -8,6 +8,8 @@
 #include "shell/TundleAppDelegate.h"
 #include "support/BundleInfo.h"
 #include "support/SettingsDefaults.h"
+#include "toolkit/QtTranslations.h"
+#include "toolkit/ToolkitStyle.h"
 
 int main(int argc, char** argv) {
     // Qt's other media backend crashes when the machine has no audio device.
@@ -18,6 +20,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationDisplayName(QStringLiteral("糯墩"));
     QApplication::setDesktopFileName(QStringLiteral("pet-tundle"));
     QApplication::setQuitOnLastWindowClosed(false);
+    // Every window, Qt's own dialogs included, speaks Chinese and wears the toolkit's look.
+    tundle::QtTranslations::install(application);
+    tundle::ToolkitStyle::install();
 
     tundle::SingleInstance instance;
     if (!instance.claim()) {

@@ -54,5 +54,6 @@ void addConfigurationScenes(GalleryScenes& scenes);
 void addWorkPlanScenes(GalleryScenes& scenes);
 void addShortcutScenes(GalleryScenes& scenes);
 void addControlCentreScenes(GalleryScenes& scenes);
+void addFarmScenes(GalleryScenes& scenes);
 
 }  // namespace tundle::gallery

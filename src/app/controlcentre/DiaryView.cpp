@@ -1,6 +1,5 @@
 #include "controlcentre/DiaryView.h"
 
-#include <QCalendarWidget>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -12,6 +11,7 @@
 #include "toolkit/Colors.h"
 #include "toolkit/PlainButton.h"
 #include "toolkit/Popover.h"
+#include "toolkit/RangeCalendar.h"
 #include "toolkit/TextBlock.h"
 #include "toolkit/Typography.h"
 
@@ -53,7 +53,7 @@ QWidget* DiaryView::buildNavigation() {
     previous_->setSymbol(QStringLiteral("chevron.left"));
     previous_->setAccessibleName(QStringLiteral("前一天"));
     dateButton_ = new PlainButton({}, 13, Colors::muted());
-    dateButton_->setSymbol(QStringLiteral("calendar"));
+    dateButton_->setTrailingSymbol(QStringLiteral("calendar"), 9, 12);
     next_ = new PlainButton({}, 13, Colors::muted());
     next_->setSymbol(QStringLiteral("chevron.right"));
     next_->setAccessibleName(QStringLiteral("后一天"));
@@ -84,7 +84,7 @@ void DiaryView::toggleCalendar() {
     }
     if (!popover_) {
         popover_ = new Popover(this);
-        picker_ = new QCalendarWidget;
+        picker_ = new RangeCalendar;
         picker_->setAccessibleName(QStringLiteral("选择日记日期"));
         picker_->setLocale(QLocale(QLocale::Chinese, QLocale::China));
         picker_->setFirstDayOfWeek(Qt::Monday);

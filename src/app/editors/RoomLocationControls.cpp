@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QVBoxLayout>
 
+#include "editors/CityResultButton.h"
 #include "records/WeatherLocation.h"
 #include "room/RoomEnvironment.h"
 #include "toolkit/Colors.h"
@@ -30,6 +31,12 @@ StyledButton::Recipe linkStyle(double points) {
     };
 }
 
+// The label starts at the leading edge of a button that spans the row.
+StyledButton::Recipe leadingStyle(StyledButton::Recipe recipe) {
+    recipe.alignment = Qt::AlignLeft;
+    return recipe;
+}
+
 QString escaped(QString text) {
     return text.replace(QLatin1Char('&'), QLatin1String("&&"));
 }
@@ -40,7 +47,7 @@ RoomLocationControls::RoomLocationControls(RoomEnvironment& draft, QWidget* pare
     : QWidget(parent),
       draft_(draft),
       locate_(new StyledButton(linkStyle(11), {}, this)),
-      city_(new StyledButton(SoftButton::style(), {}, this)),
+      city_(new StyledButton(leadingStyle(SoftButton::style()), {}, this)),
       cityMenu_(new QMenu(this)),
       field_(new QLineEdit(this)),
       search_(new StyledButton(SoftButton::style(), {}, this)),
@@ -140,7 +147,7 @@ void RoomLocationControls::sync() {
     search_->setText(searching ? QStringLiteral("查询中") : QStringLiteral("搜索"));
     search_->setEnabled(!searching && !field_->text().trimmed().isEmpty());
 
-    for (StyledButton* button : results_) {
+    for (CityResultButton* button : results_) {
         // The button may be the one whose click brought us here.
         button->hide();
         button->deleteLater();
@@ -149,8 +156,7 @@ void RoomLocationControls::sync() {
     const std::vector<WeatherLocation>& found = draft_.searchResults();
     for (std::size_t index = 0; index < found.size() && index < shownResults; ++index) {
         const WeatherLocation place = found[index];
-        auto* button = new StyledButton(
-            linkStyle(12), escaped(place.name) + QStringLiteral("  ") + place.key(), resultsBox_);
+        auto* button = new CityResultButton(place.name, place.key(), resultsBox_);
         connect(button, &QAbstractButton::clicked, this, [this, place] { choose(place); });
         resultsBox_->layout()->addWidget(button);
         results_.push_back(button);

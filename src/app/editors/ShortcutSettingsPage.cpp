@@ -1,6 +1,5 @@
 #include "editors/ShortcutSettingsPage.h"
 
-#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +20,7 @@
 #include "editors/SidebarEntry.h"
 #include "support/Uuid.h"
 #include "toolkit/Colors.h"
+#include "toolkit/Divider.h"
 #include "toolkit/OrangeButton.h"
 #include "toolkit/Typography.h"
 
@@ -98,11 +98,13 @@ QWidget* ShortcutSettingsPage::buildHeader() {
     auto* header = new QWidget(this);
     search_ = new QLineEdit(header);
     search_->setPlaceholderText(QStringLiteral("搜索"));
-    search_->setFixedWidth(180);
     search_->setClearButtonEnabled(true);
     auto* add = new OrangeButton(QStringLiteral("添加"), header);
     add->setSymbol(QStringLiteral("plus"));
     add_ = add;
+    // The field matches the button beside it: its face and size, and its height.
+    search_->setFont(Typography::font(add->font().pixelSize()));
+    search_->setFixedSize(180, add->sizeHint().height());
     auto* layout = new QHBoxLayout(header);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(
@@ -136,11 +138,8 @@ QWidget* ShortcutSettingsPage::buildSidebar() {
         fixedEntries_.push_back(entry);
         layout->addWidget(entry);
     }
-    auto* divider = new QFrame(sidebar);
-    divider->setFrameShape(QFrame::HLine);
-    divider->setForegroundRole(QPalette::Mid);
     layout->addSpacing(9);
-    layout->addWidget(divider);
+    layout->addWidget(divider());
     layout->addSpacing(9);
     groupsLayout_ = new QVBoxLayout;
     groupsLayout_->setSpacing(5);

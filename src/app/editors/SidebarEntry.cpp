@@ -7,6 +7,7 @@
 
 #include "drawing/SymbolImage.h"
 #include "toolkit/Colors.h"
+#include "toolkit/FocusRing.h"
 #include "toolkit/Typography.h"
 
 namespace tundle {
@@ -56,6 +57,9 @@ void SidebarEntry::paintEvent(QPaintEvent*) {
         QPainterPath shape;
         shape.addRoundedRect(QRectF(rect()), 10, 10);
         painter.fillPath(shape, Colors::withOpacity(Colors::accent(), 0.1));
+    }
+    if (FocusRing::shown(*this)) {
+        FocusRing::draw(painter, QRectF(rect()), 10);
     }
     const QColor foreground = selected_ ? Colors::accent() : palette().color(QPalette::WindowText);
     const QRectF symbolRect(padding, (height() - symbolSide) / 2, symbolSide, symbolSide);

@@ -9,6 +9,7 @@
 #include "editors/DateRangeForm.h"
 #include "editors/PeriodRow.h"
 #include "editors/PlainLabel.h"
+#include "editors/RowStack.h"
 #include "editors/WeekdayChip.h"
 #include "toolkit/Colors.h"
 #include "toolkit/LightPalette.h"
@@ -149,7 +150,6 @@ QWidget* WorkPlanEditor::buildSelector() {
     defaultLayout->addWidget(note(state_.selectorNote(), 12, defaultSelector_));
     auto* chipRow = new QHBoxLayout();
     chipRow->setSpacing(8);
-    chipRow->addStretch();
     for (const WeekdayLabel& day : weekdayLabels) {
         auto* chip =
             new WeekdayChip(day.label.toString(), weekdayAccessibleName(day), defaultSelector_);
@@ -218,12 +218,10 @@ QWidget* WorkPlanEditor::buildPeriodList() {
     area->setWidgetResizable(true);
     area->setFrameShape(QFrame::NoFrame);
     area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    auto* content = new QWidget(area);
-    rowsLayout_ = new QVBoxLayout(content);
-    rowsLayout_->setContentsMargins(0, 0, 0, 0);
-    rowsLayout_->setSpacing(10);
-    rowsLayout_->addStretch();
-    area->setWidget(content);
+    // Each row keeps the height it asks for, also in the moment between a new row and the list
+    // growing to scroll it: a box layout would squeeze the rows into the old height.
+    rowStack_ = new RowStack(10, area);
+    area->setWidget(rowStack_);
     return area;
 }
 
@@ -268,21 +266,20 @@ void WorkPlanEditor::presentRows() {
     while (rows_.size() > periods.size()) {
         PeriodRow* gone = rows_.back();
         rows_.pop_back();
-        rowsLayout_->removeWidget(gone);
         gone->hide();
         // Its own delete button may still be delivering the click.
         gone->deleteLater();
     }
     while (rows_.size() < periods.size()) {
-        auto* added = new PeriodRow(rowsLayout_->parentWidget());
+        auto* added = new PeriodRow(rowStack_);
         connectRow(added);
-        rowsLayout_->insertWidget(static_cast<int>(rows_.size()), added);
         added->show();
         rows_.push_back(added);
     }
     for (std::size_t i = 0; i < periods.size(); ++i) {
         rows_[i]->present(periods[i], static_cast<int>(i));
     }
+    rowStack_->setRows(std::vector<QWidget*>(rows_.begin(), rows_.end()));
 }
 
 void WorkPlanEditor::connectRow(PeriodRow* row) {

@@ -160,8 +160,8 @@ std::optional<FarmScene> FarmScene::of(AppModel& model, const FarmStore& farm, c
     };
 }
 
-void drawFarmScene(QPainter& painter, const YUpSpace& space, const FarmScene& scene,
-                   FarmSceneCache& cache) {
+void drawFarmBackdrop(QPainter& painter, const YUpSpace& space, const FarmScene& scene,
+                      FarmSceneCache& cache) {
     const double s = scene.scale;
     const QRectF& rect = scene.rect;
     const double ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
@@ -202,8 +202,6 @@ void drawFarmScene(QPainter& painter, const YUpSpace& space, const FarmScene& sc
         }
     }
     drawCoinBadge(painter, space, rect, s, scene.coins);
-    FarmControls::drawInline(painter, space, s, scene.countdown, scene.buttons, scene.pressed,
-                             scene.artwork);
     if (scene.feedback && scene.feedback->plot >= 0 &&
         scene.feedback->plot < int(FarmLayout::places.size())) {
         FarmControls::drawFeedback(painter, space, s, *scene.feedback,
@@ -215,6 +213,25 @@ void drawFarmScene(QPainter& painter, const YUpSpace& space, const FarmScene& sc
     painter.setPen(QPen(FarmPalette::white(0.34), std::max(1.2 * s, 1.0)));
     painter.drawPath(panel);
     painter.restore();
+}
+
+void drawFarmControls(QPainter& painter, const YUpSpace& space, const FarmScene& scene) {
+    const double s = scene.scale;
+    QPainterPath panel;
+    panel.addRoundedRect(space.toQt(scene.rect), 20 * s, 20 * s);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setClipPath(panel);
+    FarmControls::drawInline(painter, space, s, scene.countdown, scene.buttons, scene.pressed,
+                             scene.artwork);
+    painter.restore();
+}
+
+void drawFarmScene(QPainter& painter, const YUpSpace& space, const FarmScene& scene,
+                   FarmSceneCache& cache) {
+    drawFarmBackdrop(painter, space, scene, cache);
+    drawFarmControls(painter, space, scene);
 }
 
 }  // namespace tundle

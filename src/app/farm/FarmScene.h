@@ -63,8 +63,14 @@ struct FarmScene {
                                                    const QDateTime& now);
 };
 
-// The panel in one pass: shadowed green panel, weather picture, night picture, fog veil,
-// particles, plots, coin badge, controls, feedback and border.
+// The panel without the selected plot's controls: shadowed green panel, weather picture, night
+// picture, fog veil, particles, plots, coin badge, feedback and border.
+void drawFarmBackdrop(QPainter& painter, const YUpSpace& space, const FarmScene& scene,
+                      FarmSceneCache& cache);
+// The selected plot's countdown and buttons, inside the panel. The pet canvas draws them after
+// the pet, so a pet standing at a plot never hides them.
+void drawFarmControls(QPainter& painter, const YUpSpace& space, const FarmScene& scene);
+// The backdrop with its controls over it, in one pass.
 void drawFarmScene(QPainter& painter, const YUpSpace& space, const FarmScene& scene,
                    FarmSceneCache& cache);
 

@@ -346,8 +346,12 @@ void PetCanvas::releaseFarmPictures() {
 void PetCanvas::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const YUpSpace space(height());
-    drawFarmScene(painter, space);
+    const std::optional<FarmScene> farm = drawFarmBackdrop(painter, space);
     drawPetScene(painter, space, scene(), films_, &frames_);
+    // The plot's buttons stay visible and pressable while the pet stands beside the plot.
+    if (farm) {
+        drawFarmControls(painter, space, *farm);
+    }
 }
 
 std::optional<double> PetCanvas::screenRoom() const {

@@ -141,7 +141,9 @@ private:
     // Grows or shrinks the panel upward from its bottom-left corner to leave room for the
     // bubble above the pet.
     void resizeForBubble();
-    void drawFarmScene(QPainter& painter, const YUpSpace& space);
+    // Draws the farm panel under the pet and hands back the scene it drew, whose controls go
+    // over the pet.
+    std::optional<FarmScene> drawFarmBackdrop(QPainter& painter, const YUpSpace& space);
     FarmTargets farmTargets() const;
     void applyFarmOutcome(const FarmPointerOutcome& outcome);
     // The height from the panel's bottom edge to the usable top of its screen.

@@ -118,9 +118,9 @@ QString PetCanvas::stillFarmKey(const FarmScene& scene) const {
            roomPicturesKey_;
 }
 
-void PetCanvas::drawFarmScene(QPainter& painter, const YUpSpace& space) {
+std::optional<FarmScene> PetCanvas::drawFarmBackdrop(QPainter& painter, const YUpSpace& space) {
     if (!farm_.visible() || farmSceneRect().isEmpty()) {
-        return;
+        return std::nullopt;
     }
     holdRoomPictures();
     if (!farmArtwork_.root()) {
@@ -129,8 +129,8 @@ void PetCanvas::drawFarmScene(QPainter& painter, const YUpSpace& space) {
     const QDateTime now = clocks_.now();
     std::optional<FarmScene> scene = farmScene(now);
     if (scene->moving()) {
-        tundle::drawFarmScene(painter, space, *scene, farmCache_);
-        return;
+        tundle::drawFarmBackdrop(painter, space, *scene, farmCache_);
+        return scene;
     }
     if (stillFarm_.isNull() || stillFarmKey(*scene) != stillFarmKey_) {
         // Looking for the artwork folder asks the file system, so only a new picture does.
@@ -141,10 +141,11 @@ void PetCanvas::drawFarmScene(QPainter& painter, const YUpSpace& space) {
         stillFarm_.setDevicePixelRatio(ratio);
         stillFarm_.fill(Qt::transparent);
         QPainter still(&stillFarm_);
-        tundle::drawFarmScene(still, space, *scene, farmCache_);
+        tundle::drawFarmBackdrop(still, space, *scene, farmCache_);
         stillFarmKey_ = stillFarmKey(*scene);
     }
     painter.drawImage(QPointF(0, 0), stillFarm_);
+    return scene;
 }
 
 }  // namespace tundle

@@ -6,6 +6,7 @@
 
 #include "drawing/SymbolImage.h"
 #include "toolkit/Colors.h"
+#include "toolkit/FocusRing.h"
 #include "toolkit/Popover.h"
 #include "toolkit/TextBlock.h"
 #include "toolkit/Typography.h"
@@ -77,6 +78,9 @@ void SettingsHelp::paintEvent(QPaintEvent*) {
                                        isDown() ? Colors::ink() : Colors::muted());
     image.setDevicePixelRatio(ratio);
     painter.drawImage(QPointF((width() - glyph) / 2, (height() - glyph) / 2), image);
+    if (FocusRing::shown(*this)) {
+        FocusRing::draw(painter, QRectF(rect()), 6);
+    }
 }
 
 }  // namespace tundle

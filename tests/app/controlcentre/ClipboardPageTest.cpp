@@ -2,15 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTest>
+#include <cmath>
 
 #include "WidgetLookup.h"
 #include "companion/ClipboardService.h"
 #include "controlcentre/ClipboardEntryCard.h"
 #include "support/FakePasteboard.h"
+#include "toolkit/Colors.h"
 
 namespace tundle {
 namespace {
@@ -168,6 +171,44 @@ TEST(ClipboardEntryCardTest, LongTextsAreCutOnWholeCharacters) {
     const QString cut = ClipboardEntryCard::shownText(QStringLiteral("x") + pairs);
     EXPECT_TRUE(cut.endsWith(cat + QStringLiteral("…"))) << "no half of a character is left";
     EXPECT_LE(cut.size(), ClipboardEntryCard::shownLength + 1);
+}
+
+TEST(ClipboardEntryCardTest, AFiveLineEntryShowsFourLinesTheLastEndingInAnEllipsis) {
+    ClipboardEntryCard card(
+        ClipboardEntry{QUuid::createUuid(), QStringLiteral("一\n二\n三\n四\n五"), QDateTime()});
+    card.resize(400, 200);
+    card.show();
+    TextBlock& text = card.text();
+    const TextBlock::Lines laid = text.layoutFor(text.width());
+    EXPECT_EQ(laid.lines, (QStringList{QStringLiteral("一"), QStringLiteral("二"),
+                                       QStringLiteral("三"), QStringLiteral("四…")}));
+    EXPECT_TRUE(laid.elided);
+
+    // On screen the block is the four lines "一", "二", "三", "四…" exactly: the ellipsis is
+    // drawn, nothing of the fifth line is.
+    TextBlock reference(QStringLiteral("一\n二\n三\n四…"));
+    reference.setFont(text.font());
+    reference.setColor(Colors::ink());
+    reference.resize(text.size());
+    const auto drawn = [](QWidget& widget) {
+        QImage image(widget.size(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::white);
+        widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+        return image;
+    };
+    const QImage shown = drawn(text);
+    EXPECT_EQ(shown, drawn(reference));
+    const QFontMetricsF metrics(text.font());
+    const QRgb ground = shown.pixel(shown.width() - 1, shown.height() - 1);
+    int inked = 0;
+    for (int x = int(std::ceil(metrics.horizontalAdvance(QStringLiteral("四")))) + 1;
+         x < shown.width(); ++x) {
+        for (int y = int(3 * metrics.height());
+             y < std::min(shown.height(), int(4 * metrics.height())); ++y) {
+            inked += shown.pixel(x, y) != ground ? 1 : 0;
+        }
+    }
+    EXPECT_GT(inked, 4) << "the ellipsis follows the fourth line";
 }
 
 }  // namespace
