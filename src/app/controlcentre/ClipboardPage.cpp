@@ -14,10 +14,12 @@
 #include "toolkit/PageHeading.h"
 #include "toolkit/Paper.h"
 #include "toolkit/SoftButton.h"
+#include "toolkit/Spacing.h"
 #include "toolkit/StyledText.h"
 #include "toolkit/Switch.h"
 #include "toolkit/SymbolView.h"
 #include "toolkit/TextBlock.h"
+#include "toolkit/Typography.h"
 
 namespace tundle {
 
@@ -39,11 +41,12 @@ ClipboardPage::ClipboardPage(ClipboardService& service, QWidget* parent)
                             .arg(ClipboardService::maximumItems)));
 
     auto* controls = new QHBoxLayout;
-    controls->setSpacing(12);
+    controls->setSpacing(Spacing::regular);
     recording_->setAccessibleName(QStringLiteral("记录剪贴板"));
     controls->addWidget(recording_, 0, Qt::AlignVCenter);
-    controls->addWidget(StyledText::label(QStringLiteral("记录剪贴板"), 12, Colors::ink()), 0,
-                        Qt::AlignVCenter);
+    controls->addWidget(
+        StyledText::label(QStringLiteral("记录剪贴板"), TextSize::body, Colors::ink()), 0,
+        Qt::AlignVCenter);
     controls->addStretch();
     controls->addWidget(pause_);
     controls->addWidget(clear_);
@@ -52,11 +55,11 @@ ClipboardPage::ClipboardPage(ClipboardService& service, QWidget* parent)
     empty_ = makeEmptyState();
     body->addWidget(empty_);
     listLayout_->setContentsMargins(0, 0, 0, 0);
-    listLayout_->setSpacing(10);
+    listLayout_->setSpacing(Spacing::medium);
     body->addWidget(list_);
     body->addWidget(
         StyledText::make(QStringLiteral("跳过带有密码／临时内容标记的剪贴板。可随时暂停或清空。"),
-                         10, Colors::muted()));
+                         TextSize::caption, Colors::muted()));
     body->addStretch();
 
     connect(recording_, &QAbstractButton::clicked, this,
@@ -82,8 +85,8 @@ QWidget* ClipboardPage::makeEmptyState() {
     auto* symbol = new SymbolView(QStringLiteral("doc.on.clipboard"), 37,
                                   Colors::withOpacity(Colors::accent(), 0.65));
     column.addWidget(symbol, 0, Qt::AlignHCenter);
-    emptyTitle_ = StyledText::make({}, 14, Colors::ink(), FontWeight::medium);
-    emptyLine_ = StyledText::make({}, 11, Colors::muted());
+    emptyTitle_ = StyledText::make({}, TextSize::emphasis, Colors::ink(), FontWeight::medium);
+    emptyLine_ = StyledText::make({}, TextSize::footnote, Colors::muted());
     for (TextBlock* text : {emptyTitle_, emptyLine_}) {
         text->setAlignment(Qt::AlignHCenter);
         column.addWidget(text);

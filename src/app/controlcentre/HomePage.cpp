@@ -10,9 +10,10 @@
 #include "controlcentre/ReminderCard.h"
 #include "controlcentre/RestArtwork.h"
 #include "controlcentre/RoomPreview.h"
-#include "editors/PlainLabel.h"
 #include "model/AppModel.h"
 #include "toolkit/Colors.h"
+#include "toolkit/PlainLabel.h"
+#include "toolkit/Spacing.h"
 
 namespace tundle {
 
@@ -39,7 +40,7 @@ QWidget* HomePage::buildLeftColumn(AppModel& model, const Calendar& calendar) {
     auto* column = new QWidget(this);
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(16);
+    layout->setSpacing(Spacing::wide);
     diary_ = new DiaryView(model.clock(), calendar, column);
     offWork_ = new OffWorkView(model.configuration(), model.clock(), calendar,
                                RestArtwork::builtIn(model.resourceFolder()), column);
