@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "controlcentre/ControlCenter.h"
+#include "drawing/PictureCache.h"
 #include "shell/ControlCenterWindow.h"
 #include "support/FakeSessionEvents.h"
 #include "support/ModelTestWorld.h"
@@ -18,8 +19,11 @@ void BM_PageSwitch(benchmark::State& state) {
     std::unique_ptr<AppModel> model = world.model();
     test::FakeSessionEvents session;
     test::ScriptedFileChooser chooser;
-    ControlCenterWindow window(
-        *model, {.session = session, .chooser = chooser, .calendar = Calendar(QTimeZone::utc())});
+    PictureCache pictures([&world] { return world.scheduler.elapsed; });
+    ControlCenterWindow window(*model, {.session = session,
+                                        .chooser = chooser,
+                                        .pictures = pictures,
+                                        .calendar = Calendar(QTimeZone::utc())});
     window.present();
     QApplication::processEvents();
     const std::array pages{PanelPage::shortcuts, PanelPage::clipboard, PanelPage::settings,

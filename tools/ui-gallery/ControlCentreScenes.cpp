@@ -20,9 +20,10 @@ QImage drawWindow(PanelPage page, const std::function<void(AppModel&)>& prepare 
         prepare(model);
     }
     model.setPage(page);
-    ControlCenterWindow window(
-        model,
-        {.session = gallery.session, .chooser = chooser, .calendar = Calendar(QTimeZone::utc())});
+    ControlCenterWindow window(model, {.session = gallery.session,
+                                       .chooser = chooser,
+                                       .pictures = gallery.pictures,
+                                       .calendar = Calendar(QTimeZone::utc())});
     window.setAttribute(Qt::WA_DontShowOnScreen);
     window.present();
     QCoreApplication::sendPostedEvents();

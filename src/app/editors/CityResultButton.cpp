@@ -23,7 +23,7 @@ constexpr double radius = 4;
 CityResultButton::CityResultButton(const QString& name, const QString& key, QWidget* parent)
     : QAbstractButton(parent), key_(key) {
     setText(name);
-    setFont(Typography::font(12));
+    setFont(Typography::font(TextSize::body));
     setCursor(Qt::PointingHandCursor);
     setAccessibleName(name + QLatin1Char(' ') + key);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);

@@ -11,7 +11,9 @@
 #include "records/WeatherLocation.h"
 #include "room/RoomEnvironment.h"
 #include "toolkit/Colors.h"
+#include "toolkit/PlainLabel.h"
 #include "toolkit/SoftButton.h"
+#include "toolkit/Spacing.h"
 #include "toolkit/StyledButton.h"
 #include "toolkit/Typography.h"
 
@@ -52,15 +54,14 @@ RoomLocationControls::RoomLocationControls(RoomEnvironment& draft, QWidget* pare
       field_(new QLineEdit(this)),
       search_(new StyledButton(SoftButton::style(), {}, this)),
       resultsBox_(new QWidget(this)),
-      note_(new QLabel(this)) {
+      note_(plainLabel({}, TextSize::caption, Colors::muted(), this)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(8);
+    layout->setSpacing(Spacing::small);
 
     auto* header = new QHBoxLayout;
-    auto* title = new QLabel(QStringLiteral("所在城市"), this);
-    title->setFont(Typography::font(12, FontWeight::semibold));
-    header->addWidget(title);
+    header->addWidget(plainLabel(QStringLiteral("所在城市"), TextSize::body, Colors::ink(), this,
+                                 FontWeight::semibold));
     header->addStretch(1);
     header->addWidget(locate_);
     layout->addLayout(header);
@@ -90,12 +91,7 @@ RoomLocationControls::RoomLocationControls(RoomEnvironment& draft, QWidget* pare
     resultsLayout->setSpacing(2);
     layout->addWidget(resultsBox_);
 
-    note_->setFont(Typography::font(10));
-    note_->setTextFormat(Qt::PlainText);
     note_->setWordWrap(true);
-    QPalette palette = note_->palette();
-    palette.setColor(QPalette::WindowText, Colors::muted());
-    note_->setPalette(palette);
     layout->addWidget(note_);
 
     connect(&draft_, &RoomEnvironment::changed, this, &RoomLocationControls::sync);

@@ -39,12 +39,12 @@ constexpr int menuWidth = 22;
 constexpr int lineGap = 3;
 
 const QFont& nameFont() {
-    static const QFont font = Typography::font(13, FontWeight::medium);
+    static const QFont font = Typography::font(TextSize::control, FontWeight::medium);
     return font;
 }
 
 const QFont& warningFont() {
-    static const QFont font = Typography::font(10);
+    static const QFont font = Typography::font(TextSize::caption);
     return font;
 }
 

@@ -11,7 +11,6 @@
 
 #include "companion/ShortcutService.h"
 #include "editors/ErrorLine.h"
-#include "editors/PlainLabel.h"
 #include "editors/RowStack.h"
 #include "editors/ShortcutDraft.h"
 #include "editors/ShortcutEditor.h"
@@ -22,6 +21,8 @@
 #include "toolkit/Colors.h"
 #include "toolkit/Divider.h"
 #include "toolkit/OrangeButton.h"
+#include "toolkit/PlainLabel.h"
+#include "toolkit/Spacing.h"
 #include "toolkit/Typography.h"
 
 namespace tundle {
@@ -48,13 +49,13 @@ protected:
 ShortcutSettingsPage::ShortcutSettingsPage(AppModel& model, ShortcutService& service,
                                            FileChooser& chooser, QWidget* parent)
     : QWidget(parent), model_(model), service_(service), chooser_(chooser) {
-    error_ = new ErrorLine(11, this);
+    error_ = new ErrorLine(TextSize::footnote, this);
     undoLine_ = new QWidget(this);
     undo_ = new QPushButton(QStringLiteral("撤销"), undoLine_);
     auto* undoLayout = new QHBoxLayout(undoLine_);
     undoLayout->setContentsMargins(0, 0, 0, 0);
     undoLayout->addWidget(
-        plainLabel(QStringLiteral("已删除快捷方式"), 11, Colors::ink(), undoLine_));
+        plainLabel(QStringLiteral("已删除快捷方式"), TextSize::footnote, Colors::ink(), undoLine_));
     undoLayout->addWidget(undo_);
     undoLayout->addStretch();
 
@@ -125,7 +126,7 @@ QWidget* ShortcutSettingsPage::buildSidebar() {
     sidebar->setFixedWidth(142);
     auto* layout = new QVBoxLayout(sidebar);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(5);
+    layout->setSpacing(Spacing::tight);
     const std::array<std::array<QString, 3>, 3> fixed{{
         {QStringLiteral("全部"), ShortcutFilter::all, QStringLiteral("square.grid.2x2")},
         {QStringLiteral("桌面置顶"), ShortcutFilter::pinned, QStringLiteral("pin")},
@@ -142,7 +143,7 @@ QWidget* ShortcutSettingsPage::buildSidebar() {
     layout->addWidget(divider());
     layout->addSpacing(9);
     groupsLayout_ = new QVBoxLayout;
-    groupsLayout_->setSpacing(5);
+    groupsLayout_->setSpacing(Spacing::tight);
     layout->addLayout(groupsLayout_);
 
     auto* newGroup =
@@ -151,7 +152,7 @@ QWidget* ShortcutSettingsPage::buildSidebar() {
     secondary.setColor(QPalette::WindowText, Colors::muted());
     newGroup->setPalette(secondary);
     newGroup_ = newGroup;
-    layout->addSpacing(10);
+    layout->addSpacing(Spacing::medium);
     layout->addWidget(newGroup_);
     connect(newGroup_, &QAbstractButton::clicked, this,
             [this] { editGroup(ShortcutGroup{.id = newUuid(), .name = {}}); });
@@ -162,8 +163,8 @@ QWidget* ShortcutSettingsPage::buildList() {
     auto* panel = new ListPanel(this);
     panel->setMinimumHeight(360);
     listTitle_ = plainLabel({}, 15, Colors::ink(), panel, FontWeight::semibold);
-    counter_ = plainLabel({}, 11, Colors::muted(), panel);
-    empty_ = plainLabel({}, 13, Colors::muted(), panel);
+    counter_ = plainLabel({}, TextSize::footnote, Colors::muted(), panel);
+    empty_ = plainLabel({}, TextSize::control, Colors::muted(), panel);
     empty_->setAlignment(Qt::AlignCenter);
     empty_->setMinimumHeight(180);
 
@@ -174,8 +175,8 @@ QWidget* ShortcutSettingsPage::buildList() {
     heading->addWidget(counter_);
     rowStack_ = new RowStack(8, panel);
     auto* layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(16, 16, 16, 16);
-    layout->setSpacing(8);
+    layout->setContentsMargins(Spacing::wide, Spacing::wide, Spacing::wide, Spacing::wide);
+    layout->setSpacing(Spacing::small);
     layout->addLayout(heading);
     layout->addWidget(empty_);
     layout->addWidget(rowStack_);
@@ -211,8 +212,14 @@ void ShortcutSettingsPage::setGroupFilter(const QString& group) {
 
 void ShortcutSettingsPage::presentGroups() {
     const auto& groups = service_.groups();
+    // An entry may be the one whose menu asked for this change, so entries go later.
+    const auto retire = [this](SidebarEntry* entry) {
+        entry->hide();
+        groupsLayout_->removeWidget(entry);
+        entry->deleteLater();
+    };
     while (groupEntries_.size() > groups.size()) {
-        delete groupEntries_.back();
+        retire(groupEntries_.back());
         groupEntries_.pop_back();
     }
     for (std::size_t i = 0; i < groups.size(); ++i) {
@@ -232,7 +239,7 @@ void ShortcutSettingsPage::presentGroups() {
                     menu->popup(entry->mapToGlobal(at));
                 });
         if (i < groupEntries_.size()) {
-            delete std::exchange(groupEntries_[i], entry);
+            retire(std::exchange(groupEntries_[i], entry));
         } else {
             groupEntries_.push_back(entry);
         }

@@ -23,7 +23,7 @@ constexpr double gap = 7;
 SidebarEntry::SidebarEntry(const QString& title, const QString& id, const QString& symbol,
                            QWidget* parent)
     : QAbstractButton(parent), id_(id), symbol_(symbol) {
-    setFont(Typography::font(12));
+    setFont(Typography::font(TextSize::body));
     setCursor(Qt::PointingHandCursor);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setTitle(title);
@@ -38,7 +38,8 @@ void SidebarEntry::setTitle(const QString& title) {
 void SidebarEntry::setSelected(bool selected) {
     if (selected != selected_) {
         selected_ = selected;
-        setFont(Typography::font(12, selected ? FontWeight::semibold : FontWeight::regular));
+        setFont(Typography::font(TextSize::body,
+                                 selected ? FontWeight::semibold : FontWeight::regular));
         update();
     }
 }

@@ -21,7 +21,7 @@ WeekdayChip::WeekdayChip(const QString& label, const QString& accessibleName, QW
     setText(label);
     setAccessibleName(accessibleName);
     setFixedSize(chipSize);
-    setFont(Typography::font(13));
+    setFont(Typography::font(TextSize::control));
     setCursor(Qt::PointingHandCursor);
     setWorking(false);
 }

@@ -8,14 +8,15 @@
 
 #include "editors/DateRangeForm.h"
 #include "editors/PeriodRow.h"
-#include "editors/PlainLabel.h"
 #include "editors/RowStack.h"
 #include "editors/WeekdayChip.h"
 #include "toolkit/Colors.h"
 #include "toolkit/LightPalette.h"
 #include "toolkit/OrangeButton.h"
+#include "toolkit/PlainLabel.h"
 #include "toolkit/SegmentedControl.h"
 #include "toolkit/SoftButton.h"
+#include "toolkit/Spacing.h"
 #include "toolkit/TextBlock.h"
 #include "toolkit/Typography.h"
 
@@ -44,7 +45,7 @@ QHBoxLayout* row(QWidget* parent) {
 QWidget* titled(const QString& title, QWidget* picker, QWidget* parent) {
     auto* line = new QWidget(parent);
     auto* layout = row(line);
-    auto* caption = plainLabel(title, 13, Colors::ink(), line);
+    auto* caption = plainLabel(title, TextSize::control, Colors::ink(), line);
     caption->setBuddy(picker);
     picker->setParent(line);
     picker->setAccessibleName(title);
@@ -104,7 +105,7 @@ WorkPlanEditor::WorkPlanEditor(WorkPlan plan, std::optional<QString> legacyNotic
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(sheetPadding, sheetPadding, sheetPadding, sheetPadding);
-    layout->setSpacing(16);
+    layout->setSpacing(Spacing::wide);
     layout->addWidget(titleRow);
     if (legacyNotice) {
         layout->addWidget(note(legacyNoticeLine(*legacyNotice), 12, this));
@@ -149,7 +150,7 @@ QWidget* WorkPlanEditor::buildSelector() {
     defaultLayout->setContentsMargins(0, 0, 0, 0);
     defaultLayout->addWidget(note(state_.selectorNote(), 12, defaultSelector_));
     auto* chipRow = new QHBoxLayout();
-    chipRow->setSpacing(8);
+    chipRow->setSpacing(Spacing::small);
     for (const WeekdayLabel& day : weekdayLabels) {
         auto* chip =
             new WeekdayChip(day.label.toString(), weekdayAccessibleName(day), defaultSelector_);
@@ -197,7 +198,7 @@ QWidget* WorkPlanEditor::buildSelector() {
 
 QWidget* WorkPlanEditor::buildListHeading() {
     auto* heading = new QWidget(this);
-    heading_ = plainLabel({}, 14, Colors::ink(), heading, FontWeight::medium);
+    heading_ = plainLabel({}, TextSize::emphasis, Colors::ink(), heading, FontWeight::medium);
     dayOff_ = new SoftButton(QStringLiteral("设为休息"), heading);
     restore_ = new SoftButton(QStringLiteral("恢复沿用"), heading);
     auto* layout = row(heading);

@@ -5,6 +5,7 @@
 #include <QSet>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "support/JsonWriter.h"
 #include "support/UserFacingError.h"
@@ -40,17 +41,23 @@ void appendPlotToken(QString& key, const FarmPlot& plot, const QDateTime& now) {
 }  // namespace
 
 const QString FarmStore::defaultsKey = QStringLiteral("desktopFarm.v1");
+const QString FarmStore::unreadableKey = QStringLiteral("desktopFarm.v1.unreadable");
 
 FarmStore::FarmStore(Defaults& preferences, QObject* parent)
     : QObject(parent), preferences_(preferences), plots_(emptyField()) {
-    if (!load()) {
+    const QVariant stored = preferences_.value(defaultsKey);
+    if (stored.isValid() && !load(stored)) {
         plots_ = emptyField();
+        // One bad field must not cost the coins and plots beside it. A record past the limit
+        // is no farm this application wrote, and keeping it would rewrite it on every save.
+        if (stored.toByteArray().size() <= recordByteLimit) {
+            unreadable_ = stored;
+        }
     }
 }
 
-bool FarmStore::load() {
-    const QVariant stored = preferences_.value(defaultsKey);
-    if (stored.typeId() != QMetaType::QByteArray) {
+bool FarmStore::load(const QVariant& stored) {
+    if (stored.typeId() != QMetaType::QByteArray || stored.toByteArray().size() > recordByteLimit) {
         return false;
     }
     try {
@@ -100,6 +107,9 @@ std::optional<QString> FarmStore::save() {
         {QStringLiteral("coins"), coins_},
         {QStringLiteral("plots"), toJsonArray(plots_)},
     };
+    if (unreadable_) {
+        preferences_.setValue(unreadableKey, *std::exchange(unreadable_, std::nullopt));
+    }
     preferences_.setValue(defaultsKey, JsonWriter::compact(snapshot));
     try {
         preferences_.sync();

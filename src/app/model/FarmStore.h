@@ -20,7 +20,11 @@ class FarmStore : public QObject {
 
 public:
     static constexpr int plotCount = 9;
+    // A whole farm takes well under a kilobyte; a longer record is not read at all.
+    static constexpr qsizetype recordByteLimit = 64 * 1024;
     static const QString defaultsKey;
+    // Where a record that could not be read is kept once the next save replaces it.
+    static const QString unreadableKey;
 
     // Loads the stored farm; anything wrong with it gives the starting farm, without a word.
     explicit FarmStore(Defaults& preferences, QObject* parent = nullptr);
@@ -62,7 +66,7 @@ signals:
     void changed();
 
 private:
-    bool load();
+    bool load(const QVariant& stored);
     FarmPlot* plot(int index);
     void plotsEdited();
 
@@ -73,6 +77,8 @@ private:
     int coins_ = 0;
     std::vector<FarmPlot> plots_;
     std::optional<QString> saveFailure_;
+    // The record this store could not read, until the first save puts it aside.
+    std::optional<QVariant> unreadable_;
 };
 
 }  // namespace tundle

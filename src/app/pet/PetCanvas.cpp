@@ -40,7 +40,11 @@ PetCanvas::PetCanvas(AppModel& model, FarmStore& farm, bool preview, PetClocks c
         clocks_.scheduler = ownScheduler_.get();
     }
     wake_ = clocks_.scheduler->makeOneShot();
-    pictures_ = clocks_.pictures ? clocks_.pictures : &PictureCache::shared();
+    if (!clocks_.pictures) {
+        ownPictures_ = std::make_unique<PictureCache>(clocks_.uptime);
+        clocks_.pictures = ownPictures_.get();
+    }
+    pictures_ = clocks_.pictures;
     connect(&farm_, &FarmStore::visibleChanged, this, [this] {
         if (!farm_.visible()) {
             releaseFarmPictures();

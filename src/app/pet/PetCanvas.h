@@ -41,7 +41,8 @@ struct PetClocks {
     std::function<QDateTime()> now = &QDateTime::currentDateTimeUtc;
     std::function<qint64()> uptime = &systemUptime;
     Scheduler* scheduler = nullptr;
-    // Where the farm's pictures are decoded; the application's shared cache by default.
+    // Where the farm's pictures are decoded, shared with the application's other views;
+    // without one the canvas keeps its own.
     PictureCache* pictures = nullptr;
 };
 
@@ -167,6 +168,7 @@ private:
     bool preview_;
     PetClocks clocks_;
     std::unique_ptr<Scheduler> ownScheduler_;
+    std::unique_ptr<PictureCache> ownPictures_;
     std::unique_ptr<OneShot> wake_;
     bool draggingFile_ = false;
     FarmPointerState farmPointer_;

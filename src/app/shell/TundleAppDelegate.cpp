@@ -172,6 +172,7 @@ void TundleAppDelegate::openPanel(PanelPage page) {
         controlWindow_ = std::make_unique<ControlCenterWindow>(
             *model_, ControlCenter::Services{.session = session_,
                                              .chooser = chooser_,
+                                             .pictures = pictures_,
                                              .calendar = Calendar(QTimeZone::systemTimeZone())});
     }
     controlWindow_->present();
@@ -197,7 +198,8 @@ PetPanelLayout TundleAppDelegate::layout() const {
 }
 
 void TundleAppDelegate::makePet() {
-    petPanel_ = std::make_unique<PetPanel>(*model_, model_->farm());
+    petPanel_ =
+        std::make_unique<PetPanel>(*model_, model_->farm(), PetClocks{.pictures = &pictures_});
     petPanel_->setWindowTitle(QStringLiteral("糯墩桌宠"));
     placement_ = std::make_unique<PetPanelPlacement>(
         *petPanel_, screens_,

@@ -77,6 +77,8 @@ private:
     QtPasteboard pasteboard_;
     SystemFileManager fileManager_;
     QtScheduler scheduler_;
+    // Decoded pictures, shared by every view that draws them.
+    PictureCache pictures_{&systemUptime};
     std::unique_ptr<QtSoundOutput> sounds_;
     std::unique_ptr<AppModel> model_;
     DBusSessionEvents session_;

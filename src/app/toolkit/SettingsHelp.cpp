@@ -8,6 +8,7 @@
 #include "toolkit/Colors.h"
 #include "toolkit/FocusRing.h"
 #include "toolkit/Popover.h"
+#include "toolkit/Spacing.h"
 #include "toolkit/TextBlock.h"
 #include "toolkit/Typography.h"
 
@@ -36,13 +37,13 @@ Popover& SettingsHelp::preparedPopover() {
         popover_ = new Popover(this);
         QVBoxLayout& content = popover_->content();
         auto* stack = new QVBoxLayout;
-        stack->setContentsMargins(16, 16, 16, 16);
-        stack->setSpacing(8);
+        stack->setContentsMargins(Spacing::wide, Spacing::wide, Spacing::wide, Spacing::wide);
+        stack->setSpacing(Spacing::small);
         auto* heading = new TextBlock(title_);
-        heading->setFont(Typography::font(13, FontWeight::semibold));
+        heading->setFont(Typography::font(TextSize::control, FontWeight::semibold));
         heading->setColor(Colors::ink());
         auto* paragraph = new TextBlock(message_);
-        paragraph->setFont(Typography::font(12));
+        paragraph->setFont(Typography::font(TextSize::body));
         paragraph->setColor(Colors::ink());
         paragraph->setLineSpacing(4);
         stack->addWidget(heading);

@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTest>
 #include <cmath>
 
@@ -130,8 +131,13 @@ TEST_F(ClipboardPageTest, CopyMarksOneEntryAndRemovingKeepsTheOtherCards) {
     EXPECT_EQ(card(1), b) << "a new entry builds only its own card";
     EXPECT_EQ(card(2), a);
 
+    const QPointer<ClipboardEntryCard> removed = b;
     buttonNamed(*b, QStringLiteral("移除这条历史"))->click();
     EXPECT_EQ(shownEntries(), (QStringList{"C", "A"}));
+    ASSERT_TRUE(removed) << "the card whose click removed it lives until its click has ended";
+    EXPECT_EQ(page.cardFor(removed->entry().id), nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(removed);
     for (const ClipboardEntryCard* left : page.findChildren<ClipboardEntryCard*>()) {
         EXPECT_FALSE(buttonNamed(*left, QStringLiteral("已复制")));
     }

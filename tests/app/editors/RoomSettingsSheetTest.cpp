@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "core/room/RoomFixture.h"
+#include "drawing/PictureCache.h"
 #include "editors/ErrorLine.h"
 #include "editors/RoomLocationControls.h"
 #include "support/FakeSessionEvents.h"
@@ -26,7 +27,7 @@ protected:
 
     std::unique_ptr<RoomSettingsSheet> open(const QString& attribution = {}) {
         auto sheet = std::make_unique<RoomSettingsSheet>(
-            *room, session, false, [this] { return now; }, nullptr, attribution);
+            *room, session, pictures, false, [this] { return now; }, nullptr, attribution);
         sheet->open();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(sheet.get()));
         QCoreApplication::processEvents();
@@ -34,6 +35,7 @@ protected:
     }
 
     test::FakeSessionEvents session;
+    PictureCache pictures{[] { return qint64(0); }};
     std::unique_ptr<RoomEnvironment> room = make();
 };
 

@@ -102,6 +102,61 @@ TEST(FarmStore, AnyFaultInTheRecordGivesTheWholeStartingFarm) {
     }
 }
 
+// 500 coins and three tilled plots, written by this application, then damaged in one field.
+TEST(FarmStore, ARecordThatCannotBeReadIsKeptAsideOnceBeforeTheFirstSave) {
+    const QList<QByteArray> damaged{
+        QByteArray(snapshot(2, 9, 1, 500)).replace("\"pet\"", "\"" + QByteArray(300, 'p') + "\""),
+        QByteArray(snapshot(2, 9, 1, 500))
+            .replace("\"visible\":false",
+                     "\"visible\":" + QByteArray(2000, '[') + QByteArray(2000, ']')),
+    };
+    for (const QByteArray& bytes : damaged) {
+        MemoryDefaults defaults;
+        defaults.setValue(FarmStore::defaultsKey, bytes);
+        FarmStore store(defaults);
+        EXPECT_EQ(store.coins(), 0);
+        EXPECT_FALSE(defaults.value(FarmStore::unreadableKey).isValid())
+            << "loading writes nothing";
+
+        ASSERT_TRUE(store.loosen(0));
+        EXPECT_EQ(defaults.value(FarmStore::unreadableKey).toByteArray(), bytes);
+        EXPECT_NE(defaults.value(FarmStore::defaultsKey).toByteArray(), bytes);
+
+        defaults.setValue(FarmStore::unreadableKey, "looked at and cleared by hand");
+        ASSERT_TRUE(store.loosen(1));
+        EXPECT_EQ(defaults.value(FarmStore::unreadableKey).toByteArray(),
+                  "looked at and cleared by hand")
+            << "kept aside once";
+    }
+
+    MemoryDefaults readable;
+    readable.setValue(FarmStore::defaultsKey, snapshot(2, 9));
+    FarmStore store(readable);
+    ASSERT_TRUE(store.loosen(0));
+    EXPECT_FALSE(readable.value(FarmStore::unreadableKey).isValid());
+}
+
+// A farm record of exactly `total` bytes: 500 coins and a padding key nobody reads.
+QByteArray paddedRecord(qsizetype total) {
+    QByteArray bytes = snapshot(2, 9, 1, 500);
+    QByteArray padding = "\"padding\":\"\",";
+    padding.insert(11, QByteArray(total - bytes.size() - padding.size(), ' '));
+    return bytes.insert(1, padding);
+}
+
+TEST(FarmStore, ARecordPastTheSizeLimitIsNotRead) {
+    MemoryDefaults defaults;
+    defaults.setValue(FarmStore::defaultsKey, paddedRecord(FarmStore::recordByteLimit));
+    EXPECT_EQ(FarmStore(defaults).coins(), 500);
+
+    defaults.setValue(FarmStore::defaultsKey, paddedRecord(FarmStore::recordByteLimit + 1));
+    FarmStore store(defaults);
+    EXPECT_EQ(store.coins(), 0);
+    ASSERT_TRUE(store.loosen(0));
+    EXPECT_FALSE(defaults.value(FarmStore::unreadableKey).isValid());
+    EXPECT_LT(defaults.value(FarmStore::defaultsKey).toByteArray().size(), 1024);
+}
+
 TEST(FarmStore, ActionsFollowThePlotsStates) {
     MemoryDefaults defaults;
     FarmStore farm(defaults);
