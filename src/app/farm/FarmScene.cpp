@@ -72,6 +72,13 @@ void drawCoinBadge(QPainter& painter, const YUpSpace& space, const QRectF& rect,
 }  // namespace
 
 bool FarmScene::moving() const {
+    return moving(plots, atmosphere, motion, reduceMotion, feedback, artwork, now);
+}
+
+bool FarmScene::moving(const std::vector<FarmPlot>& plots, const RoomAtmosphere& atmosphere,
+                       RoomMotion motion, bool reduceMotion,
+                       const std::optional<FarmFeedback>& feedback, const FarmArtwork* artwork,
+                       const QDateTime& now) {
     if (FarmWeather::particleCount(atmosphere.weather, motion, reduceMotion) > 0 ||
         FarmControls::fadeRemaining(feedback, now)) {
         return true;
@@ -79,7 +86,7 @@ bool FarmScene::moving() const {
     if (reduceMotion || !artwork) {
         return false;
     }
-    return std::any_of(plots.begin(), plots.end(), [this](const FarmPlot& plot) {
+    return std::any_of(plots.begin(), plots.end(), [&artwork, &now](const FarmPlot& plot) {
         return plot.crop && artwork->crop(*plot.crop) && plot.progress(now) >= 1.0;
     });
 }
