@@ -71,7 +71,10 @@ PetCanvas::PetCanvas(AppModel& model, FarmStore& farm, bool preview, PetClocks c
 }
 
 void PetCanvas::farmChanged() {
-    farmStale_ = true;
+    // Without a picture there is nothing to throw away: the next paint of the farm draws one.
+    if (!stillFarm_.isNull()) {
+        farmStale_ = true;
+    }
 }
 
 qint64 systemUptime() {
@@ -381,7 +384,7 @@ void PetCanvas::releaseFarmPictures() {
     roomPicturesKey_.clear();
     roomPicturesStale_ = true;
     stillFarm_ = QImage();
-    farmChanged();
+    farmStale_ = false;
     farmCache_ = FarmSceneCache();
     pictures_->released();
 }

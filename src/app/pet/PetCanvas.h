@@ -195,9 +195,9 @@ private:
     // Where `stillFarm_` lies in the canvas, and the clock's part of what it shows.
     QRect stillFarmPlace_;
     FarmTime stillFarmTime_;
-    // A signal said that something the still farm shows has changed, or the farm moved on the
-    // last paint and was drawn without it.
-    bool farmStale_ = true;
+    // A signal or the clock said that something the still farm shows has changed, or the farm
+    // moved on the last paint: its region is painted again at the next tick.
+    bool farmStale_ = false;
 };
 
 }  // namespace tundle

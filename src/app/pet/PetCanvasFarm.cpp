@@ -146,8 +146,10 @@ void PetCanvas::drawFarmScene(QPainter& painter, const YUpSpace& space) {
     const QDateTime now = clocks_.now();
     if (farmMoving(now)) {
         tundle::drawFarmScene(painter, space, *farmScene(now), farmCache_);
-        // The still picture missed whatever moved.
-        farmChanged();
+        // The picture of the still farm is out of date once anything moved; the farm is painted
+        // again until it is still and a new picture is drawn.
+        stillFarm_ = QImage();
+        farmStale_ = true;
         return;
     }
     const QRect place = farmRegion();
