@@ -58,11 +58,14 @@ void BM_FrameOverTheStillFarm(benchmark::State& state) {
     PetCanvas& canvas = pet.panel.canvas();
     canvas.tick();
     QCoreApplication::processEvents();
+    test::PaintCounter counter;
+    canvas.installEventFilter(&counter);
     for (auto _ : state) {
         now = now.addMSecs(1000 / 12);
         canvas.tick();
         QCoreApplication::processEvents();
     }
+    state.counters["paints"] = counter.paints;
 }
 BENCHMARK(BM_FrameOverTheStillFarm)->Unit(benchmark::kMicrosecond);
 

@@ -163,7 +163,11 @@ void PetCanvas::drawFarmScene(QPainter& painter, const YUpSpace& space) {
         stillFarm_.fill(Qt::transparent);
         QPainter still(&stillFarm_);
         still.translate(-place.topLeft());
-        tundle::drawFarmScene(still, space, *farmScene(now), farmCache_);
+        // The blurred shadow and scaled pictures serve a farm drawn on every frame; a still one
+        // is drawn again only when it changes, and blurs its shadow afresh then.
+        FarmSceneCache once;
+        tundle::drawFarmScene(still, space, *farmScene(now), once);
+        farmCache_ = FarmSceneCache();
         stillFarmPlace_ = place;
         stillFarmTime_ = farmTime(now);
         farmStale_ = false;
