@@ -189,12 +189,20 @@ PY
   env "${environment[@]}" "$app" >/dev/null 2>&1 &
   pid=$!
   remember "$pid"
-  sleep 4
-  # The installation guide (run from a build tree) and the control centre open at start; the
-  # user closes both.
-  DISPLAY=":$d" "$close" "糯墩" >/dev/null || true
-  sleep 0.5
-  DISPLAY=":$d" "$close" "糯墩 · 桌面小伙伴" >/dev/null || true
+  # The control centre and the installation guide (run from a build tree) open at start; the
+  # user closes both. The guide is modal and may come a moment later on a loaded machine: while
+  # it is open, the control centre refuses to close, so both are asked until it has.
+  for _ in $(seq 80); do
+    DISPLAY=":$d" xdotool search --onlyvisible --name "桌面小伙伴" >/dev/null 2>&1 && break
+    sleep 0.25
+  done
+  for _ in $(seq 10); do
+    DISPLAY=":$d" "$close" "糯墩" >/dev/null || true
+    sleep 0.5
+    DISPLAY=":$d" "$close" "糯墩 · 桌面小伙伴" >/dev/null || true
+    sleep 0.5
+    DISPLAY=":$d" xdotool search --onlyvisible --name "桌面小伙伴" >/dev/null 2>&1 || break
+  done
   case $name in
     farm-collapsed) tray_pick_until_changed "$d" 5 ;;
     pet-hidden) tray_pick_until_changed "$d" 4 ;;

@@ -54,8 +54,6 @@ struct FarmScene {
                        RoomMotion motion, bool reduceMotion,
                        const std::optional<FarmFeedback>& feedback, const FarmArtwork* artwork,
                        const QDateTime& now);
-    // Everything the panel shows, as one text; only meaningful while nothing of it moves.
-    QString stillKey() const;
 
     // Nothing while the farm is hidden (`rect` empty).
     static std::optional<FarmScene> of(AppModel& model, const FarmStore& farm, const QRectF& rect,

@@ -42,8 +42,7 @@ struct PaintKey {
     static constexpr int daylightSteps = 20;
     // The integer part of daylight × 20.
     int daylight = daylightSteps;
-    // While the pet walks in the farm: a thirtieth of a second since 2001-01-01 UTC, in whole
-    // steps.
+    // While the pet walks in the farm: whole thirtieths of a second since 2001-01-01 UTC.
     std::optional<qint64> walkSteps;
     std::optional<int> hoverFarmPlot;
     std::optional<int> selectedFarmPlot;
