@@ -174,10 +174,9 @@ void PetCanvas::drawFarmScene(QPainter& painter, const YUpSpace& space) {
     }
     // The farm is the first thing painted on the cleared, transparent region: copying the
     // picture looks the same as blending it, for less work on every frame of the pet.
-    painter.save();
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawImage(place.topLeft(), stillFarm_);
-    painter.restore();
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
 }  // namespace tundle
