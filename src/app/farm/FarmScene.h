@@ -49,8 +49,11 @@ struct FarmScene {
     // Whether anything of the panel moves with the clock alone: falling weather, a ripe crop's
     // sway or the feedback label fading in.
     bool moving() const;
-    // Everything the panel shows, as one text; only meaningful while nothing of it moves.
-    QString stillKey() const;
+    // The same, read from the parts it depends on without building the scene.
+    static bool moving(const std::vector<FarmPlot>& plots, const RoomAtmosphere& atmosphere,
+                       RoomMotion motion, bool reduceMotion,
+                       const std::optional<FarmFeedback>& feedback, const FarmArtwork* artwork,
+                       const QDateTime& now);
 
     // Nothing while the farm is hidden (`rect` empty).
     static std::optional<FarmScene> of(AppModel& model, const FarmStore& farm, const QRectF& rect,

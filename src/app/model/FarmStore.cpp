@@ -1,7 +1,6 @@
 #include "model/FarmStore.h"
 
 #include <QJsonArray>
-#include <QLocale>
 #include <QSet>
 #include <algorithm>
 #include <cmath>
@@ -23,19 +22,6 @@ std::vector<FarmPlot> emptyField(int from = 0) {
         plots.push_back(FarmPlot{.id = id});
     }
     return plots;
-}
-
-// Appended in place: the canvas asks for the key on every frame.
-void appendPlotToken(QString& key, const FarmPlot& plot, const QDateTime& now) {
-    if (!plot.crop) {
-        key += plot.tilled ? QLatin1String("tilled") : QLatin1String("empty");
-        return;
-    }
-    const int stage = std::min(static_cast<int>(std::floor(plot.progress(now) * 3.001)), 3);
-    key += farmCropText.raw(*plot.crop);
-    key += u'-';
-    key += QChar(u'0' + stage);
-    key += plot.watered ? QLatin1String("-true") : QLatin1String("-false");
 }
 
 }  // namespace
@@ -235,28 +221,30 @@ void FarmStore::setBalance(FarmBalance balance) {
 }
 
 QString FarmStore::renderKey(const QDateTime& now) const {
-    QString key;
-    key.reserve(192);
-    key += visible_ ? QLatin1String("true-") : QLatin1String("false-");
-    const qsizetype scaleStart = key.size();
-    key += QString::number(scale_, 'g', QLocale::FloatingPointShortest);
-    if (!QStringView(key).sliced(scaleStart).contains(u'.')) {
-        key += QLatin1String(".0");
+    return renderState(now).text();
+}
+
+FarmRenderState FarmStore::renderState(const QDateTime& now) const {
+    FarmRenderState state{
+        .visible = visible_,
+        .scale = scale_,
+        .balance = balance_,
+        .coins = coins_,
+        .timeBucket = static_cast<qint64>(
+            std::floor(now.toMSecsSinceEpoch() / double(FarmRenderState::bucketMilliseconds))),
+    };
+    for (std::size_t i = 0; i < state.plots.size() && i < plots_.size(); ++i) {
+        const FarmPlot& plot = plots_[i];
+        state.plots[i] = {
+            .tilled = plot.tilled,
+            .crop = plot.crop,
+            .stage = plot.crop
+                         ? std::min(static_cast<int>(std::floor(plot.progress(now) * 3.001)), 3)
+                         : 0,
+            .watered = plot.watered,
+        };
     }
-    key += u'-';
-    key += farmBalanceText.raw(balance_);
-    key += u'-';
-    key += QString::number(coins_);
-    key += u'-';
-    for (std::size_t i = 0; i < plots_.size(); ++i) {
-        if (i > 0) {
-            key += u',';
-        }
-        appendPlotToken(key, plots_[i], now);
-    }
-    key += u'-';
-    key += QString::number(static_cast<qint64>(std::floor(now.toMSecsSinceEpoch() / 5000.0)));
-    return key;
+    return state;
 }
 
 }  // namespace tundle

@@ -8,6 +8,7 @@
 
 #include "model/FarmCrop.h"
 #include "model/FarmPlot.h"
+#include "model/FarmRenderState.h"
 #include "support/Defaults.h"
 
 namespace tundle {
@@ -19,7 +20,7 @@ class FarmStore : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr int plotCount = 9;
+    static constexpr int plotCount = FarmRenderState::plotCount;
     // A whole farm takes well under a kilobyte; a longer record is not read at all.
     static constexpr qsizetype recordByteLimit = 64 * 1024;
     static const QString defaultsKey;
@@ -56,6 +57,8 @@ public:
 
     // Changes whenever anything the farm scene shows changes, and at least every 5 seconds.
     QString renderKey(const QDateTime& now) const;
+    // The same, before it is put into words.
+    FarmRenderState renderState(const QDateTime& now) const;
 
 signals:
     void visibleChanged();

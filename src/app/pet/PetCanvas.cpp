@@ -54,14 +54,35 @@ PetCanvas::PetCanvas(AppModel& model, FarmStore& farm, bool preview, PetClocks c
     connect(&model_, &AppModel::functionPanelChanged, this, relayout);
     connect(&model_, &AppModel::accessoriesCollapsedChanged, this, relayout);
     connect(&model_, &AppModel::petScaleChanged, this, relayout);
-    connect(&model_, &AppModel::reduceMotionChanged, this, relayout);
+    connect(&model_, &AppModel::reduceMotionChanged, this, [this] {
+        layoutPending_ = true;
+        farmChanged();
+    });
+    // What the farm shows of the model besides the store: its buttons and countdown wait for a
+    // resting pet, the feedback label comes and goes.
+    connect(&model_, &AppModel::animationChanged, this, &PetCanvas::farmChanged);
+    connect(&model_, &AppModel::farmWalkChanged, this, &PetCanvas::farmChanged);
+    connect(&model_, &AppModel::farmFeedbackChanged, this, &PetCanvas::farmChanged);
     connect(&model_.room(), &RoomEnvironment::changed, this, [this] {
         atmosphere_.reset();
+        roomPicturesStale_ = true;
+        farmChanged();
         requestTick();
     });
     connect(&model_, &AppModel::changed, this, &PetCanvas::requestTick);
     connect(&model_.breathing(), &BreathingService::stateChanged, this, &PetCanvas::requestTick);
-    connect(&farm_, &FarmStore::changed, this, &PetCanvas::requestTick);
+    connect(&farm_, &FarmStore::changed, this, [this] {
+        roomPicturesStale_ = true;
+        farmChanged();
+        requestTick();
+    });
+}
+
+void PetCanvas::farmChanged() {
+    // Without a picture there is nothing to throw away: the next paint of the farm draws one.
+    if (!stillFarm_.isNull()) {
+        farmStale_ = true;
+    }
 }
 
 qint64 systemUptime() {
@@ -103,35 +124,59 @@ void PetCanvas::tick() {
     const QDateTime now = clocks_.now();
     const int frame = model_.assets().frameIndex(model_.animation(), elapsed(now), still());
     PaintKey key = paintKey(now, frame);
-    QString text = key.text();
-    if (text != lastPaintKey_ || layoutPending_) {
-        lastPaintKey_ = std::move(text);
-        repaintChange(std::exchange(lastKey_, key), key);
+    if (!stillFarm_.isNull() && farmTime(now) != stillFarmTime_) {
+        farmChanged();
+    }
+    if (layoutPending_ || farmStale_ || !lastKey_ || key != *lastKey_) {
+        repaintChange(std::exchange(lastKey_, key), key, now);
         publishInteractiveRegion(false);
-    } else if (farmMoving()) {
+    } else if (farmMoving(now)) {
         update(farmRegion());
     }
     sleepUntilNextChange(now);
 }
 
-void PetCanvas::repaintChange(const std::optional<PaintKey>& previous, const PaintKey& key) {
-    PaintKey sameFrame = key;
-    if (previous) {
-        sameFrame.frame = previous->frame;
-    }
-    const bool onlyFrame = !layoutPending_ && previous && *previous == sameFrame;
+QString PetCanvas::lastPaintKey() const {
+    return lastKey_ ? lastKey_->text() : QString();
+}
+
+namespace {
+
+// Whether `next` differs from `previous` in no more than the pet's frame and what the farm
+// panel shows inside itself: neither moves anything nor touches the rest of the picture.
+bool onlyFrameOrFarmContent(const PaintKey& previous, const PaintKey& next) {
+    PaintKey aligned = next;
+    aligned.frame = previous.frame;
+    aligned.farm.coins = previous.farm.coins;
+    aligned.farm.plots = previous.farm.plots;
+    aligned.farm.timeBucket = previous.farm.timeBucket;
+    return aligned == previous;
+}
+
+}  // namespace
+
+void PetCanvas::repaintChange(const std::optional<PaintKey>& previous, const PaintKey& key,
+                              const QDateTime& now) {
+    const bool whole = layoutPending_ || !previous || !onlyFrameOrFarmContent(*previous, key);
     layoutPending_ = false;
-    if (!onlyFrame) {
+    if (whole) {
         resizeForBubble();
         updateFunctionLayout();
         update();
         return;
     }
-    QRegion region(spriteRegion());
-    if (farmMoving()) {
+    // The farm's own changes come with a signal or with its clock, and the time bucket of its
+    // key alone changes nothing on screen.
+    QRegion region;
+    if (key.frame != previous->frame) {
+        region += spriteRegion();
+    }
+    if (farmStale_ || farmMoving(now)) {
         region += farmRegion();
     }
-    update(region);
+    if (!region.isEmpty()) {
+        update(region);
+    }
 }
 
 void PetCanvas::sleepUntilNextChange(const QDateTime& now) {
@@ -170,7 +215,7 @@ ClockDrivenState PetCanvas::clockDrivenState(const QDateTime& now) const {
 }
 
 QRect PetCanvas::spriteRegion() const {
-    const PetFrameState frame = scene().frame;
+    const PetFrameState frame = frameState(clocks_.now());
     const PetSpriteGeometry geometry = PetSpriteGeometry::of(frame);
     if (geometry.eating || geometry.harvest || geometry.poof) {
         return rect();
@@ -219,12 +264,14 @@ PaintKey PetCanvas::paintKey(const QDateTime& now, int frame) const {
         .breathingSeconds = model_.breathing().state() == BreathingState::running
                                 ? std::optional(now.toSecsSinceEpoch())
                                 : std::nullopt,
-        .farmKey = farm_.renderKey(now),
+        .farm = farm_.renderState(now),
         .weather = atmosphere.weather,
         .phase = atmosphere.phase,
-        .daylight = atmosphere.daylight,
-        .walkSeconds = model_.farmMoveToPlot() ? std::optional(ReferenceDate::secondsSince(now))
-                                               : std::nullopt,
+        .daylight = int(atmosphere.daylight * PaintKey::daylightSteps),
+        .walkSteps =
+            model_.farmMoveToPlot()
+                ? std::optional(qint64(ReferenceDate::secondsSince(now) * NextChange::walkSteps))
+                : std::nullopt,
         .hoverFarmPlot = farmPointer_.hover,
         .selectedFarmPlot = farmPointer_.selected,
         .farmFeedback = model_.farmFeedback()
@@ -388,8 +435,9 @@ void PetCanvas::holdRoomPictures() {
 void PetCanvas::releaseFarmPictures() {
     roomImages_.clear();
     roomPicturesKey_.clear();
+    roomPicturesStale_ = true;
     stillFarm_ = QImage();
-    stillFarmKey_.clear();
+    farmStale_ = false;
     farmCache_ = FarmSceneCache();
     pictures_->released();
 }

@@ -247,6 +247,12 @@ TEST(FarmStore, ScaleBalanceAndTheRedrawKey) {
     farm.setScale(1.0);
     EXPECT_TRUE(farm.renderKey(start).startsWith(QStringLiteral("true-1.0-balanced-")));
     EXPECT_TRUE(farm.renderKey(start.addSecs(1800 - 700)).contains(QStringLiteral("corn-3-false")));
+    // Compared without words: a new step of the clock changes the state but not what it shows;
+    // a crop's next stage does.
+    EXPECT_EQ(farm.renderState(start.addSecs(4)), farm.renderState(start));
+    EXPECT_NE(farm.renderState(start.addSecs(5)), farm.renderState(start));
+    EXPECT_TRUE(farm.renderState(start.addSecs(5)).sameContent(farm.renderState(start)));
+    EXPECT_FALSE(farm.renderState(start.addSecs(1800 - 700)).sameContent(farm.renderState(start)));
 }
 
 TEST(FarmStore, AFailedSaveIsReportedAndTheNextSaveWritesEverythingAgain) {

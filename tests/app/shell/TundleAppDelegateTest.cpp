@@ -2,12 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <link.h>
+
 #include <QAction>
 #include <QMenu>
+#include <cstring>
 
+#include "content/ContentHTTP.h"
 #include "controlcentre/BreathingPanel.h"
 #include "editors/RoomSettingsSheet.h"
 #include "support/MemoryDefaults.h"
+#include "support/RunUntil.h"
 
 namespace tundle {
 namespace {
@@ -20,6 +25,15 @@ QAction* menuItem(TundleAppDelegate& delegate, const QString& title) {
         }
     }
     return nullptr;
+}
+
+// Whether OpenSSL's TLS library is in the process: Qt's TLS backend brings it in.
+bool tlsLoaded() {
+    return dl_iterate_phdr(
+               [](dl_phdr_info* info, size_t, void*) {
+                   return info->dlpi_name && std::strstr(info->dlpi_name, "libssl.so") ? 1 : 0;
+               },
+               nullptr) != 0;
 }
 
 class TundleAppDelegateTest : public ::testing::Test {
@@ -69,6 +83,23 @@ TEST_F(TundleAppDelegateTest, StartsOnceShowsThePetAndOpensTheHomePage) {
     model->setFarmVisible(false);
     EXPECT_EQ(delegate->petPanel()->width(), 444);
     EXPECT_EQ(delegate->petPanel()->height(), 569);
+}
+
+TEST_F(TundleAppDelegateTest, NothingOfTlsLoadsBeforeTheFirstRequest) {
+    if (tlsLoaded()) {
+        GTEST_SKIP() << "an earlier test in this process loaded TLS";
+    }
+    delegate->applicationDidFinishLaunching();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(delegate->model());
+    EXPECT_FALSE(tlsLoaded());
+
+    // Nothing listens there: the download fails, after TLS was set up for it.
+    bool done = false;
+    ContentHTTP::get(QStringLiteral("https://127.0.0.1:1/content.json"), 1024,
+                     [&done](ContentFetchResult) { done = true; });
+    ASSERT_TRUE(test::runUntil([&done] { return done; }));
+    EXPECT_TRUE(tlsLoaded());
 }
 
 TEST_F(TundleAppDelegateTest, TheBreathingSwitchReplacesTheHomePage) {
