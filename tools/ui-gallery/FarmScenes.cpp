@@ -5,6 +5,7 @@
 #include "model/AppModel.h"
 #include "model/FarmStore.h"
 #include "pet/PetPanel.h"
+#include "support/FarmPanelScene.h"
 
 namespace tundle::gallery {
 
@@ -13,26 +14,11 @@ namespace {
 // The desktop pet beside a plot it has just loosened, the plot's three seed buttons offered.
 QImage drawSeedButtons() {
     GalleryWorld gallery;
-    test::ModelTestWorld& world = gallery.world;
     AppModel& model = *gallery.model;
     model.setFarmVisible(true);
-    PetPanel panel(
-        model, model.farm(),
-        {[&world] { return world.scheduler.now(); }, [&world] { return world.scheduler.elapsed; }});
-    panel.setGeometry(100, 80, 444, 600);
-    panel.show();
-    PetCanvas& canvas = panel.canvas();
-    canvas.tick();
-    const QPointF plot = canvas.plotRects()[4].center();
-    canvas.farmMousePressed(plot);
-    canvas.farmMouseReleased(plot);
-    const QPointF loosen = canvas.farmInlineButtons().at(0).rect.center();
-    canvas.farmMousePressed(loosen);
-    canvas.farmMouseReleased(loosen);
-    for (int step = 0; step < 60 && canvas.farmInlineButtons().size() != 3; ++step) {
-        world.scheduler.advance(0.25);
-        canvas.tick();
-    }
+    test::FarmPanelScene scene(gallery.world, model);
+    PetCanvas& canvas = scene.canvas();
+    scene.loosen(4);
     // The farm panel and a margin around it.
     const YUpSpace space(canvas.height());
     const QRect farm =

@@ -3,6 +3,7 @@
 #include "drawing/YUpSpace.h"
 #include "farm/FarmControls.h"
 #include "pet/PetPanel.h"
+#include "support/FarmPanelScene.h"
 #include "support/ModelTestWorld.h"
 #include "support/PaintCounter.h"
 #include "support/RunUntil.h"
@@ -17,13 +18,8 @@ TEST(PetCanvasFarmTest, TheCanvasDrawsTheFarmAndItsButtonsSendThePetToWork) {
     std::unique_ptr<AppModel> model = world.model();
     model->setFarmVisible(true);
     FarmStore& farm = model->farm();
-    PetPanel panel(
-        *model, farm,
-        {[&world] { return world.scheduler.now(); }, [&world] { return world.scheduler.elapsed; }});
-    panel.setGeometry(100, 80, 444, 600);
-    panel.show();
-    PetCanvas& canvas = panel.canvas();
-    canvas.tick();
+    test::FarmPanelScene shown(world, *model);
+    PetCanvas& canvas = shown.canvas();
 
     // The panel's green shows beside the pet, left of the sprite.
     const YUpSpace space(canvas.height());
@@ -79,27 +75,10 @@ TEST(PetCanvasFarmTest, ThePetStandingAtAPlotLeavesEverySeedButtonVisible) {
     test::ModelTestWorld world;
     std::unique_ptr<AppModel> model = world.model();
     model->setFarmVisible(true);
-    FarmStore& farm = model->farm();
-    PetPanel panel(
-        *model, farm,
-        {[&world] { return world.scheduler.now(); }, [&world] { return world.scheduler.elapsed; }});
-    panel.setGeometry(100, 80, 444, 600);
-    panel.show();
-    PetCanvas& canvas = panel.canvas();
-    canvas.tick();
-
-    const QPointF plot = canvas.plotRects()[4].center();
-    canvas.farmMousePressed(plot);
-    canvas.farmMouseReleased(plot);
-    const QPointF loosen = canvas.farmInlineButtons().at(0).rect.center();
-    canvas.farmMousePressed(loosen);
-    canvas.farmMouseReleased(loosen);
-    std::vector<FarmInlineButton> seeds;
-    for (int step = 0; step < 60 && seeds.size() != 3; ++step) {
-        world.scheduler.advance(0.25);
-        canvas.tick();
-        seeds = canvas.farmInlineButtons();
-    }
+    test::FarmPanelScene scene(world, *model);
+    PetCanvas& canvas = scene.canvas();
+    scene.loosen(4);
+    const std::vector<FarmInlineButton> seeds = canvas.farmInlineButtons();
     ASSERT_EQ(seeds.size(), 3u) << "the tilled plot offers three seeds";
     ASSERT_EQ(model->farmPetPlot(), 4) << "the pet stands beside the plot";
 
@@ -108,8 +87,7 @@ TEST(PetCanvasFarmTest, ThePetStandingAtAPlotLeavesEverySeedButtonVisible) {
     // Pressing the plot again above its buttons hides them; the pet stays where it is.
     const QRectF plotRect = canvas.plotRects()[4];
     const QPointF above(plotRect.center().x(), plotRect.y() + plotRect.height() - 2);
-    canvas.farmMousePressed(above);
-    canvas.farmMouseReleased(above);
+    scene.click(above);
     ASSERT_TRUE(canvas.farmInlineButtons().empty());
     ASSERT_EQ(model->farmPetPlot(), 4);
     const QImage without = canvas.grab().toImage();
@@ -118,8 +96,7 @@ TEST(PetCanvasFarmTest, ThePetStandingAtAPlotLeavesEverySeedButtonVisible) {
             << qPrintable(seed.title) << " is drawn over the pet";
         EXPECT_EQ(canvas.farmInlineAction(seed.rect.center()), std::nullopt);
     }
-    canvas.farmMousePressed(above);
-    canvas.farmMouseReleased(above);
+    scene.click(above);
     for (const FarmInlineButton& seed : seeds) {
         EXPECT_EQ(canvas.farmInlineAction(seed.rect.center()), seed.action)
             << qPrintable(seed.title) << " takes the press";
