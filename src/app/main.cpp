@@ -2,6 +2,7 @@
 #include <QProcessEnvironment>
 #include <QTimer>
 
+#include "platform/FreedMemory.h"
 #include "platform/SingleInstance.h"
 #include "platform/TerminationSignals.h"
 #include "platform/WindowSystemChoice.h"
@@ -12,6 +13,7 @@
 #include "toolkit/ToolkitStyle.h"
 
 int main(int argc, char** argv) {
+    tundle::returnLargeBlocksWhenFreed();
     // Qt's other media backend crashes when the machine has no audio device.
     qputenv("QT_MEDIA_BACKEND", "gstreamer");
     // The window contents keep going to the X server through shared memory, although each flush

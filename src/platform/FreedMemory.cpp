@@ -8,9 +8,22 @@
 
 namespace tundle {
 
+namespace {
+
+// The allocator's own starting threshold; setting it explicitly keeps it from moving.
+constexpr int largeBlock = 128 * 1024;
+
+}  // namespace
+
 void returnFreedMemory() {
 #if defined(__GLIBC__)
     malloc_trim(0);
+#endif
+}
+
+void returnLargeBlocksWhenFreed() {
+#if defined(__GLIBC__)
+    mallopt(M_MMAP_THRESHOLD, largeBlock);
 #endif
 }
 

@@ -7,4 +7,10 @@ namespace tundle {
 // process's resident memory.
 void returnFreedMemory();
 
+// Gives every large block (pictures, frames, window contents) a mapping of its own that goes back
+// to the system the moment it is freed. By default the allocator raises that threshold after the
+// first large block is freed, after which pictures land in the heap and leave it full of holes
+// it cannot hand back: a day of use grew the process by tens of megabytes that way.
+void returnLargeBlocksWhenFreed();
+
 }  // namespace tundle
