@@ -199,7 +199,7 @@ expect_exit() {
 }
 
 # trayer's docking panel, which grows to hold the icons it embeds.
-tray_panel() { xdotool search --name '^panel$' 2>/dev/null | head -n 1; }
+tray_panel() { xdotool search --name '^panel$' 2>/dev/null | head -n 1 || true; }
 tray_panel_present() { [ -n "$(tray_panel)" ]; }
 tray_icon_present() {
   local panel

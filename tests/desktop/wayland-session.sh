@@ -53,7 +53,7 @@ for _ in $(seq 200); do
   sleep 0.05
 done
 [ -n "$display" ] || fail "Weston did not offer an X display"
-export WAYLAND_DISPLAY=$socket DISPLAY=$display
+export WAYLAND_DISPLAY=$socket DISPLAY=$display XDG_SESSION_TYPE=wayland
 # XWayland starts with its first client.
 for _ in $(seq 200); do
   xwininfo -root >/dev/null 2>&1 && break
@@ -77,7 +77,7 @@ xmessage -name other-program "another program's window" >/dev/null 2>&1 &
 pids+=($!)
 other=
 for _ in $(seq 200); do
-  other=$(xdotool search --onlyvisible --classname other-program 2>/dev/null | head -n 1)
+  other=$(xdotool search --onlyvisible --classname other-program 2>/dev/null | head -n 1 || true)
   [ -n "$other" ] && break
   sleep 0.05
 done
@@ -88,7 +88,7 @@ app_pid=$!
 pids+=($app_pid)
 panel=
 for _ in $(seq 300); do
-  panel=$(xdotool search --onlyvisible --name "糯墩桌宠" 2>/dev/null | head -n 1)
+  panel=$(xdotool search --onlyvisible --name "糯墩桌宠" 2>/dev/null | head -n 1 || true)
   [ -n "$panel" ] && break
   kill -0 "$app_pid" 2>/dev/null || fail "the application ended on its own"
   sleep 0.05
