@@ -23,6 +23,7 @@
 #include "toolkit/Divider.h"
 #include "toolkit/OrangeButton.h"
 #include "toolkit/PlainButton.h"
+#include "toolkit/RoundedCorners.h"
 #include "toolkit/SegmentedControl.h"
 #include "toolkit/SoftButton.h"
 #include "toolkit/Typography.h"
@@ -78,22 +79,15 @@ QStringList titles(const std::array<E, N>& cases) {
 
 // Rounds the preview's corners into the sheet's paper and carries the "效果预览" badge; it
 // lies over the backdrop and lets every click through.
-class PreviewFrame : public QWidget {
+class PreviewFrame : public RoundedCorners {
 public:
-    explicit PreviewFrame(QWidget* parent) : QWidget(parent) {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
+    explicit PreviewFrame(QWidget* parent) : RoundedCorners(16, Colors::canvas(), parent) {}
 
 protected:
-    void paintEvent(QPaintEvent*) override {
+    void paintEvent(QPaintEvent* event) override {
+        RoundedCorners::paintEvent(event);
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
-        QPainterPath outside;
-        outside.addRect(QRectF(rect()).adjusted(-1, -1, 1, 1));
-        QPainterPath inside;
-        inside.addRoundedRect(QRectF(rect()), 16, 16);
-        painter.fillPath(outside.subtracted(inside), Colors::canvas());
-
         const QFont font = Typography::font(10, FontWeight::medium);
         const QString badge = QStringLiteral("效果预览");
         const QFontMetricsF metrics(font);

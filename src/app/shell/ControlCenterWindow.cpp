@@ -3,9 +3,12 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QLabel>
+#include <QHideEvent>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
+
+#include "toolkit/Colors.h"
 
 namespace tundle {
 
@@ -15,20 +18,20 @@ const QString controlCenterTitle = QStringLiteral("糯墩 · 桌面小伙伴");
 
 }  // namespace
 
-ControlCenterWindow::ControlCenterWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window), layout_(new QVBoxLayout(this)) {
+ControlCenterWindow::ControlCenterWindow(AppModel& model, ControlCenter::Services services,
+                                         QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      controlCenter_(new ControlCenter(model, std::move(services), this)) {
     setWindowTitle(controlCenterTitle);
     setMinimumSize(940, 660);
     resize(1020, 700);
     QPalette background = palette();
-    background.setColor(QPalette::Window, QColor::fromRgbF(0.985f, 0.975f, 0.958f));
+    background.setColor(QPalette::Window, Colors::canvas());
     setPalette(background);
     setAutoFillBackground(true);
-    layout_->setContentsMargins(0, 0, 0, 0);
-
-    auto* heading = new QLabel(controlCenterTitle);
-    heading->setAlignment(Qt::AlignCenter);
-    setPage(heading);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(controlCenter_);
 
     auto* quit = new QAction(this);
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -43,16 +46,41 @@ ControlCenterWindow::ControlCenterWindow(QWidget* parent)
     }
 }
 
-void ControlCenterWindow::setPage(QWidget* page) {
-    delete page_;
-    page_ = page;
-    layout_->addWidget(page_);
-}
-
 void ControlCenterWindow::present() {
     show();
+    if (isMinimized()) {
+        showNormal();
+    }
     raise();
     activateWindow();
+}
+
+void ControlCenterWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) {
+        controlCenter_->setPaused(isMinimized());
+    }
+}
+
+void ControlCenterWindow::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    if (!event->spontaneous()) {
+        // Let the hide finish before the native window goes; the next show makes a new one.
+        QTimer::singleShot(0, this, &ControlCenterWindow::releaseNativeWindow);
+    }
+}
+
+void ControlCenterWindow::releaseNativeWindow() {
+    if (isVisible() || !windowHandle()) {
+        return;
+    }
+    // Closing destroys only the platform window; the widget keeps its window object and the
+    // backing store with the whole window's buffer. Destroying the widget's native side lets
+    // go of both, and that needs a platform window to destroy.
+    const QPoint position = pos();
+    create();
+    destroy();
+    move(position);
 }
 
 }  // namespace tundle

@@ -2,26 +2,32 @@
 
 #include <QWidget>
 
-class QVBoxLayout;
+#include "controlcentre/ControlCenter.h"
 
 namespace tundle {
 
 // The control centre's window. Made once and kept: closing it only hides it, and opening it
-// again shows the same window.
+// again shows the same window. While it is closed it holds no native window (and so no window
+// buffer); while it is minimised its page is paused.
 class ControlCenterWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit ControlCenterWindow(QWidget* parent = nullptr);
+    ControlCenterWindow(AppModel& model, ControlCenter::Services services,
+                        QWidget* parent = nullptr);
 
-    // Replaces what the window shows; the window takes `page` over.
-    void setPage(QWidget* page);
+    ControlCenter& controlCenter() const { return *controlCenter_; }
     // Shows the window in front and gives it the keyboard.
     void present();
 
+protected:
+    void changeEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
 private:
-    QVBoxLayout* layout_;
-    QWidget* page_ = nullptr;
+    void releaseNativeWindow();
+
+    ControlCenter* controlCenter_;
 };
 
 }  // namespace tundle

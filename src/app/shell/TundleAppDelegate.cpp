@@ -171,7 +171,10 @@ void TundleAppDelegate::openPanel(PanelPage page) {
     model_->deliverWaitingReminder();
     model_->setPage(page);
     if (!controlWindow_) {
-        controlWindow_ = std::make_unique<ControlCenterWindow>();
+        controlWindow_ = std::make_unique<ControlCenterWindow>(
+            *model_, ControlCenter::Services{.session = session_,
+                                             .chooser = chooser_,
+                                             .calendar = Calendar(QTimeZone::systemTimeZone())});
     }
     controlWindow_->present();
 }

@@ -24,6 +24,7 @@
 #include "shell/StatusMenu.h"
 #include "sound/QtSoundOutput.h"
 #include "support/Defaults.h"
+#include "toolkit/DialogFileChooser.h"
 #include "update/UpdateCoordinator.h"
 
 namespace tundle {
@@ -86,6 +87,7 @@ private:
     SystemStatusTray tray_;
     std::unique_ptr<PetPanel> petPanel_;
     std::unique_ptr<PetPanelPlacement> placement_;
+    DialogFileChooser chooser_;
     std::unique_ptr<ControlCenterWindow> controlWindow_;
     std::unique_ptr<BreathingWindowController> breathingWindow_;
 
