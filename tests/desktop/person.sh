@@ -173,16 +173,18 @@ configuration_is_valid() {
   verdict=$("$check" "$config") || fail "the saved configuration is refused: $verdict"
 }
 
-# Starts the installed program as the applications menu does, from its desktop entry; standard
-# error goes to $work/stderr-RUN.log.
+# Starts the installed program as the applications menu does, from its desktop entry, in the home
+# folder; standard output and error go to $work/stdout-RUN.log and $work/stderr-RUN.log. A script
+# may run it under another program by putting that program's command line in `app_wrapper`.
+app_wrapper=()
 start_app() {
   local exec_line
   exec_line=$(sed -n 's/^Exec=//p' "$entry")
   run=$((run + 1))
   eval "set -- $exec_line"
-  "$@" >/dev/null 2>"$work/stderr-$run.log" &
+  (cd "$home" && exec "${app_wrapper[@]}" "$@" >"$work/stdout-$run.log" 2>"$work/stderr-$run.log") &
   app_pid=$!
-  wait_until 20 has_window "糯墩桌宠" || fail "the pet did not appear"
+  wait_until 30 has_window "糯墩桌宠" || fail "the pet did not appear"
   pet=$(window_named "糯墩桌宠")
   wait_until 10 tray_icon_present || fail "the tray icon did not appear"
   sleep 1
@@ -237,3 +239,33 @@ tray_pick() {
   key Return
   wait_until 3 menu_gone || fail "the tray menu stayed open"
 }
+
+# ---------------------------------------------------------------- the control centre
+
+control_centre="糯墩 · 桌面小伙伴"
+# Its sidebar is 100 wide, with the page buttons from the top and the eye at the bottom.
+declare -A sidebar_y=([home]=70 [shortcuts]=160 [clipboard]=250 [settings]=340 [eye]=650)
+
+# Clicks at ($1,$2) inside window $3 (the control centre without one).
+click_in() {
+  local window=${3:-$(window_named "$control_centre")} x y
+  [ -n "$window" ] || fail "no window to click in"
+  read -r x y _ <<<"$(geometry_of "$window")"
+  click $((x + $1)) $((y + $2))
+}
+
+open_page() {
+  click_in 50 "${sidebar_y[$1]}"
+  sleep 0.5
+}
+
+# Turns the wheel over the page until it stops at its top (up) or bottom (down).
+scroll_page() {
+  local x y button=4
+  [ "$1" = down ] && button=5
+  read -r x y _ <<<"$(geometry_of "$(window_named "$control_centre")")"
+  point_at $((x + 560)) $((y + 400))
+  xdotool click --repeat 30 --delay 10 "$button"
+  sleep 0.4
+}
+
