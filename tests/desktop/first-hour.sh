@@ -20,9 +20,11 @@ rm -rf "$pictures"
 
 step=preparing
 fail() {
+  exec >&2
   echo "FAILED while $step: $*"
   if [ -n "${DISPLAY:-}" ] && "$grab" "$pictures/failure.png" 2>/dev/null; then
-    echo "the screen at that moment: $pictures/failure.png"
+    echo "the screen at that moment: $pictures/failure.png; its windows:"
+    xwininfo -root -children | grep -F ': ("pet-tundle" "pet-tundle")'
   fi
   local log
   for log in "$work"/stderr-*.log; do
@@ -58,6 +60,28 @@ expect_save() {
   configuration_is_valid
 }
 
+# The same for a slider dragged by hand, which saves as it moves: the copy beside the file holds
+# the state before the last of those saves.
+expect_saves() {
+  local before=$work/before-save.json
+  cp "$config" "$before"
+  "$@"
+  wait_until 5 bash -c "! cmp -s '$config' '$before'" || fail "nothing was saved"
+  sleep 0.3
+  configuration_is_valid
+  "$check" "$config.previous" >/dev/null || fail "the .previous copy is not a configuration"
+}
+
+# Asks the window titled $1 to close, as its close button does, and waits for it to go.
+close_titled() {
+  local attempt
+  for attempt in 1 2 3; do
+    "$close_window" "$1" >/dev/null
+    wait_until 3 no_window "$1" && return 0
+  done
+  fail "the window \"$1\" did not close"
+}
+
 quit_from_tray() {
   tray_pick -1
   expect_exit
@@ -81,9 +105,9 @@ step="starting the installed copy"
 start_app
 sleep 1
 no_window "糯墩" || fail "the installed copy shows the installation guide"
-has_window "糯墩 · 桌面小伙伴" || fail "the control centre did not open at the first start"
-"$close_window" "糯墩 · 桌面小伙伴" >/dev/null
-wait_until 5 no_window "糯墩 · 桌面小伙伴" || fail "the control centre did not close"
+has_window "$control_centre" || fail "the control centre did not open at the first start"
+picture home-at-start $(control_centre_region 110 20 600 90)
+close_titled "$control_centre"
 [ -s "$config" ] || fail "no configuration was written at the first start"
 configuration_is_valid
 picture first-start
@@ -111,25 +135,221 @@ expect_save drag "$from_x" "$from_y" $((from_x - 400)) $((from_y - 150))
 read -r new_x new_y _ <<<"$(geometry_of "$pet")"
 [ $((old_x - new_x)) -eq 400 ] && [ $((old_y - new_y)) -eq 150 ] ||
   fail "the pet moved from $old_x,$old_y to $new_x,$new_y instead of 400 left and 150 up"
-[ "$(saved '["device"]["petX"]')" = "$new_x" ] || fail "the pet's new place was not saved"
+[ "$(saved 'c["device"]["petX"]')" = "$new_x" ] || fail "the pet's new place was not saved"
 picture pet-moved "$new_x" "$new_y" "$(geometry_of "$pet" | cut -d' ' -f3)" "$(geometry_of "$pet" | cut -d' ' -f4)"
+
+# ---------------------------------------------------------------- the control centre
+
+# The page's heading, where every page names itself, and the page beside the sidebar.
+heading() { picture "$1" $(control_centre_region 110 20 600 90); }
+whole_page() { picture "$1" $(control_centre_region 100 0 920 700); }
+# Waits for the window titled $1 and prints its id.
+window_opens() {
+  wait_until 5 has_window "$1" || fail "no window \"$1\" opened"
+  sleep 0.4
+  window_named "$1"
+}
+window_closes() { wait_until 5 no_window "$1" || fail "the window \"$1\" stayed open"; }
+
+step="opening the control centre from the tray"
+tray_pick 1
+window_opens "$control_centre" >/dev/null
+heading home-from-tray
+pictures_differ home-at-start home-from-tray 2 && fail "the tray did not open the home page"
+
+step="visiting every page of the sidebar"
+previous=home-from-tray
+for page in shortcuts clipboard settings home; do
+  open_page "$page"
+  heading "heading-$page"
+  whole_page "page-$page"
+  pictures_differ "$previous" "heading-$page" 3 || fail "the $page page did not appear"
+  previous=heading-$page
+done
+pictures_differ home-at-start heading-home 2 && fail "the home page did not come back"
+
+step="hiding and showing the pet with the eye button"
+open_page eye
+wait_until 5 no_window "糯墩桌宠" || fail "the eye button did not hide the pet"
+open_page eye
+wait_until 5 has_window "糯墩桌宠" || fail "the eye button did not show the pet again"
+
+step="adding a website shortcut through the editor"
+address="https://example.org/first-hour"
+open_page shortcuts
+click_in 943 57
+editor=$(window_opens "添加快捷方式")
+click_in 438 93 "$editor"
+sleep 0.4
+click_in 250 135 "$editor"
+type_text "$address"
+click_in 250 175 "$editor"
+key ctrl+a
+type_text "Example"
+picture shortcut-editor $(geometry_of "$editor")
+# Pinned to the desktop is the editor's own choice for a new shortcut.
+expect_save click_in 440 405 "$editor"
+window_closes "添加快捷方式"
+[ "$(saved 'c["shortcuts"][0]["target"]')" = "\"$address\"" ] || fail "the shortcut was not saved"
+[ "$(saved 'c["shortcuts"][0]["name"]')" = '"Example"' ] || fail "the shortcut's name was not saved"
+[ "$(saved 'c["shortcuts"][0]["pinned"]')" = true ] || fail "the shortcut was not pinned"
+whole_page shortcut-listed
+
+step="opening the pinned shortcut from its bubble by the pet"
+close_titled "$control_centre"
+read -r pet_x pet_y pet_width pet_height <<<"$(geometry_of "$pet")"
+picture pet-without-ring "$pet_x" "$pet_y" "$pet_width" "$pet_height"
+# The straw hat beside the pet folds out its shortcuts.
+click $((pet_x + 92)) $((pet_y + 440))
+sleep 1.2
+picture pet-with-bubble "$pet_x" "$pet_y" "$pet_width" "$pet_height"
+pictures_differ pet-without-ring pet-with-bubble 1 || fail "no bubble came out by the pet"
+click $((pet_x + 235)) $((pet_y + 277))
+wait_until 5 grep -qxF "$address" "$opened" || fail "the bubble did not open $address"
+
+step="saving a work plan from the off-work card"
+tray_pick 1
+window_opens "$control_centre" >/dev/null
+picture off-work-before $(control_centre_region 136 362 504 90)
+click_in 611 408
+plan=$(window_opens "我的作息")
+click_in 80 428 "$plan"
+sleep 0.4
+# A shift from an hour ago to two hours ahead on every day of the week: work is on now.
+set_time() {
+  click_in "$1" "$2" "$plan"
+  key Home shift+Right shift+Right "${3:0:1}" "${3:1:1}"
+  key "${3:3:1}" "${3:4:1}"
+}
+shift_start=$(date -d '-1 hour' +%H:%M)
+shift_end=$(date -d '+2 hours' +%H:%M)
+set_time 135 276 "$shift_start"
+set_time 245 276 "$shift_end"
+click_in 374 166 "$plan"
+click_in 426 166 "$plan"
+picture work-plan-editor $(geometry_of "$plan")
+expect_save click_in 483 46 "$plan"
+window_closes "我的作息"
+minutes_of() { echo $((10#${1%%:*} * 60 + 10#${1##*:})); }
+[ "$(saved 'c["schedule"]["workPlan"]["periods"][0]["start"]')" = "$(minutes_of "$shift_start")" ] &&
+  [ "$(saved 'c["schedule"]["workPlan"]["periods"][0]["end"]')" = "$(minutes_of "$shift_end")" ] ||
+  fail "the shift $shift_start–$shift_end was not saved"
+[ "$(saved 'len(c["schedule"]["workPlan"]["weekdays"])')" = 7 ] ||
+  fail "not every day of the week was saved"
+sleep 1
+picture off-work-after $(control_centre_region 136 362 504 90)
+pictures_differ off-work-before off-work-after 3 || fail "the off-work card did not follow the plan"
+
+step="switching the room to daylight from the home page's room entry"
+click_in 917 148
+room=$(window_opens "房间设置")
+click_in 448 129 "$room"
+sleep 0.6
+picture room-sheet $(geometry_of "$room")
+expect_save click_in 604 443 "$room"
+window_closes "房间设置"
+[ "$(saved 'c["device"]["room"]["mode"]')" = '"fixed"' ] &&
+  [ "$(saved 'c["device"]["room"]["fixedPhase"]')" = '"day"' ] || fail "daylight was not saved"
+sleep 1
+picture room-in-daylight $(control_centre_region 670 120 300 400)
+
+step="keeping a clipboard history"
+open_page clipboard
+click_in 154 139
+sleep 0.4
+printf 'first hour words' | xclip -selection clipboard
+sleep 1
+printf 'another copy' | xclip -selection clipboard
+sleep 1
+whole_page clipboard-listed
+# The newest copy is listed first; the one before it is copied back.
+click_in 943 411
+wait_until 3 bash -c '[ "$(timeout 2 xclip -o -selection clipboard)" = "first hour words" ]' ||
+  fail "the listed text was not copied back"
+
+step="changing the pet's size and the sound on the settings page"
+open_page settings
+read -r _ _ width_before height_before <<<"$(geometry_of "$pet")"
+expect_saves drag $(at_centre 463 165) $(at_centre 300 165)
+scale_a=$(saved 'c["preferences"]["petScale"]')
+awk -v s="$scale_a" 'BEGIN { exit !(s < 1) }' || fail "the smaller pet size was not saved ($scale_a)"
+read -r _ _ width_after height_after <<<"$(geometry_of "$pet")"
+[ "$width_after" -lt "$width_before" ] || fail "the pet did not become smaller"
+expect_save click_in 932 354
+[ "$(saved 'c["preferences"]["soundEnabled"]')" = false ] || fail "the sound switch was not saved"
+whole_page settings-changed
+
+step="feeding a demonstration file and taking it back"
+scroll_page down
+click_in 915 354
+trash=$XDG_DATA_HOME/Trash
+wait_until 5 bash -c "ls '$trash/files' | grep -q ." || fail "nothing was fed to the Trash"
+whole_page fed
+click_in 914 400
+wait_until 5 bash -c "[ -z \"\$(ls '$trash/files')\" ]" || fail "the fed file was not taken back"
+find "$XDG_CACHE_HOME" -name '*.txt' | grep -q . || fail "the fed file is not back in its folder"
+
+step="exporting a backup"
+backup=$home/first-hour-backup.json
+click_in 205 113
+preview=$(window_opens "导出内容预览")
+click_in 485 442 "$preview"
+chooser=$(window_opens "导出个人备份")
+type_text "$backup"
+key Return
+wait_until 5 test -s "$backup" || fail "no backup was written"
+python3 -c 'import json, sys; json.load(open(sys.argv[1]))["backup"]' "$backup" ||
+  fail "the backup is not a backup"
+
+step="importing the backup after a change, then restoring the change"
+scroll_page up
+expect_saves drag $(at_centre 283 165) $(at_centre 700 165)
+scale_b=$(saved 'c["preferences"]["petScale"]')
+[ "$scale_b" != "$scale_a" ] || fail "the second pet size was not saved"
+scroll_page down
+# The change put away the export's message; the import's message will stand above the buttons.
+click_in 311 113
+chooser=$(window_opens "选择糯墩个人备份或分享配置，下一步预览后才会应用。")
+type_text "$backup"
+key Return
+preview=$(window_opens "导入内容预览")
+picture import-preview $(geometry_of "$preview")
+expect_save click_in 495 442 "$preview"
+window_closes "导入内容预览"
+[ "$(saved 'c["preferences"]["petScale"]')" = "$scale_a" ] || fail "the import did not bring back the backup"
+python3 -c 'import json, sys; assert json.load(open(sys.argv[1]))["preferences"]["petScale"] == float(sys.argv[2])' \
+  "$config.before-import" "$scale_b" || fail "the copy before the import does not hold the state before it"
+click_in 422 145
+confirm=$(window_opens "恢复导入前配置？")
+expect_save click_in 50 119 "$confirm"
+[ "$(saved 'c["preferences"]["petScale"]')" = "$scale_b" ] || fail "the configuration before the import was not restored"
+whole_page restored
 
 # ---------------------------------------------------------------- quitting and starting again
 
 step="quitting from the tray"
 kept=$work/kept.json
 cp "$config" "$kept"
+read -r quit_x quit_y quit_width quit_height <<<"$(geometry_of "$pet")"
 quit_from_tray
 cmp -s "$config" "$kept" || configuration_is_valid
 
 step="starting again"
 start_app
 configuration_is_valid
-read -r again_x again_y _ <<<"$(geometry_of "$pet")"
-[ "$again_x $again_y" = "$new_x $new_y" ] ||
-  fail "the pet came back at $again_x,$again_y instead of $new_x,$new_y"
+read -r again_x again_y again_width again_height <<<"$(geometry_of "$pet")"
+[ "$again_x $again_y $again_width $again_height" = "$quit_x $quit_y $quit_width $quit_height" ] ||
+  fail "the pet came back as $again_x,$again_y ${again_width}x$again_height instead of $quit_x,$quit_y ${quit_width}x$quit_height"
 farm_put_away || fail "the farm came back open"
+[ "$(saved 'c["preferences"]["petScale"]')" = "$scale_b" ] || fail "the pet's size was lost"
+[ "$(saved 'c["preferences"]["soundEnabled"]')" = false ] || fail "the sound came back on"
+[ "$(saved '[s["target"] for s in c["shortcuts"] if s["pinned"]]')" = "[\"$address\"]" ] ||
+  fail "the pinned shortcut was lost"
+[ "$(saved 'c["schedule"]["workPlan"]["periods"][0]["end"]')" = "$(minutes_of "$shift_end")" ] ||
+  fail "the work plan was lost"
+[ "$(saved 'c["device"]["room"]["fixedPhase"]')" = '"day"' ] || fail "the daylight room was lost"
 picture second-start
+close_titled "$control_centre"
 quit_from_tray
 
 # ---------------------------------------------------------------- a damaged configuration
@@ -138,6 +358,11 @@ step="starting with a configuration cut short"
 head -c $(($(stat -c %s "$config") / 2)) "$config" >"$work/damaged.json"
 cp "$work/damaged.json" "$config"
 start_app
+window_opens "$control_centre" >/dev/null
+open_page settings
+whole_page damaged-settings
+pictures_differ page-settings damaged-settings 1 || fail "the settings page does not tell of the damage"
+close_titled "$control_centre"
 # Moving the pet would save; the store refuses every save over a file it could not read.
 read -r from_x from_y <<<"$(pet_body)"
 drag "$from_x" "$from_y" $((from_x + 200)) $((from_y + 100))

@@ -162,9 +162,9 @@ pictures_differ() {
     'BEGIN { exit !(d >= m) }'
 }
 
-# A value of the saved configuration as JSON; $1 is a Python subscript like ["preferences"]["petScale"].
+# The value of the Python expression $1 over the saved configuration `c`, as JSON.
 saved() {
-  python3 -c 'import json, sys; print(json.dumps(eval("json.load(open(sys.argv[1]))" + sys.argv[2]), ensure_ascii=False))' \
+  python3 -c 'import json, sys; c = json.load(open(sys.argv[1])); print(json.dumps(eval(sys.argv[2]), ensure_ascii=False))' \
     "$config" "$1"
 }
 
@@ -245,6 +245,15 @@ tray_pick() {
 control_centre="糯墩 · 桌面小伙伴"
 # Its sidebar is 100 wide, with the page buttons from the top and the eye at the bottom.
 declare -A sidebar_y=([home]=70 [shortcuts]=160 [clipboard]=250 [settings]=340 [eye]=650)
+
+# The screen position of ($1,$2) inside the control centre, as "X Y".
+at_centre() {
+  local x y
+  read -r x y _ <<<"$(geometry_of "$(window_named "$control_centre")")"
+  echo "$((x + $1)) $((y + $2))"
+}
+# The region X Y WIDTH HEIGHT at ($1,$2) inside the control centre, $3 wide and $4 high.
+control_centre_region() { echo "$(at_centre "$1" "$2") $3 $4"; }
 
 # Clicks at ($1,$2) inside window $3 (the control centre without one).
 click_in() {
