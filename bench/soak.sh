@@ -5,8 +5,9 @@
 # installs or deletes anything outside its temporary home (file choosers are closed unanswered,
 # the desktop's opener only records). Every 30 s it samples the resident memory, threads and open
 # files of the process and checks the saved configuration; a crash is recorded with its backtrace
-# (the application runs under gdb). The first and the last sample are taken after 35 s without
-# input, so short-lived worker threads have ended both times.
+# (the application runs under gdb). Three samples are taken after 35 s without input, so that
+# short-lived worker threads have ended: at the start, at minute 5 (the baseline, once everything
+# has been used once) and at the end.
 #   bench/soak.sh [MINUTES] [OUTPUT FOLDER]   defaults: 60 and build/soak
 #   TUNDLE_BUILD=DIR bench/soak.sh            another build tree than build/
 # Writes OUTPUT/table.txt (the samples and a summary), OUTPUT/actions.log, OUTPUT/gdb.log, the
@@ -266,39 +267,53 @@ crashed() {
   exit 1
 }
 
+# Puts every window but the pet's away and leaves the application alone for 35 s.
+quiet() {
+  close_popups
+  local title
+  for _ in 1 2 3 4 5; do
+    title=$(other_windows | head -n 1)
+    [ -n "$title" ] && "$close_window" "$title" >/dev/null 2>&1 && sleep 0.5
+  done
+  close_control_centre
+  sleep 35
+  alive || crashed
+}
+
+# Samples (every 30 s) until $1 seconds after the start, acting in between.
+drive_until() {
+  while [ "$(date +%s)" -lt "$1" ]; do
+    alive || crashed
+    act
+    count=$((count + 1))
+    if [ "$(date +%s)" -ge "$next_sample" ]; then
+      alive || crashed
+      sample
+      next_sample=$((next_sample + 30))
+    fi
+    if [ "$(date +%s)" -ge "$next_picture" ]; then
+      "$grab" "$pictures/minute-$((($(date +%s) - started) / 60)).png" 2>/dev/null
+      next_picture=$((next_picture + 600))
+    fi
+  done
+}
+
 echo "soak of $minutes minutes from $(date -u +%FT%TZ); the application is process $process" >>"$table"
-close_control_centre
-sleep 35
 printf '%8s %8s %8s %8s %8s  %s\n' minute rss_mb threads files actions configuration >>"$table"
+quiet
 sample
 ls -l "/proc/$process/fd" >"$out/files-start.txt" 2>&1
 next_sample=$(($(date +%s) + 30))
 next_picture=$(($(date +%s) + 600))
-end=$((started + minutes * 60 - 35))
-while [ "$(date +%s)" -lt "$end" ]; do
-  alive || crashed
-  act
-  count=$((count + 1))
-  if [ "$(date +%s)" -ge "$next_sample" ]; then
-    alive || crashed
-    sample
-    next_sample=$((next_sample + 30))
-  fi
-  if [ "$(date +%s)" -ge "$next_picture" ]; then
-    "$grab" "$pictures/minute-$(( ($(date +%s) - started) / 60 )).png" 2>/dev/null
-    next_picture=$((next_picture + 600))
-  fi
-done
-
-# The end: no window but the pet's, and the same quiet as at the start.
-close_popups
-for _ in 1 2 3 4 5; do
-  title=$(other_windows | head -n 1)
-  [ -n "$title" ] && "$close_window" "$title" >/dev/null 2>&1 && sleep 0.5
-done
-close_control_centre
-sleep 35
-alive || crashed
+# Minute 5, after a first round of everything (sounds played, pictures decoded, worker threads
+# started once) and the same quiet: the baseline the end is compared with.
+drive_until $((started + 265))
+quiet
+sample
+tail -n 1 "$work/samples" >"$work/baseline"
+ls -l "/proc/$process/fd" >"$out/files-minute-5.txt" 2>&1
+drive_until $((started + minutes * 60 - 35))
+quiet
 sample
 ls -l "/proc/$process/fd" >"$out/files-end.txt" 2>&1
 "$grab" "$pictures/end.png" 2>/dev/null
@@ -308,16 +323,17 @@ wait_until 15 bash -c "! kill -0 $process" || echo "the application did not quit
 cp "$work/stdout-$run.log" "$out/gdb.log"
 grep -q 'exited normally' "$out/gdb.log" || echo "the application did not exit normally (see gdb.log)" >>"$table"
 
-awk -v invalid="$invalid" -v actions="$count" '
+read -r base_minute base_rss base_threads base_files <"$work/baseline"
+awk -v invalid="$invalid" -v actions="$count" -v bm="$base_minute" -v br="$base_rss" \
+  -v bt="$base_threads" -v bf="$base_files" '
   NR == 1 { first_threads = $3; first_files = $4 }
-  $1 >= 5 && !from5 { from5 = 1; rss5 = $2; minute5 = $1 }
   $2 > peak { peak = $2 }
   { last_rss = $2; last_threads = $3; last_files = $4; last_minute = $1 }
   END {
-    printf "summary: %d actions, no crash\n", actions
-    printf "  resident memory: %.1f MB at minute %s, %.1f MB at minute %s: grew %.1f MB (peak %.1f MB)\n", rss5, minute5, last_rss, last_minute, last_rss - rss5, peak
-    printf "  threads: %d at the start, %d at the end\n", first_threads, last_threads
-    printf "  open files: %d at the start, %d at the end\n", first_files, last_files
+    printf "summary: %d actions, no crash; quiet samples at minute 0, %s and %s\n", actions, bm, last_minute
+    printf "  resident memory: %.1f MB at minute %s, %.1f MB at the end: grew %.1f MB (peak %.1f MB)\n", br, bm, last_rss, last_rss - br, peak
+    printf "  threads: %d at the first start, %d at minute %s, %d at the end\n", first_threads, bt, bm, last_threads
+    printf "  open files: %d at the first start, %d at minute %s, %d at the end\n", first_files, bf, bm, last_files
     printf "  configuration: %s\n", invalid == 0 ? "valid at every sample" : invalid " samples invalid"
   }' "$work/samples" >>"$table"
 cat "$table"
