@@ -134,6 +134,19 @@ picture pet-moved $(geometry_of "$pet")
 # The page's heading, where every page names itself, and the page beside the sidebar.
 heading() { picture "$1" $(control_centre_region 110 20 600 90); }
 whole_page() { picture "$1" $(control_centre_region 100 0 920 700); }
+# Takes the picture $2 of the region that follows until it differs from the picture $1 in at
+# least $3 percent of its pixels, for at most 5 s (the application may be slow to draw it).
+picture_changes() {
+  local before=$1 after=$2 percent=$3
+  shift 3
+  for _ in $(seq 10); do
+    picture "$after" "$@"
+    pictures_differ "$before" "$after" "$percent" && return 0
+    sleep 0.5
+  done
+  return 1
+}
+
 # Waits for the window titled $1 and prints its id.
 window_opens() {
   wait_until 5 has_window "$1" || fail "no window \"$1\" opened"
@@ -198,9 +211,9 @@ read -r pet_x pet_y pet_width pet_height <<<"$(geometry_of "$pet")"
 picture pet-without-ring "$pet_x" "$pet_y" "$pet_width" "$pet_height"
 # The straw hat beside the pet folds out its shortcuts.
 click $((pet_x + 92)) $((pet_y + 440))
-sleep 1.2
-picture pet-with-bubble "$pet_x" "$pet_y" "$pet_width" "$pet_height"
-pictures_differ pet-without-ring pet-with-bubble 1 || fail "no bubble came out by the pet"
+picture_changes pet-without-ring pet-with-bubble 1 "$pet_x" "$pet_y" "$pet_width" "$pet_height" ||
+  fail "no bubble came out by the pet"
+sleep 1
 click $((pet_x + 235)) $((pet_y + 277))
 wait_until 5 grep -qxF "$address" "$opened" || fail "the bubble did not open $address"
 
@@ -233,9 +246,8 @@ minutes_of() { echo $((10#${1%%:*} * 60 + 10#${1##*:})); }
   fail "the shift $shift_start–$shift_end was not saved"
 [ "$(saved 'len(c["schedule"]["workPlan"]["weekdays"])')" = 7 ] ||
   fail "not every day of the week was saved"
-sleep 1
-picture off-work-after $(control_centre_region 136 362 504 90)
-pictures_differ off-work-before off-work-after 3 || fail "the off-work card did not follow the plan"
+picture_changes off-work-before off-work-after 3 $(control_centre_region 136 362 504 90) ||
+  fail "the off-work card did not follow the plan"
 
 step="switching the room to daylight from the home page's room entry"
 click_in 917 148
@@ -254,10 +266,13 @@ step="keeping a clipboard history"
 open_page clipboard
 click_in 154 139
 sleep 0.4
+second_entry() { control_centre_region 136 350 850 90; }
+picture no-second-entry $(second_entry)
 printf 'first hour words' | xclip -selection clipboard
 sleep 1
 printf 'another copy' | xclip -selection clipboard
-sleep 1
+picture_changes no-second-entry second-entry 3 $(second_entry) || fail "the copies were not listed"
+sleep 0.5
 whole_page clipboard-listed
 # The newest copy is listed first; the one before it is copied back.
 click_in 943 411
@@ -375,9 +390,8 @@ xdotool windowfocus --sync "$breath"
 sleep 0.3
 key Escape
 window_closes "$breathing"
-reminders reminders-after-breathing
-pictures_differ reminders-while-breathing reminders-after-breathing 2 ||
-  fail "the reminder cards still wait for the breathing"
+picture_changes reminders-while-breathing reminders-after-breathing 2 \
+  $(control_centre_region 136 468 504 140) || fail "the reminder cards still wait for the breathing"
 # The water reminder's countdown moves on.
 picture countdown $(control_centre_region 146 518 120 40)
 sleep 1.5

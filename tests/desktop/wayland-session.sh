@@ -48,7 +48,7 @@ pids+=($!)
 display=
 for _ in $(seq 200); do
   display=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$work/weston.log" \
-    2>/dev/null | head -n 1)
+    2>/dev/null | head -n 1 || true)
   [ -n "$display" ] && break
   sleep 0.05
 done
