@@ -11,7 +11,8 @@
 #   bench/soak.sh [MINUTES] [OUTPUT FOLDER]   defaults: 60 and build/soak
 #   TUNDLE_BUILD=DIR bench/soak.sh            another build tree than build/
 # Writes OUTPUT/table.txt (the samples and a summary), OUTPUT/actions.log, OUTPUT/gdb.log, the
-# open files at the start and the end, and a picture of the screen every ten minutes.
+# open files and the largest resident mappings at the quiet samples, and a picture of the screen
+# every ten minutes.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
@@ -242,10 +243,14 @@ started=$(date +%s)
 count=0
 invalid=0
 sample() {
-  local elapsed minute rss threads files verdict
+  local elapsed minute rss anonymous mapped threads files verdict
   elapsed=$(($(date +%s) - started))
   minute=$(awk -v s="$elapsed" 'BEGIN { printf "%.1f", s / 60 }')
   rss=$(awk '/^VmRSS:/ { printf "%.1f", $2 / 1024 }' "/proc/$process/status")
+  # Resident memory of its own (the heap) apart from pages of mapped files (libraries and the
+  # fonts, which grow with every new glyph drawn and can be dropped by the system at any time).
+  anonymous=$(awk '/^RssAnon:/ { printf "%.1f", $2 / 1024 }' "/proc/$process/status")
+  mapped=$(awk '/^RssFile:/ { printf "%.1f", $2 / 1024 }' "/proc/$process/status")
   threads=$(awk '/^Threads:/ { print $2 }' "/proc/$process/status")
   files=$(find "/proc/$process/fd" -mindepth 1 -maxdepth 1 | wc -l)
   if verdict=$("$check" "$config" 2>&1); then
@@ -254,8 +259,15 @@ sample() {
     verdict="INVALID: $verdict"
     invalid=$((invalid + 1))
   fi
-  printf '%8s %8s %8s %8s %8s  %s\n' "$minute" "$rss" "$threads" "$files" "$count" "$verdict" >>"$table"
-  echo "$minute $rss $threads $files" >>"$work/samples"
+  printf '%8s %8s %8s %8s %8s %8s %8s  %s\n' "$minute" "$rss" "$anonymous" "$mapped" "$threads" \
+    "$files" "$count" "$verdict" >>"$table"
+  echo "$minute $rss $threads $files $anonymous $mapped" >>"$work/samples"
+}
+
+# Resident kilobytes of each mapping of the process, the largest first.
+largest_mappings() {
+  awk '/^[0-9a-f]+-[0-9a-f]+ / { name = $6 == "" ? "[anonymous]" : $6 } /^Rss:/ { rss[name] += $2 }
+    END { for (n in rss) if (rss[n] >= 512) print rss[n], n }' "/proc/$process/smaps" | sort -rn
 }
 
 crashed() {
@@ -299,7 +311,8 @@ drive_until() {
 }
 
 echo "soak of $minutes minutes from $(date -u +%FT%TZ); the application is process $process" >>"$table"
-printf '%8s %8s %8s %8s %8s  %s\n' minute rss_mb threads files actions configuration >>"$table"
+printf '%8s %8s %8s %8s %8s %8s %8s  %s\n' minute rss_mb anon_mb files_mb threads files actions \
+  configuration >>"$table"
 quiet
 sample
 ls -l "/proc/$process/fd" >"$out/files-start.txt" 2>&1
@@ -312,10 +325,12 @@ quiet
 sample
 tail -n 1 "$work/samples" >"$work/baseline"
 ls -l "/proc/$process/fd" >"$out/files-minute-5.txt" 2>&1
+largest_mappings >"$out/memory-minute-5.txt"
 drive_until $((started + minutes * 60 - 35))
 quiet
 sample
 ls -l "/proc/$process/fd" >"$out/files-end.txt" 2>&1
+largest_mappings >"$out/memory-end.txt"
 "$grab" "$pictures/end.png" 2>/dev/null
 
 kill -TERM "$process"
@@ -323,15 +338,17 @@ wait_until 15 bash -c "! kill -0 $process" || echo "the application did not quit
 cp "$work/stdout-$run.log" "$out/gdb.log"
 grep -q 'exited normally' "$out/gdb.log" || echo "the application did not exit normally (see gdb.log)" >>"$table"
 
-read -r base_minute base_rss base_threads base_files <"$work/baseline"
+read -r base_minute base_rss base_threads base_files base_anonymous base_mapped <"$work/baseline"
 awk -v invalid="$invalid" -v actions="$count" -v bm="$base_minute" -v br="$base_rss" \
-  -v bt="$base_threads" -v bf="$base_files" '
+  -v bt="$base_threads" -v bf="$base_files" -v ba="$base_anonymous" -v bp="$base_mapped" '
   NR == 1 { first_threads = $3; first_files = $4 }
   $2 > peak { peak = $2 }
-  { last_rss = $2; last_threads = $3; last_files = $4; last_minute = $1 }
+  { last_rss = $2; last_threads = $3; last_files = $4; last_minute = $1; last_anon = $5; last_mapped = $6 }
   END {
     printf "summary: %d actions, no crash; quiet samples at minute 0, %s and %s\n", actions, bm, last_minute
     printf "  resident memory: %.1f MB at minute %s, %.1f MB at the end: grew %.1f MB (peak %.1f MB)\n", br, bm, last_rss, last_rss - br, peak
+    printf "    of its own (anonymous): %.1f MB, then %.1f MB: grew %.1f MB\n", ba, last_anon, last_anon - ba
+    printf "    pages of mapped files: %.1f MB, then %.1f MB: grew %.1f MB\n", bp, last_mapped, last_mapped - bp
     printf "  threads: %d at the first start, %d at minute %s, %d at the end\n", first_threads, bt, bm, last_threads
     printf "  open files: %d at the first start, %d at minute %s, %d at the end\n", first_files, bf, bm, last_files
     printf "  configuration: %s\n", invalid == 0 ? "valid at every sample" : invalid " samples invalid"
