@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# Regions and geometries are passed on as their four numbers, split on purpose.
+# shellcheck disable=SC2046
 # The installed application under a long stretch of random but plausible use: pokes and drags of
 # the pet, the farm, the pet's and the tray's menus, every control-centre page, the editors and
 # sheets they open, typing, and copies made by another program. It never quits the application,
@@ -14,7 +16,7 @@
 # open files and the largest resident mappings at the quiet samples, and a picture of the screen
 # every ten minutes.
 set -uo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/.." || exit 1
 
 minutes=${1:-60}
 out=${2:-build/soak}

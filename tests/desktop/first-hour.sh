@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# Regions and geometries are passed on as their four numbers, split on purpose.
+# shellcheck disable=SC2046
 # A newcomer's first hour with 糯墩, driven end to end: installs with scripts/install into a fresh
 # home, starts the installed program from its desktop entry on a private X server with a
 # compositor and a tray host, and uses it through real pointer and keyboard events (XTest) and a
@@ -162,7 +164,7 @@ heading home-from-tray
 pictures_differ home-at-start home-from-tray 2 && fail "the tray did not open the home page"
 
 step="visiting every page of the sidebar"
-previous=home-from-tray
+previous="home-from-tray"
 for page in shortcuts clipboard settings home; do
   open_page "$page"
   heading "heading-$page"
@@ -281,11 +283,11 @@ wait_until 3 bash -c '[ "$(timeout 2 xclip -o -selection clipboard)" = "first ho
 
 step="changing the pet's size and the sound on the settings page"
 open_page settings
-read -r _ _ width_before height_before <<<"$(geometry_of "$pet")"
+read -r _ _ width_before _ <<<"$(geometry_of "$pet")"
 expect_saves drag $(at_centre 463 165) $(at_centre 300 165)
 scale_a=$(saved 'c["preferences"]["petScale"]')
 awk -v s="$scale_a" 'BEGIN { exit !(s < 1) }' || fail "the smaller pet size was not saved ($scale_a)"
-read -r _ _ width_after height_after <<<"$(geometry_of "$pet")"
+read -r _ _ width_after _ <<<"$(geometry_of "$pet")"
 [ "$width_after" -lt "$width_before" ] || fail "the pet did not become smaller"
 expect_save click_in 932 354
 [ "$(saved 'c["preferences"]["soundEnabled"]')" = false ] || fail "the sound switch was not saved"
@@ -306,7 +308,7 @@ backup=$home/first-hour-backup.json
 click_in 205 113
 preview=$(window_opens "导出内容预览")
 click_in 485 442 "$preview"
-chooser=$(window_opens "导出个人备份")
+window_opens "导出个人备份" >/dev/null
 type_text "$backup"
 key Return
 wait_until 5 test -s "$backup" || fail "no backup was written"
@@ -321,7 +323,7 @@ scale_b=$(saved 'c["preferences"]["petScale"]')
 scroll_page down
 # The change put away the export's message; the import's message will stand above the buttons.
 click_in 311 113
-chooser=$(window_opens "选择糯墩个人备份或分享配置，下一步预览后才会应用。")
+window_opens "选择糯墩个人备份或分享配置，下一步预览后才会应用。" >/dev/null
 type_text "$backup"
 key Return
 preview=$(window_opens "导入内容预览")

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # A person at a desktop, for scripts that drive the installed application as someone would:
 # a private X server with the compositor and tray host of scripts/screenshot, a fresh home, an
 # install with scripts/install, real pointer and keyboard input through XTest (xdotool), pictures
@@ -109,6 +110,7 @@ no_window() { [ -z "$(window_named "$1")" ]; }
 
 # "X Y WIDTH HEIGHT" of window $1.
 geometry_of() {
+  # shellcheck disable=SC2034 # xdotool names them too.
   local X Y WIDTH HEIGHT SCREEN WINDOW
   eval "$(xdotool getwindowgeometry --shell "$1")"
   echo "$X $Y $WIDTH $HEIGHT"

@@ -85,7 +85,7 @@ done
 
 "$app" >"$work/app.log" 2>&1 &
 app_pid=$!
-pids+=($app_pid)
+pids+=("$app_pid")
 panel=
 for _ in $(seq 300); do
   panel=$(xdotool search --onlyvisible --name "糯墩桌宠" 2>/dev/null | head -n 1 || true)
