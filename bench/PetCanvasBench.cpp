@@ -48,6 +48,27 @@ void BM_TickWithNothingChanged(benchmark::State& state) {
 }
 BENCHMARK(BM_TickWithNothingChanged)->Unit(benchmark::kMicrosecond);
 
+// One frame of the idle pet standing on the farm, as the frame loop shows it twelve times a
+// second: the tick that finds the new frame and the paint of the sprite over the still farm.
+void BM_FrameOverTheStillFarm(benchmark::State& state) {
+    test::ModelTestWorld clockSource;
+    QDateTime now = clockSource.scheduler.now();
+    BenchPet pet(true, {[&now] { return now; }, [] { return qint64(0); }});
+    pet.model->dismissBubble();
+    PetCanvas& canvas = pet.panel.canvas();
+    canvas.tick();
+    QCoreApplication::processEvents();
+    test::PaintCounter counter;
+    canvas.installEventFilter(&counter);
+    for (auto _ : state) {
+        now = now.addMSecs(1000 / 12);
+        canvas.tick();
+        QCoreApplication::processEvents();
+    }
+    state.counters["paints"] = counter.paints;
+}
+BENCHMARK(BM_FrameOverTheStillFarm)->Unit(benchmark::kMicrosecond);
+
 // One whole repaint of the 444 × 569 pet panel with its bubble, as the paint event draws it.
 void BM_PaintPetWithTwoButtonBubble(benchmark::State& state) {
     BenchPet pet(false, {});

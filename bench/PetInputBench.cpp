@@ -27,8 +27,8 @@ struct PetOnStage {
     }
 };
 
-// The tracking timer asks every 0.08 s; the points cover the ring, the pet's opaque and
-// transparent pixels and empty space.
+// Asked for the cursor on every move of the pointer over the canvas; the points cover the ring,
+// the pet's opaque and transparent pixels and empty space.
 void BM_InteractiveHit(benchmark::State& state) {
     PetOnStage stage;
     const QPointF points[] = {{70, 441}, {90, 549}, {297, 469}, {172, 567}, {20, 20}};

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "drawing/PictureCache.h"
 #include "editors/RoomBackdrop.h"
 #include "room/RoomEnvironment.h"
 #include "support/FakeSessionEvents.h"
@@ -33,7 +34,9 @@ struct BackdropRig {
     test::ModelTestWorld world;
     std::unique_ptr<AppModel> model = world.model();
     test::FakeSessionEvents session;
-    RoomBackdrop backdrop{model->room(), session, false, [this] { return world.scheduler.now(); }};
+    PictureCache pictures{[this] { return world.scheduler.elapsed; }};
+    RoomBackdrop backdrop{model->room(), session, pictures, false,
+                          [this] { return world.scheduler.now(); }};
 };
 
 // A 300 × 400 frame with full rain over the cached still layers.

@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # What the application costs while nothing happens: runs the real pet-tundle on private X servers
-# with a compositor, in each idle state, beside a trivial translucent Qt window with and without
-# an empty 60 Hz timer, and prints the CPU time (% of one core) and resident memory (MB) of each,
-# the median of ROUNDS windows of SECONDS. The states run side by side, each on its own display;
-# CPU is counted per process, so they do not share their figures.
+# with a compositor, in each idle state, beside the least any Qt window pays for the same picture
+# (a translucent window of the panel's size copying a 92 px or a 256 px frame at 12 fps, the pet's
+# own pace), and a trivial translucent window with and without an empty 60 Hz timer. It prints the
+# CPU time (% of one core) and resident memory (MB) of each, the median of ROUNDS windows of
+# SECONDS, and each state with a sprite as a ratio to the window with a sprite of its size. All
+# run side by side, each on its own display, and measure the same windows of time, so a load on
+# the machine weighs on the application and its yardstick alike; CPU is counted per process.
 #   bench/idle-cost.sh [SECONDS] [ROUNDS]      defaults: 60 and 3 (about four minutes)
 #   TUNDLE_BUILD=DIR bench/idle-cost.sh        another build tree than build/
 set -euo pipefail
@@ -14,8 +17,9 @@ rounds=${2:-3}
 build=${TUNDLE_BUILD:-build}
 app=$build/src/app/pet-tundle
 window=$build/tools/idle-window/idle-window
+sprite=$build/tools/sprite-window/sprite-window
 close=$build/tools/close-window/close-window
-for program in "$app" "$window" "$close"; do
+for program in "$app" "$window" "$sprite" "$close"; do
   if [ ! -x "$program" ]; then
     echo "No $program: build the application and its tools first." >&2
     exit 1
@@ -23,18 +27,44 @@ for program in "$app" "$window" "$close"; do
 done
 
 work=$(mktemp -d)
-pids=()
+# Every long-lived process is written down here at once: the states start in subshells, whose
+# variables the cleanup never sees, and a subshell that ends leaves its children behind.
+started=$work/started
+touch "$started"
+remember() {
+  echo "$1" >>"$started"
+}
+
+# The script's own children and theirs, deepest first.
+descendants() {
+  local child
+  for child in $(ps -o pid= --ppid "$1"); do
+    descendants "$child"
+    echo "$child"
+  done
+}
+
 cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  local pids
+  pids=$(
+    descendants $$
+    cat "$started"
+  )
+  # shellcheck disable=SC2086
+  kill $pids 2>/dev/null || true
+  sleep 1
+  # shellcheck disable=SC2086
+  kill -KILL $pids 2>/dev/null || true
   wait 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
+trap 'exit 130' INT TERM
 
 # Free display numbers, chosen before the states start side by side.
 displays=()
 candidate=140
-while [ ${#displays[@]} -lt 6 ]; do
+while [ ${#displays[@]} -lt 8 ]; do
   if [ ! -e "/tmp/.X11-unix/X$candidate" ] && [ ! -e "/tmp/.X$candidate-lock" ]; then
     displays+=("$candidate")
   fi
@@ -44,16 +74,16 @@ done
 # Starts an X server with a compositor and a tray host on display $1.
 start_desktop() {
   Xvfb ":$1" -screen 0 1440x900x24 -nolisten tcp >/dev/null 2>&1 &
-  pids+=($!)
+  remember $!
   for _ in $(seq 200); do
     DISPLAY=":$1" xdpyinfo >/dev/null 2>&1 && break
     sleep 0.05
   done
   DISPLAY=":$1" xcompmgr >/dev/null 2>&1 &
-  pids+=($!)
+  remember $!
   DISPLAY=":$1" trayer --edge top --align right --widthtype request --height 24 \
     --transparent false >/dev/null 2>&1 &
-  pids+=($!)
+  remember $!
 }
 
 # Ticks of CPU time the process $1 has used, user and system.
@@ -65,10 +95,25 @@ resident_mb() {
   awk '/^VmRSS:/ { printf "%.1f", $2 / 1024 }' "/proc/$1/status"
 }
 
-# Measures process $2 for the state named $1: ROUNDS windows, one line each into $work/$1.
+subjects=(default farm-collapsed reduced-motion pet-hidden sprite-92 sprite-256 window window-60hz)
+
+# Waits until every subject is ready, so that all of them measure the same windows of time; a
+# subject that failed to start is not waited for longer than two minutes.
+all_ready() {
+  touch "$work/ready-$1"
+  for subject in "${subjects[@]}"; do
+    for _ in $(seq 600); do
+      [ -e "$work/ready-$subject" ] && break
+      sleep 0.2
+    done
+  done
+}
+
+# Measures process $2 for the subject named $1: ROUNDS windows, one line each into $work/$1.
 measure() {
   local name=$1 pid=$2 hz before after
   hz=$(getconf CLK_TCK)
+  all_ready "$name"
   for _ in $(seq "$rounds"); do
     before=$(cpu_ticks "$pid")
     sleep "$seconds"
@@ -126,6 +171,7 @@ run_app() {
     QT_QPA_PLATFORM=xcb TUNDLE_QA_MODE=1)
   env "${environment[@]}" "$app" >/dev/null 2>&1 &
   pid=$!
+  remember "$pid"
   sleep 4
   kill -TERM "$pid"
   wait "$pid" 2>/dev/null || true
@@ -142,13 +188,21 @@ with open(path, "w", encoding="utf-8") as f:
 PY
   env "${environment[@]}" "$app" >/dev/null 2>&1 &
   pid=$!
-  pids+=("$pid")
-  sleep 4
-  # The installation guide (run from a build tree) and the control centre open at start; the
-  # user closes both.
-  DISPLAY=":$d" "$close" "糯墩" >/dev/null || true
-  sleep 0.5
-  DISPLAY=":$d" "$close" "糯墩 · 桌面小伙伴" >/dev/null || true
+  remember "$pid"
+  # The control centre and the installation guide (run from a build tree) open at start; the
+  # user closes both. The guide is modal and may come a moment later on a loaded machine: while
+  # it is open, the control centre refuses to close, so both are asked until it has.
+  for _ in $(seq 80); do
+    DISPLAY=":$d" xdotool search --onlyvisible --name "桌面小伙伴" >/dev/null 2>&1 && break
+    sleep 0.25
+  done
+  for _ in $(seq 10); do
+    DISPLAY=":$d" "$close" "糯墩" >/dev/null || true
+    sleep 0.5
+    DISPLAY=":$d" "$close" "糯墩 · 桌面小伙伴" >/dev/null || true
+    sleep 0.5
+    DISPLAY=":$d" xdotool search --onlyvisible --name "桌面小伙伴" >/dev/null 2>&1 || break
+  done
   case $name in
     farm-collapsed) tray_pick_until_changed "$d" 5 ;;
     pet-hidden) tray_pick_until_changed "$d" 4 ;;
@@ -159,29 +213,48 @@ PY
   measure "$name" "$pid"
 }
 
+# Runs program $3 with the remaining arguments as the subject named $1 on display $2.
 run_window() {
-  local name=$1 d=$2 pid
-  shift 2
+  local name=$1 d=$2 program=$3 pid
+  shift 3
   start_desktop "$d"
-  DISPLAY=":$d" QT_QPA_PLATFORM=xcb "$window" "$@" >/dev/null 2>&1 &
+  DISPLAY=":$d" QT_QPA_PLATFORM=xcb "$program" "$@" >/dev/null 2>&1 &
   pid=$!
-  pids+=("$pid")
+  remember "$pid"
   sleep 3
   measure "$name" "$pid"
 }
 
-states=(default farm-collapsed reduced-motion pet-hidden)
-for i in "${!states[@]}"; do run_app "${states[$i]}" "${displays[$i]}" & done
-run_window window "${displays[4]}" &
-run_window window-60hz "${displays[5]}" --timer &
+for i in 0 1 2 3; do run_app "${subjects[$i]}" "${displays[$i]}" & done
+run_window sprite-92 "${displays[4]}" "$sprite" 92 &
+run_window sprite-256 "${displays[5]}" "$sprite" 256 &
+run_window window "${displays[6]}" "$window" &
+run_window window-60hz "${displays[7]}" "$window" --timer &
 wait
 
 median() {
   sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
 
-printf '%-16s %14s %14s\n' "state" "one core (%)" "resident (MB)"
-for state in "${states[@]}" window window-60hz; do
-  printf '%-16s %14s %14s\n' "$state" \
-    "$(cut -d' ' -f1 "$work/$state" | median)" "$(cut -d' ' -f2 "$work/$state" | median)"
+cpu() {
+  [ -e "$work/$1" ] && cut -d' ' -f1 "$work/$1" | median
+}
+
+resident() {
+  [ -e "$work/$1" ] && cut -d' ' -f2 "$work/$1" | median
+}
+
+# The yardstick of each state that shows the pet moving.
+declare -A baseline=([default]=sprite-92 [farm-collapsed]=sprite-256)
+
+printf '%-16s %14s %14s %24s\n' "subject" "one core (%)" "resident (MB)" "to its baseline"
+for subject in "${subjects[@]}"; do
+  ratio=""
+  if [ -n "${baseline[$subject]:-}" ]; then
+    ratio=$(awk -v a="$(cpu "$subject")" -v b="$(cpu "${baseline[$subject]}")" \
+      'BEGIN { if (b > 0) printf "%.2f", a / b; else printf "-" }')
+    ratio="$ratio × ${baseline[$subject]}"
+  fi
+  printf '%-16s %14s %14s %24s\n' "$subject" "$(cpu "$subject" || echo failed)" \
+    "$(resident "$subject" || echo -)" "$ratio"
 done

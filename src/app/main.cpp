@@ -8,16 +8,26 @@
 #include "shell/TundleAppDelegate.h"
 #include "support/BundleInfo.h"
 #include "support/SettingsDefaults.h"
+#include "toolkit/QtTranslations.h"
+#include "toolkit/ToolkitStyle.h"
 
 int main(int argc, char** argv) {
     // Qt's other media backend crashes when the machine has no audio device.
     qputenv("QT_MEDIA_BACKEND", "gstreamer");
+    // The window contents keep going to the X server through shared memory, although each flush
+    // then waits for a round trip (QT_XCB_NO_MITSHM would send them over the socket instead).
+    // Measured with the sprite windows of bench/idle-cost.sh: for the pet's 92 px frame the
+    // socket saves this process about as much as it costs the X server to read the pixels, and
+    // for the 254 px frame shown with the farm folded away it costs both more than it saves.
     tundle::WindowSystemChoice::apply();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("pet-tundle"));
     QApplication::setApplicationDisplayName(QStringLiteral("糯墩"));
     QApplication::setDesktopFileName(QStringLiteral("pet-tundle"));
     QApplication::setQuitOnLastWindowClosed(false);
+    // Every window, Qt's own dialogs included, speaks Chinese and wears the toolkit's look.
+    tundle::QtTranslations::install(application);
+    tundle::ToolkitStyle::install();
 
     tundle::SingleInstance instance;
     if (!instance.claim()) {

@@ -141,23 +141,10 @@ int moveWithoutReplacing(const QByteArray& from, const QByteArray& to) {
     return ::rename(from.constData(), to.constData());
 }
 
-// Writes the description into a file made for it alone; false with errno when it could not.
-bool writeDescription(const FileDescriptor& file, const QByteArray& text) {
-    qsizetype written = 0;
-    while (written < text.size()) {
-        const ssize_t put = ::write(file.get(), text.constData() + written,
-                                    static_cast<size_t>(text.size() - written));
-        if (put < 0 && errno != EINTR) {
-            return false;
-        }
-        written += std::max<ssize_t>(put, 0);
-    }
-    return true;
-}
-
 }  // namespace
 
-FreedesktopTrash::FreedesktopTrash(QByteArray homeTrash) : homeTrash_(std::move(homeTrash)) {}
+FreedesktopTrash::FreedesktopTrash(QByteArray homeTrash, std::function<QDateTime()> clock)
+    : homeTrash_(std::move(homeTrash)), clock_(std::move(clock)) {}
 
 QByteArray FreedesktopTrash::moveToTrash(const QByteArray& path) const {
     struct stat item {};
@@ -191,7 +178,7 @@ QByteArray FreedesktopTrash::moveToTrash(const QByteArray& path) const {
             joined(LocalPath::resolved(LocalPath::folder(path)), LocalPath::name(path));
         location = resolved.mid(joined(place->topFolder, {}).size());
     }
-    const QByteArray description = describe(location, QDateTime::currentDateTime());
+    const QByteArray description = describe(location, clock_());
     const QByteArray name = LocalPath::name(LocalPath::clean(path));
     for (int attempt = 0; attempt < nameAttempts; ++attempt) {
         const QByteArray chosen = candidateName(name, attempt);
@@ -205,10 +192,13 @@ QByteArray FreedesktopTrash::moveToTrash(const QByteArray& path) const {
             }
             throw trashFailure(path, errno);
         }
-        if (!writeDescription(claim, description) || ::close(claim.release()) != 0) {
-            const int error = errno;
+        int failure = FileIO::writeAll(claim.get(), description);
+        if (failure == 0 && ::close(claim.release()) != 0) {
+            failure = errno;
+        }
+        if (failure != 0) {
             ::unlink(infoPath.constData());
-            throw trashFailure(path, error);
+            throw trashFailure(path, failure);
         }
         const QByteArray target = files + '/' + chosen;
         if (moveWithoutReplacing(path, target) == 0) {
@@ -239,7 +229,8 @@ void FreedesktopTrash::restore(const QByteArray& trashedPath, const QByteArray& 
 
 QByteArray FreedesktopTrash::describe(const QByteArray& location, const QDateTime& deletedAt) {
     return "[Trash Info]\nPath=" + location.toPercentEncoding("/") + "\nDeletionDate=" +
-           deletedAt.toString(QStringLiteral("yyyy-MM-ddThh:mm:ss")).toLatin1() + '\n';
+           deletedAt.toLocalTime().toString(QStringLiteral("yyyy-MM-ddThh:mm:ss")).toLatin1() +
+           '\n';
 }
 
 }  // namespace tundle

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <functional>
 
 namespace tundle {
 
@@ -15,8 +16,9 @@ public:
     // How many names one item may try in the Trash before it is reported as failed.
     static constexpr int nameAttempts = 16;
 
-    // `homeTrash` is $XDG_DATA_HOME/Trash; it is made when first needed.
-    explicit FreedesktopTrash(QByteArray homeTrash);
+    // `homeTrash` is $XDG_DATA_HOME/Trash; it is made when first needed. `clock` dates each
+    // item's deletion.
+    FreedesktopTrash(QByteArray homeTrash, std::function<QDateTime()> clock);
 
     // Returns where the item went; throws FileError when it stayed where it was.
     QByteArray moveToTrash(const QByteArray& path) const;
@@ -30,6 +32,7 @@ public:
 
 private:
     QByteArray homeTrash_;
+    std::function<QDateTime()> clock_;
 };
 
 }  // namespace tundle

@@ -10,6 +10,8 @@
 
 namespace tundle {
 
+SystemFileManager::SystemFileManager(std::function<QDateTime()> clock) : clock_(std::move(clock)) {}
+
 QString SystemFileManager::homeDirectory() const {
     return QDir::homePath();
 }
@@ -20,7 +22,7 @@ QString SystemFileManager::trashDirectory() const {
 }
 
 std::optional<QByteArray> SystemFileManager::moveToTrash(const QByteArray& path) {
-    return FreedesktopTrash(QFile::encodeName(trashDirectory())).moveToTrash(path);
+    return FreedesktopTrash(QFile::encodeName(trashDirectory()), clock_).moveToTrash(path);
 }
 
 std::optional<TrashedFileIdentity> SystemFileManager::identity(const QByteArray& path) const {

@@ -49,12 +49,10 @@ check_click_through() {
   if [ "$(window_at $((x + 5)) $((y + 5)))" = "$panel" ]; then
     echo "the transparent corner of the pet panel takes clicks"; exit 1
   fi
-  # The tracker looks at the pointer every 80 ms and hears of it through the pointer's own
-  # motion (a warp alone is not input), so each probe warps beside the point, moves onto it and
-  # waits a little longer than a tick.
+  # The server answers from the panel's input shape at once: no waiting after a move.
   for dy in $(seq $((height - 60)) -30 $((height / 3))); do
     for dx in $(seq $((width / 3)) 30 $((width - 20))); do
-      if [ "$(xdotool mousemove $((x + dx - 1)) $((y + dy)) mousemove_relative 1 0 sleep 0.12 \
+      if [ "$(xdotool mousemove $((x + dx - 1)) $((y + dy)) mousemove_relative 1 0 \
         getmouselocation --shell | sed -n 's/^WINDOW=//p')" = "$panel" ]; then
         return 0
       fi

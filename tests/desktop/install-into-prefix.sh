@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # An install into a fresh prefix holds the program, its data folder, a desktop entry and icon the
-# desktop finds, and AppStream metadata, and the desktop's own validators accept them.
+# desktop finds, and AppStream metadata, and the desktop's own validators accept them. Where an X
+# server can be started, the program installed as scripts/install lays it out starts without
+# asking to be installed, while the copy in the build tree asks.
 #   tests/desktop/install-into-prefix.sh <build folder>
 # Exits 77 (skipped) when the validators are not installed.
 set -euo pipefail
@@ -14,7 +16,14 @@ for tool in desktop-file-validate appstreamcli; do
 done
 
 prefix=$(mktemp -d)
-trap 'rm -rf "$prefix"' EXIT
+home=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$prefix" "$home"
+}
+trap cleanup EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 failed=0
@@ -51,3 +60,56 @@ appstreamcli validate --no-net "$metainfo"
 grep -q '<launchable type="desktop-id">pet-tundle.desktop</launchable>' "$metainfo" ||
   { echo "the metadata does not launch pet-tundle.desktop"; exit 1; }
 echo "installed and valid"
+
+if ! command -v Xvfb >/dev/null || ! command -v xdotool >/dev/null; then
+  echo "no X server to start the installed program on; not run"
+  exit 0
+fi
+display=140
+while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
+  display=$((display + 1))
+done
+Xvfb ":$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+export DISPLAY=":$display"
+for _ in $(seq 100); do
+  xdpyinfo >/dev/null 2>&1 && break
+  sleep 0.05
+done
+
+# How many dialogs the program at $1 shows once its pet is up, run with a fresh home in $2; with
+# $3 set, waits up to ten seconds for one to come.
+dialogs_of() {
+  local program=$1 user=$2 awaited=${3:-} pid count=0 round
+  mkdir -p "$user/runtime" && chmod 700 "$user/runtime"
+  HOME="$user" XDG_DATA_HOME="$user/data" XDG_CONFIG_HOME="$user/config" \
+    XDG_CACHE_HOME="$user/cache" XDG_RUNTIME_DIR="$user/runtime" QT_QPA_PLATFORM=xcb \
+    TUNDLE_QA_MODE=1 "$program" >/dev/null 2>&1 &
+  pid=$!
+  for _ in $(seq 300); do
+    xdotool search --onlyvisible --name "糯墩桌宠" >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+  for round in $(seq 20); do
+    sleep 0.5
+    count=0
+    for window in $(xdotool search --onlyvisible --class pet-tundle 2>/dev/null); do
+      if xprop -id "$window" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q '= _NET_WM_WINDOW_TYPE_DIALOG'; then
+        count=$((count + 1))
+      fi
+    done
+    [ -n "$awaited" ] && [ "$count" -gt 0 ] && break
+    [ -z "$awaited" ] && [ "$round" -ge 4 ] && break
+  done
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  echo "$count"
+}
+
+# The layout scripts/install makes in ~/.local: a folder of our own the updater can replace.
+cmake --install "$build" --prefix "$home/installed/.local/pet-tundle" --component program >/dev/null
+installed=$(dialogs_of "$home/installed/.local/pet-tundle/bin/pet-tundle" "$home/installed")
+[ "$installed" = 0 ] || { echo "the installed program asks to be installed ($installed dialogs)"; exit 1; }
+from_build=$(dialogs_of "$build/src/app/pet-tundle" "$home/build" awaited)
+[ "$from_build" = 1 ] || { echo "the build tree's program did not ask to be installed ($from_build dialogs)"; exit 1; }
+echo "the installed program passes the installation check"

@@ -73,9 +73,11 @@ protected:
     }
     QString trashFolder() const { return data_.filePath(QStringLiteral("Trash")); }
 
+    // Local time, as the Trash's descriptions are written.
+    const QDateTime deletedAt_{QDate(2026, 3, 4), QTime(5, 6, 7)};
     QTemporaryDir dir_;
     test::TemporaryDataHome data_;
-    SystemFileManager files_;
+    SystemFileManager files_{[this] { return deletedAt_; }};
     TrashService service_{files_};
 };
 
@@ -93,7 +95,7 @@ TEST_F(FreedesktopTrashTest, NamesWithLineBreaksAndEscapesAreDescribedPercentEnc
         const QByteArray info = infoOf(LocalPath::fromUrl(result.receipts[index].trashedURL));
         EXPECT_EQ(info.count('\n'), 3) << info.toStdString();
         EXPECT_TRUE(info.startsWith("[Trash Info]\nPath=/"));
-        EXPECT_TRUE(info.contains("\nDeletionDate=20"));
+        EXPECT_TRUE(info.endsWith("\nDeletionDate=2026-03-04T05:06:07\n"));
         EXPECT_EQ(describedPath(info), paths[index]);
         EXPECT_FALSE(exists(paths[index]));
     }

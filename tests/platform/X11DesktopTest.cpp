@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "platform/X11GlobalMouseMonitor.h"
-#include "platform/X11InputPassThrough.h"
+#include "platform/X11InputShape.h"
 #include "platform/X11PointerProbe.h"
 #include "platform/XvfbServer.h"
 #include "support/RunUntil.h"
@@ -44,23 +44,36 @@ TEST(X11DesktopTest, ClickThroughPointerAndPressesOnARealServer) {
     const X11Connection x11 = *X11Connection::of(server.connection());
     const xcb_window_t below = makeWindow(x11, 0, 0, 500);
     const xcb_window_t panel = makeWindow(x11, 100, 100, 200);
-    X11InputPassThrough input(x11, [panel] { return panel; });
+    X11InputShape input(x11, [panel] { return panel; });
+    ASSERT_TRUE(input.available());
     EXPECT_EQ(windowAt(x11, 150, 150), panel);
-    input.setPassThrough(true);
+    // Two pieces in the window's own pixels: presses there go to it, the rest falls through.
+    input.set(QRegion(40, 40, 20, 10) + QRegion(10, 150, 5, 5));
+    EXPECT_EQ(windowAt(x11, 150, 145), panel);
+    EXPECT_EQ(windowAt(x11, 159, 149), panel);
+    EXPECT_EQ(windowAt(x11, 160, 145), below);
     EXPECT_EQ(windowAt(x11, 150, 150), below);
-    input.setPassThrough(false);
-    // Taking clicks again covers the whole window, also after it grew.
+    EXPECT_EQ(windowAt(x11, 139, 145), below);
+    EXPECT_EQ(windowAt(x11, 112, 252), panel);
+    EXPECT_EQ(windowAt(x11, 250, 250), below);
+    input.set(QRegion());
+    EXPECT_EQ(windowAt(x11, 150, 150), below);
+    // The shape stays in the window's pixels when the window grows.
+    input.set(QRegion(250, 250, 10, 10));
     const uint32_t side = 300;
     xcb_configure_window(x11.get(), panel, XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT,
                          std::array<uint32_t, 2>{side, side}.data());
-    EXPECT_EQ(windowAt(x11, 350, 350), panel);
+    EXPECT_EQ(windowAt(x11, 355, 355), panel);
+    EXPECT_EQ(windowAt(x11, 150, 150), below);
+    // Without a connection there is nothing to shape.
+    EXPECT_FALSE(X11InputShape(std::nullopt, [panel] { return panel; }).available());
 
     // Left and right presses count, the middle button does not; a stopped monitor is silent.
     X11GlobalMouseMonitor monitor(server.display());
     int presses = 0;
     ASSERT_TRUE(monitor.start([&presses] { ++presses; }));
-    X11PointerProbe probe(x11, server.display());
-    EXPECT_EQ(probe.query(), (PointerState{QPoint(350, 350), false}));
+    X11PointerProbe probe(x11);
+    EXPECT_EQ(probe.query(), (PointerState{QPoint(150, 150), false}));
     const auto run = [&server, &xdotool](const QStringList& arguments) {
         QProcess tool;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

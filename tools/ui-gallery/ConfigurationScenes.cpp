@@ -1,5 +1,9 @@
 #include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QMessageBox>
 #include <QTemporaryDir>
 
@@ -136,9 +140,15 @@ QImage drawRestoreConfirmation() {
     return drawBox(*scene.section->restoreConfirmation());
 }
 
+// The export's save dialog, Qt's own texts in Chinese, over a folder with an earlier backup.
 QImage drawSaveDialog() {
     QWidget window;
     QTemporaryDir folder;
+    QFile earlier(folder.filePath(QStringLiteral("糯墩个人备份-0915.json")));
+    if (earlier.open(QIODevice::WriteOnly)) {
+        earlier.write("{}\n");
+        earlier.close();
+    }
     QFileDialog* dialog = DialogFileChooser::makeDialog(
         &window,
         FileRequest{.caption = QStringLiteral("导出个人备份"),
@@ -148,6 +158,15 @@ QImage drawSaveDialog() {
                     .defaultSuffix = QStringLiteral("json")},
         DialogFileChooser::Kind::save);
     dialog->resize(720, 460);
+    dialog->show();
+    // The folder is read on a thread of its own.
+    const auto* model = dialog->findChild<QFileSystemModel*>();
+    QElapsedTimer waited;
+    waited.start();
+    while (model && model->rowCount(model->index(folder.path())) == 0 && waited.elapsed() < 3000) {
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    QApplication::processEvents();
     return renderWidget(*dialog, LightPalette::palette().window().color());
 }
 

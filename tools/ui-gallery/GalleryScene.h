@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "drawing/PictureCache.h"
 #include "support/FakeSessionEvents.h"
 #include "support/ModelTestWorld.h"
 
@@ -24,6 +25,7 @@ struct GalleryWorld {
     test::ModelTestWorld world;
     std::unique_ptr<AppModel> model;
     test::FakeSessionEvents session;
+    PictureCache pictures{[this] { return world.scheduler.elapsed; }};
 };
 
 // One picture: its file name without ".png", and how to draw it.
@@ -51,5 +53,7 @@ void addSettingsScenes(GalleryScenes& scenes);
 void addConfigurationScenes(GalleryScenes& scenes);
 void addWorkPlanScenes(GalleryScenes& scenes);
 void addShortcutScenes(GalleryScenes& scenes);
+void addControlCentreScenes(GalleryScenes& scenes);
+void addFarmScenes(GalleryScenes& scenes);
 
 }  // namespace tundle::gallery

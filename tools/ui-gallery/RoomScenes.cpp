@@ -28,7 +28,7 @@ QImage drawBackdrop(RoomWeather weather, RoomPhase phase, bool onScreen, double 
     RoomEnvironment& room = gallery.model->room();
     setFixed(room, weather, phase);
     room.setVisible(onScreen);
-    RoomBackdrop backdrop(room, gallery.session, false,
+    RoomBackdrop backdrop(room, gallery.session, gallery.pictures, false,
                           [&gallery] { return gallery.world.scheduler.now(); });
     backdrop.resize(300, 400);
     gallery.world.scheduler.advance(seconds);
@@ -43,7 +43,8 @@ QImage drawHomeRoom() {
     QWidget home;
     home.resize(600, 300);
     RoomBackdrop backdrop(
-        room, gallery.session, false, [&gallery] { return gallery.world.scheduler.now(); }, &home);
+        room, gallery.session, gallery.pictures, false,
+        [&gallery] { return gallery.world.scheduler.now(); }, &home);
     backdrop.setGeometry(home.rect());
     RoomSettingsEntry entry(
         room, [] {}, &home);
@@ -88,7 +89,7 @@ QImage drawSettingsSheet(RoomMode mode, std::optional<WeatherLocation> city,
         preferences.fixedWeather = RoomWeather::snow;
         preferences.fixedPhase = RoomPhase::dusk;
     });
-    RoomSettingsSheet sheet(room, gallery.session, false,
+    RoomSettingsSheet sheet(room, gallery.session, gallery.pictures, false,
                             [&gallery] { return gallery.world.scheduler.now(); });
     sheet.setAttribute(Qt::WA_DontShowOnScreen);
     sheet.show();

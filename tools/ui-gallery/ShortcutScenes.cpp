@@ -138,6 +138,30 @@ QImage hoveredRowWithMenu() {
     return image;
 }
 
+// Two rows reached with the keyboard: the first with the focus ring on its pin, so its
+// actions menu shows too.
+QImage rowsWithKeyboardFocus() {
+    ShortcutWorld world;
+    world.fill();
+    QWidget list;
+    auto* layout = new QVBoxLayout(&list);
+    layout->setContentsMargins(20, 12, 20, 12);
+    auto* first =
+        new ShortcutListRow(world.service.items()[0], *world.gallery.model, world.service);
+    layout->addWidget(first);
+    layout->addWidget(
+        new ShortcutListRow(world.service.items()[1], *world.gallery.model, world.service));
+    list.resize(560, list.sizeHint().height());
+    list.show();
+    list.activateWindow();
+    QApplication::processEvents();
+    list.setAttribute(Qt::WA_KeyboardFocusChange);
+    first->setFocus(Qt::TabFocusReason);
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    QApplication::sendEvent(first, &tab);
+    return renderWidget(list, Colors::grey(1, 0.75));
+}
+
 QImage drawSheet(QWidget& sheet) {
     sheet.show();
     QApplication::processEvents();
@@ -193,6 +217,7 @@ void addShortcutScenes(GalleryScenes& scenes) {
     scenes.push_back({QStringLiteral("shortcuts-page-empty"), emptyPage});
     scenes.push_back({QStringLiteral("shortcuts-page-no-match"), pageWithoutMatches});
     scenes.push_back({QStringLiteral("shortcuts-row-hovered-menu"), hoveredRowWithMenu});
+    scenes.push_back({QStringLiteral("shortcuts-row-keyboard-focus"), rowsWithKeyboardFocus});
     scenes.push_back({QStringLiteral("shortcuts-editor-website"), websiteEditor});
     scenes.push_back({QStringLiteral("shortcuts-editor-application"), applicationEditor});
     scenes.push_back({QStringLiteral("shortcuts-group-editor-error"), groupEditorWithError});

@@ -1,7 +1,20 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTimeEdit>
 #include <QVBoxLayout>
+#include <functional>
+#include <memory>
 
 #include "GalleryScene.h"
 #include "toolkit/Colors.h"
@@ -15,6 +28,7 @@
 #include "toolkit/SoftButton.h"
 #include "toolkit/Switch.h"
 #include "toolkit/TextBlock.h"
+#include "toolkit/ToolkitStyle.h"
 #include "toolkit/Typography.h"
 
 namespace tundle::gallery {
@@ -121,10 +135,148 @@ QImage styleSample() {
     return image;
 }
 
+// Qt's standard controls in the toolkit's look, each once without and once with the keyboard
+// focus, and the menus they open: a row's actions menu with its destructive entry, and a text
+// field's own menu in Chinese.
+QImage standardControls() {
+    QWidget page;
+    LightPalette::apply(page);
+    page.setAutoFillBackground(true);
+    auto* layout = new QGridLayout(&page);
+    layout->setContentsMargins(34, 24, 34, 24);
+    layout->setHorizontalSpacing(24);
+    layout->setVerticalSpacing(12);
+    layout->addWidget(text(QStringLiteral("标准控件"), 19, Colors::ink(), FontWeight::semibold), 0,
+                      0, 1, 3);
+    layout->addWidget(text(QStringLiteral("未聚焦"), 12, Colors::muted()), 1, 1);
+    layout->addWidget(text(QStringLiteral("键盘聚焦"), 12, Colors::muted()), 1, 2);
+
+    using Make = std::function<QWidget*()>;
+    const std::vector<std::pair<QString, Make>> kinds = {
+        {QStringLiteral("文本框"),
+         [] {
+             auto* field = new QLineEdit;
+             field->setPlaceholderText(QStringLiteral("搜索"));
+             field->setFixedWidth(180);
+             return field;
+         }},
+        {QStringLiteral("下拉菜单"),
+         [] {
+             auto* box = new QComboBox;
+             box->addItems({QStringLiteral("每 30 分钟"), QStringLiteral("每 45 分钟")});
+             return box;
+         }},
+        {QStringLiteral("时间"),
+         [] {
+             auto* edit = new QTimeEdit(QTime(9, 0));
+             edit->setDisplayFormat(QStringLiteral("HH:mm"));
+             return edit;
+         }},
+        {QStringLiteral("数字"),
+         [] {
+             auto* spin = new QSpinBox;
+             spin->setRange(1, 90);
+             spin->setValue(30);
+             return spin;
+         }},
+        {QStringLiteral("日期"),
+         [] {
+             auto* edit = new QDateEdit(QDate(2026, 9, 17));
+             edit->setDisplayFormat(QStringLiteral("yyyy年M月d日"));
+             edit->setCalendarPopup(true);
+             return edit;
+         }},
+        {QStringLiteral("复选框"),
+         [] {
+             auto* box = new QCheckBox(QStringLiteral("应用时清除本机天气缓存"));
+             box->setChecked(true);
+             return box;
+         }},
+        {QStringLiteral("按钮"),
+         [] {
+             auto* buttons =
+                 new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel);
+             return buttons;
+         }},
+    };
+    std::vector<QWidget*> focused;
+    int row = 2;
+    for (const auto& [title, make] : kinds) {
+        layout->addWidget(text(title, 13, Colors::ink(), FontWeight::medium), row, 0);
+        layout->addWidget(make(), row, 1, Qt::AlignLeft);
+        QWidget* second = make();
+        layout->addWidget(second, row, 2, Qt::AlignLeft);
+        focused.push_back(second);
+        ++row;
+    }
+    auto* unchecked = new QCheckBox(QStringLiteral("未选中"));
+    layout->addWidget(unchecked, row++, 1, Qt::AlignLeft);
+    layout->setColumnStretch(3, 1);
+    layout->setRowMinimumHeight(row, 250);
+    page.resize(760, 10);
+    page.adjustSize();
+    page.resize(760, page.sizeHint().height());
+    constexpr double ratio = 2;
+    QImage image = renderWidget(page, Colors::canvas(), ratio);
+
+    // The focus only lands in an active window, and draws its ring once the keyboard moved it.
+    page.show();
+    page.activateWindow();
+    QApplication::processEvents();
+    page.setAttribute(Qt::WA_KeyboardFocusChange);
+    QPainter painter(&image);
+    for (QWidget* widget : focused) {
+        // The buttons' focus goes to the first of them, as Tab would put it.
+        QWidget* target = widget;
+        if (auto* box = qobject_cast<QDialogButtonBox*>(widget)) {
+            target = box->button(QDialogButtonBox::Cancel);
+        }
+        target->setFocus(Qt::TabFocusReason);
+        QApplication::processEvents();
+        const QRect area(widget->mapTo(&page, QPoint(0, 0)), widget->size());
+        painter.fillRect(area.adjusted(-3, -3, 3, 3), Colors::canvas());
+        widget->render(&painter, area.topLeft(), QRegion(), QWidget::DrawChildren);
+    }
+
+    // The menus open below the controls, as they would on screen.
+    const int menuTop = unchecked->mapTo(&page, QPoint(0, 0)).y() + unchecked->height() + 16;
+    QMenu actions;
+    actions.addAction(QStringLiteral("编辑"));
+    QAction* open = actions.addAction(QStringLiteral("打开"));
+    actions.addMenu(QStringLiteral("移到分组"));
+    actions.addSeparator();
+    ToolkitStyle::markDestructive(*actions.addAction(QStringLiteral("删除")));
+    actions.ensurePolished();
+    actions.adjustSize();
+    actions.setActiveAction(open);
+    actions.render(&painter, QPoint(layout->cellRect(2, 1).left(), menuTop));
+
+    QLineEdit owner(QStringLiteral("糯墩"));
+    std::unique_ptr<QMenu> context(owner.createStandardContextMenu());
+    context->ensurePolished();
+    context->adjustSize();
+    context->render(&painter, QPoint(layout->cellRect(2, 2).left(), menuTop));
+    return image;
+}
+
+// The whole style sheet: the toolkit's own controls above Qt's standard ones.
+QImage toolkitStyles() {
+    const QImage own = styleSample();
+    const QImage standard = standardControls();
+    QImage image(std::max(own.width(), standard.width()), own.height() + standard.height(),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(own.devicePixelRatio());
+    image.fill(Colors::canvas());
+    QPainter painter(&image);
+    painter.drawImage(QPointF(0, 0), own);
+    painter.drawImage(QPointF(0, own.deviceIndependentSize().height()), standard);
+    return image;
+}
+
 }  // namespace
 
 void addToolkitScenes(GalleryScenes& scenes) {
-    scenes.push_back({QStringLiteral("toolkit-styles"), styleSample});
+    scenes.push_back({QStringLiteral("toolkit-styles"), toolkitStyles});
 }
 
 }  // namespace tundle::gallery

@@ -10,6 +10,8 @@
 
 #include "GalleryScene.h"
 #include "support/IsolatedEnvironment.h"
+#include "toolkit/QtTranslations.h"
+#include "toolkit/ToolkitStyle.h"
 
 namespace tundle::gallery {
 
@@ -32,6 +34,9 @@ int main(int argc, char** argv) {
     QTemporaryDir home;
     tundle::test::isolateEnvironment(home.path());
     QApplication app(argc, argv);
+    // As the application starts: Qt's texts in Chinese, every control in the toolkit's look.
+    tundle::QtTranslations::install(app);
+    tundle::ToolkitStyle::install();
     const QStringList arguments = app.arguments();
     if (arguments.size() < 2) {
         std::fputs("usage: ui-gallery <output folder> [scene ...]\n", stderr);
@@ -53,6 +58,8 @@ int main(int argc, char** argv) {
     tundle::gallery::addConfigurationScenes(scenes);
     tundle::gallery::addWorkPlanScenes(scenes);
     tundle::gallery::addShortcutScenes(scenes);
+    tundle::gallery::addControlCentreScenes(scenes);
+    tundle::gallery::addFarmScenes(scenes);
 
     for (const tundle::gallery::GalleryScene& scene : scenes) {
         if (!wanted.isEmpty() && !wanted.contains(scene.name)) {

@@ -7,9 +7,9 @@
 #include <cmath>
 
 #include "accessories/AccessoryArtwork.h"
-#include "drawing/SymbolImage.h"
 #include "drawing/AccessiblePress.h"
 #include "drawing/InterfaceFont.h"
+#include "drawing/SymbolImage.h"
 #include "drawing/YUpSpace.h"
 
 namespace tundle {
@@ -144,6 +144,7 @@ void AccessoryButton::updateMask() {
         region += space.toQt(artworkArea().united(labelRect())).toAlignedRect();
     }
     setMask(region);
+    emit hitAreaChanged();
 }
 
 QPointF AccessoryButton::upward(QPointF qtPoint) const {

@@ -51,6 +51,10 @@ public:
     // A press by assistive technology.
     void press();
 
+signals:
+    // The part of the button that takes the mouse changed: its size, or the label pill's share.
+    void hitAreaChanged();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

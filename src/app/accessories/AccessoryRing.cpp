@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <QWindow>
 
+#include "drawing/PixelArea.h"
 #include "drawing/SymbolImage.h"
 #include "drawing/YUpSpace.h"
 #include "model/AppModel.h"
@@ -29,6 +30,7 @@ AccessoryRing::AccessoryRing(QWidget& canvas, AppModel& model, const FarmStore& 
     connect(toggle_, &QToolButton::clicked, this, &AccessoryRing::fold);
     for (PetAccessory accessory : allPetAccessories) {
         auto* button = new AccessoryButton(accessory, hoverRevealed, {}, &canvas);
+        connect(button, &AccessoryButton::hitAreaChanged, this, &AccessoryRing::hitAreaChanged);
         const QPointer<AppModel> owner = model_;
         button->action = accessory == PetAccessory::clipboard ? std::function<void()>([owner] {
             if (owner) {
@@ -121,6 +123,29 @@ bool AccessoryRing::hit(QPointF point) const {
         }
     }
     return !host_->isHidden() && YUpSpace::contains(QRectF(host_->geometry()), point);
+}
+
+void AccessoryRing::addHitArea(PixelArea& area) const {
+    if (!toggle_->isHidden()) {
+        area.addQt(QRectF(toggle_->geometry()));
+    }
+    const double canvasHeight = canvas_.height();
+    for (const AccessoryButton* button : buttons_) {
+        if (button->isHidden()) {
+            continue;
+        }
+        // From the button's bottom-up points to the canvas's.
+        const QRect frame = button->geometry();
+        const QPointF offset(frame.x(), canvasHeight - frame.y() - frame.height());
+        const QRectF core = button->artworkArea();
+        area.addUp(core.adjusted(-2, -3, 2, 3).translated(offset));
+        if (button->reveal() > AccessoryButton::pillHitReveal) {
+            area.addUp(core.united(button->labelRect()).translated(offset));
+        }
+    }
+    if (!host_->isHidden()) {
+        area.addQt(QRectF(host_->geometry()));
+    }
 }
 
 }  // namespace tundle

@@ -12,6 +12,7 @@ namespace tundle {
 
 class AppModel;
 class FarmStore;
+class PixelArea;
 
 // The controls beside the pet: the accessory buttons, their fold toggle and the shortcut
 // panel's host, all children of the canvas. `update` places them and shows or hides them from
@@ -32,6 +33,12 @@ public:
     void update(const QRectF& sprite);
     // Whether a point in the canvas's own (Qt) coordinates lies on one of the controls.
     bool hit(QPointF point) const;
+    // Adds the pixels of the canvas where `hit` answers true.
+    void addHitArea(PixelArea& area) const;
+
+signals:
+    // A button's share of the hit area changed between layouts (its label slid out or in).
+    void hitAreaChanged();
 
 private:
     AccessoryRingInput input(const QRectF& sprite) const;

@@ -5,6 +5,7 @@
 
 #include "accessories/ShortcutBubbleStyle.h"
 #include "drawing/InterfaceFont.h"
+#include "toolkit/PlainLabel.h"
 
 namespace tundle {
 
@@ -13,12 +14,8 @@ ShortcutErrorStrip::ShortcutErrorStrip(QWidget* parent)
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(padding, padding, padding, padding);
     row->setSpacing(8);
-    text_ = new QLabel(this);
-    text_->setFont(interfaceFont(11));
+    text_ = plainLabel({}, 11, PetPalette::rgb(1.0, 0.231, 0.188), this);
     text_->setWordWrap(true);
-    QPalette palette = text_->palette();
-    palette.setColor(QPalette::WindowText, PetPalette::rgb(1.0, 0.231, 0.188));
-    text_->setPalette(palette);
     fix_ = new QToolButton(this);
     fix_->setText(QStringLiteral("去修改"));
     fix_->setFont(interfaceFont(11));

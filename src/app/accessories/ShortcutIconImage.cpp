@@ -4,8 +4,8 @@
 #include <QFileInfo>
 #include <QIcon>
 
-#include "drawing/SymbolImage.h"
 #include "companion/ShortcutService.h"
+#include "drawing/SymbolImage.h"
 
 namespace tundle {
 namespace {
@@ -22,6 +22,10 @@ QIcon themeIcon(const ShortcutIcon& icon) {
 QImage ShortcutIconImage::render(const ShortcutItem& item, QSize size, const QColor& tint) {
     if (item.kind == ShortcutKind::website) {
         return SymbolImage::render(ShortcutService::icon(item).source, size, tint);
+    }
+    // A new shortcut has no target yet: the desktop's providers would read and scale nothing.
+    if (item.target.isEmpty()) {
+        return {};
     }
     QIcon icon =
         item.kind == ShortcutKind::application ? themeIcon(ShortcutService::icon(item)) : QIcon();

@@ -14,7 +14,8 @@ class ShortcutIconImage {
 public:
     ShortcutIconImage() = delete;
 
-    // `tint` colours the symbols; a null image when the desktop has no picture at all.
+    // `tint` colours the symbols; a null image when the desktop has no picture at all, or the
+    // local shortcut has no target yet.
     static QImage render(const ShortcutItem& item, QSize size, const QColor& tint);
 };
 

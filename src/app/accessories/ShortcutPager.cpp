@@ -4,7 +4,7 @@
 
 #include "accessories/ShortcutBubbleStyle.h"
 #include "drawing/SymbolImage.h"
-#include "drawing/InterfaceFont.h"
+#include "toolkit/PlainLabel.h"
 
 namespace tundle {
 
@@ -13,11 +13,7 @@ ShortcutPager::ShortcutPager(QWidget* parent) : SoapSurface(ShortcutBubbleStyle:
     row->setContentsMargins(6, 6, 6, 6);
     row->setSpacing(14);
     previous_ = arrow(QStringLiteral("chevron.left"), QStringLiteral("上一页"));
-    label_ = new QLabel(this);
-    label_->setFont(interfaceFont(11));
-    QPalette palette = label_->palette();
-    palette.setColor(QPalette::WindowText, ShortcutBubbleStyle::ink());
-    label_->setPalette(palette);
+    label_ = plainLabel({}, 11, ShortcutBubbleStyle::ink(), this);
     next_ = arrow(QStringLiteral("chevron.right"), QStringLiteral("下一页"));
     row->addWidget(previous_);
     row->addWidget(label_);

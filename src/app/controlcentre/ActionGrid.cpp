@@ -18,7 +18,7 @@ constexpr double tileRadius = 15;
 
 StyledButton::Recipe recipe(QMarginsF padding) {
     return StyledButton::Recipe{
-        .font = Typography::font(11, FontWeight::medium),
+        .font = Typography::font(TextSize::footnote, FontWeight::medium),
         .padding = padding,
         .foreground = Colors::accent(),
         .fill = Colors::withOpacity(Colors::accent(), tileOpacity),

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QRadialGradient>
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -51,6 +52,17 @@ quint32 scaled(quint32 pixel, quint32 factor) {
     quint32 even = (pixel & 0xff00ff) * factor;
     even = ((even + ((even >> 8) & 0xff00ff) + 0x800080) >> 8) & 0xff00ff;
     quint32 odd = ((pixel >> 8) & 0xff00ff) * factor;
+    odd = (odd + ((odd >> 8) & 0xff00ff) + 0x800080) & 0xff00ff00;
+    return even | odd;
+}
+
+// (255 - `weight`) / 255 of `from` plus `weight` / 255 of `to`, both premultiplied, rounded
+// once, two channels at a time: the same pixel twice gives itself back exactly.
+quint32 mixed(quint32 from, quint32 to, quint32 weight) {
+    const quint32 rest = 255 - weight;
+    quint32 even = (from & 0xff00ff) * rest + (to & 0xff00ff) * weight;
+    even = ((even + ((even >> 8) & 0xff00ff) + 0x800080) >> 8) & 0xff00ff;
+    quint32 odd = ((from >> 8) & 0xff00ff) * rest + ((to >> 8) & 0xff00ff) * weight;
     odd = (odd + ((odd >> 8) & 0xff00ff) + 0x800080) & 0xff00ff00;
     return even | odd;
 }
@@ -205,6 +217,21 @@ void BreathBloom::paint(QPainter& painter, const QRectF& area, double expansion,
     painter.restore();
 }
 
+QImage BreathBloom::scaledFrame(const QImage& frame, QSize pixels) {
+    for (const ScaledFrame& kept : scaledFrames_) {
+        if (kept.key == frame.cacheKey() && kept.image.size() == pixels) {
+            return kept.image;
+        }
+    }
+    if (scaledFrames_.size() >= keptFrames) {
+        scaledFrames_.erase(scaledFrames_.begin());
+    }
+    QImage scaled = frame.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                        .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    scaledFrames_.push_back({frame.cacheKey(), std::move(scaled)});
+    return scaledFrames_.back().image;
+}
+
 void BreathBloom::paintFrames(QPainter& painter, const QRectF& rect,
                               const PetAssets::BreathFrames& frames, double pixelsPerUnit) {
     const QSize pixels(int(std::ceil(rect.width() * pixelsPerUnit)),
@@ -212,17 +239,19 @@ void BreathBloom::paintFrames(QPainter& painter, const QRectF& rect,
     if (framesLayer_.size() != pixels) {
         framesLayer_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
     }
-    framesLayer_.fill(Qt::transparent);
-    {
-        // Added, not laid over: where both frames are opaque the blend stays opaque.
-        QPainter layer(&framesLayer_);
-        layer.setRenderHint(QPainter::SmoothPixmapTransform);
-        layer.setCompositionMode(QPainter::CompositionMode_Plus);
-        const QRectF whole(QPointF(0, 0), QSizeF(pixels));
-        layer.setOpacity(1 - frames.fraction);
-        layer.drawImage(whole, *frames.first);
-        layer.setOpacity(frames.fraction);
-        layer.drawImage(whole, *frames.second);
+    // Added, not laid over: (1 - f) of the first and f of the second, pixel by pixel, so where
+    // both frames are opaque the pet stays opaque at every f. The painter's own additive mode
+    // clips the sum before it weighs the second frame, which left the pet half transparent.
+    const QImage first = scaledFrame(*frames.first, pixels);
+    const QImage second = scaledFrame(*frames.second, pixels);
+    const auto weight = quint32(std::lround(std::clamp(frames.fraction, 0.0, 1.0) * 255));
+    for (int y = 0; y < pixels.height(); ++y) {
+        const auto* from = reinterpret_cast<const quint32*>(first.constScanLine(y));
+        const auto* to = reinterpret_cast<const quint32*>(second.constScanLine(y));
+        auto* out = reinterpret_cast<quint32*>(framesLayer_.scanLine(y));
+        for (int x = 0; x < pixels.width(); ++x) {
+            out[x] = mixed(from[x], to[x], weight);
+        }
     }
     painter.drawImage(rect, framesLayer_);
 }

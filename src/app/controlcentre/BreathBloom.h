@@ -60,11 +60,20 @@ private:
     void makeLight(const Key& key);
     void paintFrames(QPainter& painter, const QRectF& rect, const PetAssets::BreathFrames& frames,
                      double pixelsPerUnit);
+    // `frame` at `pixels`, scaled once: a breath moves through the same few frames.
+    QImage scaledFrame(const QImage& frame, QSize pixels);
+
+    struct ScaledFrame {
+        qint64 key = 0;
+        QImage image;
+    };
+    static constexpr std::size_t keptFrames = 4;
 
     Key glowKey_;
     QImage glow_;
     QImage light_;
     QImage framesLayer_;
+    std::vector<ScaledFrame> scaledFrames_;
     std::vector<QImage> sprites_;
 };
 

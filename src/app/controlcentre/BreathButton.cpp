@@ -33,13 +33,15 @@ BreathButton::BreathButton(Look look, const QString& text, QWidget* parent)
     setText(text);
     setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::PointingHandCursor);
-    setFont(look == Look::chip ? Typography::font(12) : Typography::font(14, FontWeight::medium));
+    setFont(look == Look::chip ? Typography::font(TextSize::body)
+                               : Typography::font(TextSize::emphasis, FontWeight::medium));
 }
 
 void BreathButton::setSelected(bool selected) {
     if (selected_ != selected) {
         selected_ = selected;
-        setFont(Typography::font(12, selected ? FontWeight::semibold : FontWeight::regular));
+        setFont(Typography::font(TextSize::body,
+                                 selected ? FontWeight::semibold : FontWeight::regular));
         update();
     }
 }

@@ -277,11 +277,11 @@ void BreathingView::paintEvent(QPaintEvent*) {
     painter.drawText(QRectF(0, bloom.bottom(), design.width(), phaseHeight), Qt::AlignCenter,
                      phaseWord(state, moment.inhaling));
     painter.setPen(secondary);
-    painter.setFont(Typography::font(12));
+    painter.setFont(Typography::font(TextSize::body));
     painter.drawText(QRectF(0, at.hintTop, design.width(), hintHeight), Qt::AlignCenter,
                      hint(state));
     if (exercising(state)) {
-        painter.setFont(Typography::monospaced(13));
+        painter.setFont(Typography::monospaced(TextSize::control));
         painter.drawText(QRectF(0, at.firstRow, design.width(), firstRowHeight), Qt::AlignCenter,
                          remainingLine());
     }

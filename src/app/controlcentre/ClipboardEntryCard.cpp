@@ -10,6 +10,7 @@
 #include "toolkit/SoftButton.h"
 #include "toolkit/StyledText.h"
 #include "toolkit/TextBlock.h"
+#include "toolkit/Typography.h"
 
 namespace tundle {
 
@@ -50,10 +51,10 @@ ClipboardEntryCard::ClipboardEntryCard(const ClipboardEntry& entry, QWidget* par
     : Paper(15, parent),
       entry_(entry),
       text_(new EntryText(shownText(entry.text))),
-      time_(StyledText::label({}, 10, Colors::muted())),
+      time_(StyledText::label({}, TextSize::caption, Colors::muted())),
       copy_(new SoftButton) {
     content().setSpacing(11);
-    text_->setFont(Typography::font(12));
+    text_->setFont(Typography::font(TextSize::body));
     text_->setColor(Colors::ink());
     text_->setWrap(TextBlock::Wrap::anywhere);
     text_->setMaximumLines(maximumLines);
@@ -62,7 +63,7 @@ ClipboardEntryCard::ClipboardEntryCard(const ClipboardEntry& entry, QWidget* par
     auto* row = new QHBoxLayout;
     row->addWidget(time_, 0, Qt::AlignVCenter);
     row->addStretch();
-    auto* remove = new PlainButton({}, 10, Colors::muted());
+    auto* remove = new PlainButton({}, TextSize::caption, Colors::muted());
     remove->setSymbol(QStringLiteral("xmark"));
     remove->setToolTip(QStringLiteral("移除这条历史"));
     remove->setAccessibleName(QStringLiteral("移除这条历史"));

@@ -14,10 +14,12 @@
 #include "toolkit/PageHeading.h"
 #include "toolkit/Paper.h"
 #include "toolkit/SoftButton.h"
+#include "toolkit/Spacing.h"
 #include "toolkit/StyledText.h"
 #include "toolkit/Switch.h"
 #include "toolkit/SymbolView.h"
 #include "toolkit/TextBlock.h"
+#include "toolkit/Typography.h"
 
 namespace tundle {
 
@@ -33,16 +35,18 @@ ClipboardPage::ClipboardPage(ClipboardService& service, QWidget* parent)
     auto* body = new QVBoxLayout(this);
     body->setContentsMargins(0, 0, 0, 0);
     body->setSpacing(19);
-    body->addWidget(new PageHeading(
-        QStringLiteral("刚才复制的，还在这里。"),
-        QStringLiteral("只记录开启后的纯文本，最多 50 条；保存在内存，退出即清空。")));
+    body->addWidget(
+        new PageHeading(QStringLiteral("刚才复制的，还在这里。"),
+                        QStringLiteral("只记录开启后的纯文本，最多 %1 条；保存在内存，退出即清空。")
+                            .arg(ClipboardService::maximumItems)));
 
     auto* controls = new QHBoxLayout;
-    controls->setSpacing(12);
+    controls->setSpacing(Spacing::regular);
     recording_->setAccessibleName(QStringLiteral("记录剪贴板"));
     controls->addWidget(recording_, 0, Qt::AlignVCenter);
-    controls->addWidget(StyledText::label(QStringLiteral("记录剪贴板"), 12, Colors::ink()), 0,
-                        Qt::AlignVCenter);
+    controls->addWidget(
+        StyledText::label(QStringLiteral("记录剪贴板"), TextSize::body, Colors::ink()), 0,
+        Qt::AlignVCenter);
     controls->addStretch();
     controls->addWidget(pause_);
     controls->addWidget(clear_);
@@ -51,11 +55,11 @@ ClipboardPage::ClipboardPage(ClipboardService& service, QWidget* parent)
     empty_ = makeEmptyState();
     body->addWidget(empty_);
     listLayout_->setContentsMargins(0, 0, 0, 0);
-    listLayout_->setSpacing(10);
+    listLayout_->setSpacing(Spacing::medium);
     body->addWidget(list_);
     body->addWidget(
         StyledText::make(QStringLiteral("跳过带有密码／临时内容标记的剪贴板。可随时暂停或清空。"),
-                         10, Colors::muted()));
+                         TextSize::caption, Colors::muted()));
     body->addStretch();
 
     connect(recording_, &QAbstractButton::clicked, this,
@@ -81,8 +85,8 @@ QWidget* ClipboardPage::makeEmptyState() {
     auto* symbol = new SymbolView(QStringLiteral("doc.on.clipboard"), 37,
                                   Colors::withOpacity(Colors::accent(), 0.65));
     column.addWidget(symbol, 0, Qt::AlignHCenter);
-    emptyTitle_ = StyledText::make({}, 14, Colors::ink(), FontWeight::medium);
-    emptyLine_ = StyledText::make({}, 11, Colors::muted());
+    emptyTitle_ = StyledText::make({}, TextSize::emphasis, Colors::ink(), FontWeight::medium);
+    emptyLine_ = StyledText::make({}, TextSize::footnote, Colors::muted());
     for (TextBlock* text : {emptyTitle_, emptyLine_}) {
         text->setAlignment(Qt::AlignHCenter);
         column.addWidget(text);
@@ -130,14 +134,17 @@ void ClipboardPage::syncEntries() {
         card->hide();
         connect(card, &ClipboardEntryCard::copyRequested, this, &ClipboardPage::copy);
         connect(card, &ClipboardEntryCard::removeRequested, this,
-                [this](const ClipboardEntry& gone) { service_.remove(gone); });
+                [this](ClipboardEntry gone) { service_.remove(gone); });
         cards_.insert(entry.id, card);
     }
     for (auto card = cards_.begin(); card != cards_.end();) {
         if (present.contains(card.key())) {
             ++card;
         } else {
-            delete card.value();
+            // The card may be the one whose signal removed its entry, still running.
+            card.value()->hide();
+            listLayout_->removeWidget(card.value());
+            card.value()->deleteLater();
             card = cards_.erase(card);
         }
     }

@@ -49,7 +49,7 @@ ControlCenter::ControlCenter(AppModel& model, Services services, QWidget* parent
 QWidget* ControlCenter::makePage(PanelPage page) {
     switch (page) {
         case PanelPage::home:
-            return new HomePage(model_, services_.session, services_.calendar);
+            return new HomePage(model_, services_.session, services_.pictures, services_.calendar);
         case PanelPage::shortcuts:
             return new ShortcutSettingsPage(model_, model_.shortcuts(), services_.chooser);
         case PanelPage::clipboard:
@@ -101,8 +101,8 @@ void ControlCenter::setPaused(bool paused) {
 void ControlCenter::syncSheet() {
     const bool wanted = model_.roomSettingsPresented();
     if (wanted && !sheet_ && isVisible()) {
-        sheet_ = new RoomSettingsSheet(model_.room(), services_.session, model_.reduceMotion(),
-                                       model_.clock(), this);
+        sheet_ = new RoomSettingsSheet(model_.room(), services_.session, services_.pictures,
+                                       model_.reduceMotion(), model_.clock(), this);
         RoomSettingsSheet* sheet = sheet_;
         connect(sheet, &QDialog::finished, this, [this, sheet] {
             if (sheet_ == sheet) {

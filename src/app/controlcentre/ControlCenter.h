@@ -13,6 +13,7 @@ namespace tundle {
 
 class AppModel;
 class FileChooser;
+class PictureCache;
 class RoomSettingsSheet;
 class SessionEvents;
 class Sidebar;
@@ -33,6 +34,8 @@ public:
     struct Services {
         SessionEvents& session;
         FileChooser& chooser;
+        // The application's decoded pictures, for the rooms.
+        PictureCache& pictures;
         Calendar calendar;
     };
 

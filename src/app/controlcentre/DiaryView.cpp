@@ -1,6 +1,5 @@
 #include "controlcentre/DiaryView.h"
 
-#include <QCalendarWidget>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -8,10 +7,12 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "editors/PlainLabel.h"
 #include "toolkit/Colors.h"
 #include "toolkit/PlainButton.h"
+#include "toolkit/PlainLabel.h"
 #include "toolkit/Popover.h"
+#include "toolkit/RangeCalendar.h"
+#include "toolkit/Spacing.h"
 #include "toolkit/TextBlock.h"
 #include "toolkit/Typography.h"
 
@@ -20,18 +21,18 @@ namespace tundle {
 DiaryView::DiaryView(Clock clock, Calendar calendar, QWidget* parent)
     : QWidget(parent), clock_(std::move(clock)), page_(clock_(), std::move(calendar)) {
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(24, 24, 24, 24);
+    layout->setContentsMargins(Spacing::sheet, Spacing::sheet, Spacing::sheet, Spacing::sheet);
     layout->setSpacing(18);
     layout->addWidget(
         plainLabel(QStringLiteral("糯墩的日记"), 19, Colors::ink(), this, FontWeight::semibold));
     layout->addWidget(buildNavigation());
     text_ = new TextBlock;
-    text_->setFont(Typography::font(14));
+    text_->setFont(Typography::font(TextSize::emphasis));
     text_->setColor(Colors::ink());
     text_->setLineSpacing(8);
     layout->addWidget(text_);
     auto* bottomRow = new QHBoxLayout;
-    bottom_ = new PlainButton({}, 11, Colors::accent());
+    bottom_ = new PlainButton({}, TextSize::footnote, Colors::accent());
     connect(bottom_, &QAbstractButton::clicked, this, [this] {
         if (const auto action = page_.bottomAction(clock_())) {
             showDate(action->second);
@@ -49,12 +50,12 @@ QWidget* DiaryView::buildNavigation() {
     auto* row = new QHBoxLayout(navigation);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(15);
-    previous_ = new PlainButton({}, 13, Colors::muted());
+    previous_ = new PlainButton({}, TextSize::control, Colors::muted());
     previous_->setSymbol(QStringLiteral("chevron.left"));
     previous_->setAccessibleName(QStringLiteral("前一天"));
-    dateButton_ = new PlainButton({}, 13, Colors::muted());
-    dateButton_->setSymbol(QStringLiteral("calendar"));
-    next_ = new PlainButton({}, 13, Colors::muted());
+    dateButton_ = new PlainButton({}, TextSize::control, Colors::muted());
+    dateButton_->setTrailingSymbol(QStringLiteral("calendar"), 9, 12);
+    next_ = new PlainButton({}, TextSize::control, Colors::muted());
     next_->setSymbol(QStringLiteral("chevron.right"));
     next_->setAccessibleName(QStringLiteral("后一天"));
     connect(previous_, &QAbstractButton::clicked, this, [this] {
@@ -84,14 +85,14 @@ void DiaryView::toggleCalendar() {
     }
     if (!popover_) {
         popover_ = new Popover(this);
-        picker_ = new QCalendarWidget;
+        picker_ = new RangeCalendar;
         picker_->setAccessibleName(QStringLiteral("选择日记日期"));
         picker_->setLocale(QLocale(QLocale::Chinese, QLocale::China));
         picker_->setFirstDayOfWeek(Qt::Monday);
         picker_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
         auto* padded = new QWidget;
         auto* padding = new QVBoxLayout(padded);
-        padding->setContentsMargins(16, 16, 16, 16);
+        padding->setContentsMargins(Spacing::wide, Spacing::wide, Spacing::wide, Spacing::wide);
         padding->addWidget(picker_);
         popover_->content().addWidget(padded);
         connect(picker_, &QCalendarWidget::clicked, this, [this](QDate day) {

@@ -5,13 +5,13 @@
 
 #include "controlcentre/DiaryEntry.h"
 
-class QCalendarWidget;
 class QLabel;
 
 namespace tundle {
 
 class PlainButton;
 class Popover;
+class RangeCalendar;
 class TextBlock;
 
 // The diary card at the top of the home page: a day's page, leafed through by day or picked
@@ -32,7 +32,7 @@ public:
     TextBlock* pageText() const { return text_; }
     // Null until the date button first opens it.
     Popover* calendarPopover() const { return popover_; }
-    QCalendarWidget* calendarPicker() const { return picker_; }
+    RangeCalendar* calendarPicker() const { return picker_; }
     bool calendarVisible() const;
 
     void toggleCalendar();
@@ -53,7 +53,7 @@ private:
     TextBlock* text_ = nullptr;
     PlainButton* bottom_ = nullptr;
     Popover* popover_ = nullptr;
-    QCalendarWidget* picker_ = nullptr;
+    RangeCalendar* picker_ = nullptr;
 };
 
 }  // namespace tundle

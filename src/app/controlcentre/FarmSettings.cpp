@@ -14,6 +14,7 @@
 #include "toolkit/StyledText.h"
 #include "toolkit/Switch.h"
 #include "toolkit/TextBlock.h"
+#include "toolkit/Typography.h"
 
 namespace tundle {
 
@@ -28,10 +29,10 @@ FarmSettings::FarmSettings(AppModel& model, FarmStore& farm, QWidget* parent)
     : QWidget(parent),
       model_(model),
       farm_(farm),
-      coins_(StyledText::make({}, 11, Colors::muted())),
+      coins_(StyledText::make({}, TextSize::footnote, Colors::muted())),
       visible_(new Switch),
       details_(new QWidget),
-      scaleText_(StyledText::monospacedLabel({}, 11, Colors::muted())),
+      scaleText_(StyledText::monospacedLabel({}, TextSize::footnote, Colors::muted())),
       scale_(new QSlider(Qt::Horizontal)),
       balance_(new SegmentedControl(
           {QStringLiteral("糯墩突出"), QStringLiteral("均衡"), QStringLiteral("农场突出")})) {
@@ -42,8 +43,8 @@ FarmSettings::FarmSettings(AppModel& model, FarmStore& farm, QWidget* parent)
     auto* top = new QHBoxLayout;
     auto* titles = new QVBoxLayout;
     titles->setSpacing(3);
-    titles->addWidget(
-        StyledText::make(QStringLiteral("桌面动态农场"), 13, Colors::ink(), FontWeight::medium));
+    titles->addWidget(StyledText::make(QStringLiteral("桌面动态农场"), TextSize::control,
+                                       Colors::ink(), FontWeight::medium));
     titles->addWidget(coins_);
     top->addLayout(titles, 1);
     visible_->setAccessibleName(QStringLiteral("桌面农场"));
@@ -54,8 +55,9 @@ FarmSettings::FarmSettings(AppModel& model, FarmStore& farm, QWidget* parent)
     details->setContentsMargins(0, 0, 0, 0);
     details->setSpacing(13);
     auto* scaleRow = new QHBoxLayout;
-    scaleRow->addWidget(StyledText::label(QStringLiteral("场景大小"), 12, Colors::ink()), 0,
-                        Qt::AlignVCenter);
+    scaleRow->addWidget(
+        StyledText::label(QStringLiteral("场景大小"), TextSize::body, Colors::ink()), 0,
+        Qt::AlignVCenter);
     scaleRow->addStretch();
     scaleRow->addWidget(scaleText_, 0, Qt::AlignVCenter);
     details->addLayout(scaleRow);

@@ -3,6 +3,8 @@
 #include <QMimeData>
 #include <algorithm>
 
+#include "model/AppModel.h"
+
 namespace tundle {
 
 QList<QUrl> FeedingDrop::items(const QMimeData* data) {
@@ -15,7 +17,7 @@ bool FeedingDrop::targets(const QList<QUrl>& items) {
 }
 
 std::optional<QList<QUrl>> FeedingDrop::files(const QList<QUrl>& items) {
-    if (items.isEmpty() || items.size() > itemLimit) {
+    if (items.isEmpty() || items.size() > AppModel::feedingLimit) {
         return std::nullopt;
     }
     QList<QUrl> files;

@@ -12,8 +12,6 @@ namespace tundle {
 // lists them, files and anything else alike.
 class FeedingDrop {
 public:
-    static constexpr int itemLimit = 32;
-
     // The items of a drag, in its order.
     static QList<QUrl> items(const QMimeData* data);
     // Whether a drag carrying these items lights the card up: it holds a local file.

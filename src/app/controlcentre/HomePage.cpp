@@ -10,13 +10,15 @@
 #include "controlcentre/ReminderCard.h"
 #include "controlcentre/RestArtwork.h"
 #include "controlcentre/RoomPreview.h"
-#include "editors/PlainLabel.h"
 #include "model/AppModel.h"
 #include "toolkit/Colors.h"
+#include "toolkit/PlainLabel.h"
+#include "toolkit/Spacing.h"
 
 namespace tundle {
 
-HomePage::HomePage(AppModel& model, SessionEvents& session, Calendar calendar, QWidget* parent)
+HomePage::HomePage(AppModel& model, SessionEvents& session, PictureCache& pictures,
+                   Calendar calendar, QWidget* parent)
     : QWidget(parent) {
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(0, 0, 0, 0);
@@ -29,7 +31,7 @@ HomePage::HomePage(AppModel& model, SessionEvents& session, Calendar calendar, Q
     auto* columns = new QHBoxLayout;
     columns->setSpacing(30);
     columns->addWidget(buildLeftColumn(model, calendar), 1, Qt::AlignTop);
-    columns->addWidget(buildRightColumn(model, session), 0, Qt::AlignTop);
+    columns->addWidget(buildRightColumn(model, session, pictures), 0, Qt::AlignTop);
     page->addLayout(columns);
     page->addStretch(1);
 }
@@ -38,7 +40,7 @@ QWidget* HomePage::buildLeftColumn(AppModel& model, const Calendar& calendar) {
     auto* column = new QWidget(this);
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(16);
+    layout->setSpacing(Spacing::wide);
     diary_ = new DiaryView(model.clock(), calendar, column);
     offWork_ = new OffWorkView(model.configuration(), model.clock(), calendar,
                                RestArtwork::builtIn(model.resourceFolder()), column);
@@ -56,13 +58,14 @@ QWidget* HomePage::buildLeftColumn(AppModel& model, const Calendar& calendar) {
     return column;
 }
 
-QWidget* HomePage::buildRightColumn(AppModel& model, SessionEvents& session) {
+QWidget* HomePage::buildRightColumn(AppModel& model, SessionEvents& session,
+                                    PictureCache& pictures) {
     auto* column = new QWidget(this);
     column->setFixedWidth(rightColumnWidth);
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(26);
-    room_ = new RoomPreview(model, session, column);
+    room_ = new RoomPreview(model, session, pictures, column);
     actions_ = new ActionGrid(model, column);
     layout->addWidget(room_);
     layout->addWidget(actions_);

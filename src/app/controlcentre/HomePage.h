@@ -10,6 +10,7 @@ class ActionGrid;
 class AppModel;
 class DiaryView;
 class OffWorkView;
+class PictureCache;
 class ReminderCard;
 class RoomPreview;
 class SessionEvents;
@@ -24,7 +25,8 @@ class HomePage : public QWidget {
 public:
     static constexpr int rightColumnWidth = 300;
 
-    HomePage(AppModel& model, SessionEvents& session, Calendar calendar, QWidget* parent = nullptr);
+    HomePage(AppModel& model, SessionEvents& session, PictureCache& pictures, Calendar calendar,
+             QWidget* parent = nullptr);
 
     DiaryView& diary() const { return *diary_; }
     OffWorkView& offWork() const { return *offWork_; }
@@ -35,7 +37,7 @@ public:
 
 private:
     QWidget* buildLeftColumn(AppModel& model, const Calendar& calendar);
-    QWidget* buildRightColumn(AppModel& model, SessionEvents& session);
+    QWidget* buildRightColumn(AppModel& model, SessionEvents& session, PictureCache& pictures);
 
     DiaryView* diary_ = nullptr;
     OffWorkView* offWork_ = nullptr;

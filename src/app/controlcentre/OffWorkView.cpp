@@ -9,12 +9,13 @@
 
 #include "config/ConfigurationStore.h"
 #include "controlcentre/RestArtwork.h"
-#include "editors/PlainLabel.h"
 #include "editors/WorkPlanEditor.h"
 #include "support/UserFacingError.h"
 #include "toolkit/Alert.h"
 #include "toolkit/Colors.h"
 #include "toolkit/PlainButton.h"
+#include "toolkit/PlainLabel.h"
+#include "toolkit/Spacing.h"
 #include "toolkit/SymbolView.h"
 #include "toolkit/TextBlock.h"
 #include "toolkit/Typography.h"
@@ -31,7 +32,7 @@ OffWorkView::OffWorkView(ConfigurationStore& configuration, Clock clock, Calenda
     setMinimumHeight(90);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(16, 0, 16, 0);
-    layout->setSpacing(10);
+    layout->setSpacing(Spacing::medium);
     resting_ = buildResting(std::move(artwork));
     plain_ = buildPlain();
     layout->addWidget(resting_, 1);
@@ -53,12 +54,12 @@ QWidget* OffWorkView::buildResting(QImage artwork) {
     auto* resting = new QWidget;
     auto* layout = new QHBoxLayout(resting);
     layout->setContentsMargins(0, 8, 0, 8);
-    layout->setSpacing(10);
+    layout->setSpacing(Spacing::medium);
     artwork_ = new RestArtwork(std::move(artwork));
     artwork_->setFixedSize(100, 70);
     layout->addWidget(artwork_, 0, Qt::AlignVCenter);
     restLine_ = new TextBlock;
-    restLine_->setFont(Typography::font(14, FontWeight::medium));
+    restLine_->setFont(Typography::font(TextSize::emphasis, FontWeight::medium));
     restLine_->setColor(Colors::ink());
     restLine_->setLineSpacing(4);
     layout->addWidget(restLine_, 1, Qt::AlignVCenter);
@@ -69,14 +70,14 @@ QWidget* OffWorkView::buildPlain() {
     auto* plain = new QWidget;
     auto* layout = new QHBoxLayout(plain);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(10);
+    layout->setSpacing(Spacing::medium);
     layout->addWidget(new SymbolView(QStringLiteral("sun.horizon"), 23, Colors::accent()));
     auto* text = new QWidget;
     auto* lines = new QVBoxLayout(text);
     lines->setContentsMargins(0, 0, 0, 0);
-    lines->setSpacing(5);
+    lines->setSpacing(Spacing::tight);
     headline_ = plainLabel({}, 15, Colors::ink(), text, FontWeight::medium);
-    caption_ = plainLabel({}, 11, Colors::muted(), text);
+    caption_ = plainLabel({}, TextSize::footnote, Colors::muted(), text);
     lines->addWidget(headline_);
     lines->addWidget(caption_);
     layout->addWidget(text, 1, Qt::AlignVCenter);

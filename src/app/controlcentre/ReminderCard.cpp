@@ -6,11 +6,11 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "editors/PlainLabel.h"
 #include "model/AppModel.h"
 #include "toolkit/Colors.h"
 #include "toolkit/Paper.h"
 #include "toolkit/PlainButton.h"
+#include "toolkit/PlainLabel.h"
 #include "toolkit/Switch.h"
 #include "toolkit/SymbolView.h"
 #include "toolkit/Typography.h"
@@ -63,7 +63,8 @@ QWidget* ReminderCard::buildHeader() {
     QHBoxLayout* layout = row(header, 6);
     auto* symbol = new SymbolView(symbolName(kind_), 17, symbolColor(kind_));
     layout->addWidget(symbol);
-    layout->addWidget(plainLabel(title(kind_), 13, Colors::ink(), header, FontWeight::semibold));
+    layout->addWidget(
+        plainLabel(title(kind_), TextSize::control, Colors::ink(), header, FontWeight::semibold));
     layout->addStretch(1);
     switch_ = new Switch;
     switch_->setAccessibleName(QStringLiteral("开启") + reminderKindTitle(kind_));
@@ -80,7 +81,7 @@ QWidget* ReminderCard::buildCountdown() {
     QHBoxLayout* layout = row(countdown, 6);
     countdown_ = plainLabel({}, 26, Colors::ink(), countdown);
     countdown_->setFont(Typography::monospaced(26, FontWeight::medium));
-    caption_ = plainLabel(QStringLiteral("后提醒"), 10, Colors::muted(), countdown);
+    caption_ = plainLabel(QStringLiteral("后提醒"), TextSize::caption, Colors::muted(), countdown);
     layout->addWidget(countdown_, 0, Qt::AlignBaseline);
     layout->addWidget(caption_, 0, Qt::AlignBaseline);
     layout->addStretch(1);
@@ -90,15 +91,16 @@ QWidget* ReminderCard::buildCountdown() {
 QWidget* ReminderCard::buildInterval() {
     auto* interval = new QWidget;
     QHBoxLayout* layout = row(interval, 4);
-    layout->addWidget(plainLabel(QStringLiteral("每"), 11, Colors::muted(), interval));
+    layout->addWidget(
+        plainLabel(QStringLiteral("每"), TextSize::footnote, Colors::muted(), interval));
     picker_ = new QComboBox;
     picker_->setFixedWidth(89);
-    picker_->setFont(Typography::font(11));
+    picker_->setFont(Typography::font(TextSize::footnote));
     picker_->setAccessibleName(reminderKindTitle(kind_) + QStringLiteral("间隔"));
     connect(picker_, &QComboBox::activated, this, &ReminderCard::chooseInterval);
     layout->addWidget(picker_);
     layout->addStretch(1);
-    action_ = new PlainButton({}, 11, Colors::accent());
+    action_ = new PlainButton({}, TextSize::footnote, Colors::accent());
     connect(action_, &QAbstractButton::clicked, this, &ReminderCard::act);
     layout->addWidget(action_);
     return interval;

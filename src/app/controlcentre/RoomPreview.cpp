@@ -22,10 +22,12 @@ constexpr double petRoom = 342;
 
 }  // namespace
 
-RoomPreview::RoomPreview(AppModel& model, SessionEvents& session, QWidget* parent)
+RoomPreview::RoomPreview(AppModel& model, SessionEvents& session, PictureCache& pictures,
+                         QWidget* parent)
     : QWidget(parent),
       model_(model),
-      backdrop_(new RoomBackdrop(model.room(), session, model.reduceMotion(), model.clock(), this)),
+      backdrop_(new RoomBackdrop(model.room(), session, pictures, model.reduceMotion(),
+                                 model.clock(), this)),
       pet_(new PetPreview(model, model.farm(), this)),
       corners_(new RoundedCorners(cornerRadius, Colors::canvas(), this)),
       entry_(new RoomSettingsEntry(

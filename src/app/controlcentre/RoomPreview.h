@@ -6,6 +6,7 @@ namespace tundle {
 
 class AppModel;
 class PetPreview;
+class PictureCache;
 class RoomBackdrop;
 class RoomSettingsEntry;
 class SessionEvents;
@@ -21,7 +22,8 @@ public:
     static constexpr int minimumHeight = 400;
     static constexpr double bubbleWidth = 280;
 
-    RoomPreview(AppModel& model, SessionEvents& session, QWidget* parent = nullptr);
+    RoomPreview(AppModel& model, SessionEvents& session, PictureCache& pictures,
+                QWidget* parent = nullptr);
 
     // The preview's height for a speech bubble of `bubbleHeight` points.
     static int heightFor(double bubbleHeight);

@@ -6,6 +6,7 @@
 #include <QPainterPath>
 
 #include "toolkit/Colors.h"
+#include "toolkit/Spacing.h"
 #include "toolkit/SymbolView.h"
 #include "toolkit/Typography.h"
 
@@ -20,10 +21,10 @@ constexpr double plateRadius = 11;
 SearchField::SearchField(const QString& placeholder, QWidget* parent)
     : QWidget(parent), edit_(new QLineEdit) {
     auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(12, 12, 12, 12);
+    row->setContentsMargins(Spacing::regular, Spacing::regular, Spacing::regular, Spacing::regular);
     row->addWidget(new SymbolView(QStringLiteral("magnifyingglass"), 14, Colors::muted()));
     edit_->setFrame(false);
-    edit_->setFont(Typography::font(13));
+    edit_->setFont(Typography::font(TextSize::control));
     edit_->setPlaceholderText(placeholder);
     edit_->setClearButtonEnabled(false);
     QPalette colours = edit_->palette();

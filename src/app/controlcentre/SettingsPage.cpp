@@ -16,25 +16,27 @@
 #include "toolkit/SettingsHelp.h"
 #include "toolkit/SliderScale.h"
 #include "toolkit/SoftButton.h"
+#include "toolkit/Spacing.h"
 #include "toolkit/StyledText.h"
 #include "toolkit/Switch.h"
 #include "toolkit/TextBlock.h"
+#include "toolkit/Typography.h"
 
 namespace tundle {
 
 SettingsPage::SettingsPage(AppModel& model, QWidget* parent)
     : QWidget(parent),
       model_(model),
-      scaleText_(StyledText::monospacedLabel({}, 12, Colors::muted())),
+      scaleText_(StyledText::monospacedLabel({}, TextSize::body, Colors::muted())),
       scale_(new QSlider(Qt::Horizontal)),
       reduceMotion_(new Switch),
       sound_(new Switch),
-      packError_(StyledText::make({}, 12, Colors::accent())),
+      packError_(StyledText::make({}, TextSize::body, Colors::accent())),
       body_(new QVBoxLayout(this)),
       configurationSection_(new QWidget),
-      appStatus_(StyledText::make({}, 12, Colors::muted())),
+      appStatus_(StyledText::make({}, TextSize::body, Colors::muted())),
       appCheck_(new SoftButton(QStringLiteral("检查软件更新"))),
-      contentStatus_(StyledText::make({}, 12, Colors::muted())),
+      contentStatus_(StyledText::make({}, TextSize::body, Colors::muted())),
       contentCheck_(new SoftButton) {
     body_->setContentsMargins(0, 0, 0, 0);
     body_->setSpacing(22);
@@ -60,9 +62,9 @@ QWidget* SettingsPage::settingsCard() {
     QVBoxLayout& rows = card->content();
     rows.setSpacing(21);
     auto* scaleRow = new QHBoxLayout;
-    scaleRow->addWidget(
-        StyledText::label(QStringLiteral("桌宠大小"), 13, Colors::ink(), FontWeight::medium), 0,
-        Qt::AlignVCenter);
+    scaleRow->addWidget(StyledText::label(QStringLiteral("桌宠大小"), TextSize::control,
+                                          Colors::ink(), FontWeight::medium),
+                        0, Qt::AlignVCenter);
     scaleRow->addStretch();
     scaleRow->addWidget(scaleText_, 0, Qt::AlignVCenter);
     rows.addLayout(scaleRow);
@@ -85,7 +87,8 @@ QWidget* SettingsPage::settingsCard() {
     for (const auto& [toggle, title, help] : toggles) {
         auto* row = new QHBoxLayout;
         row->setSpacing(4);
-        row->addWidget(StyledText::label(title, 13, Colors::ink()), 0, Qt::AlignVCenter);
+        row->addWidget(StyledText::label(title, TextSize::control, Colors::ink()), 0,
+                       Qt::AlignVCenter);
         row->addWidget(new SettingsHelp(title, help), 0, Qt::AlignVCenter);
         row->addStretch();
         toggle->setAccessibleName(title);
@@ -109,11 +112,11 @@ QWidget* SettingsPage::settingsCard() {
 QWidget* SettingsPage::versionCard() {
     auto* card = new Paper(20);
     QVBoxLayout& lines = card->content();
-    lines.setSpacing(12);
-    lines.addWidget(
-        StyledText::make(QStringLiteral("版本与更新"), 14, Colors::ink(), FontWeight::semibold));
-    lines.addWidget(
-        StyledText::make(versionText(BundleInfo::current().shortVersion), 12, Colors::ink()));
+    lines.setSpacing(Spacing::regular);
+    lines.addWidget(StyledText::make(QStringLiteral("版本与更新"), TextSize::emphasis,
+                                     Colors::ink(), FontWeight::semibold));
+    lines.addWidget(StyledText::make(versionText(BundleInfo::current().shortVersion),
+                                     TextSize::body, Colors::ink()));
     for (auto [status, check] :
          {std::pair{appStatus_, appCheck_}, std::pair{contentStatus_, contentCheck_}}) {
         auto* row = new QHBoxLayout;

@@ -13,9 +13,11 @@
 #include "toolkit/PlainButton.h"
 #include "toolkit/SettingsHelp.h"
 #include "toolkit/SoftButton.h"
+#include "toolkit/Spacing.h"
 #include "toolkit/StyledText.h"
 #include "toolkit/SymbolView.h"
 #include "toolkit/TextBlock.h"
+#include "toolkit/Typography.h"
 
 namespace tundle {
 
@@ -31,12 +33,12 @@ TrashCard::TrashCard(AppModel& model, TrashService& service, QWidget* parent)
     : Paper(18, parent),
       model_(model),
       service_(service),
-      title_(StyledText::label({}, 14, Colors::ink(), FontWeight::semibold)),
-      summary_(StyledText::make({}, 11, Colors::muted())),
+      title_(StyledText::label({}, TextSize::emphasis, Colors::ink(), FontWeight::semibold)),
+      summary_(StyledText::make({}, TextSize::footnote, Colors::muted())),
       undoRow_(new QWidget),
       undoName_(new MiddleElidedText) {
     setAcceptDrops(true);
-    content().setSpacing(12);
+    content().setSpacing(Spacing::regular);
 
     auto* top = new QHBoxLayout;
     top->setSpacing(14);
@@ -44,7 +46,7 @@ TrashCard::TrashCard(AppModel& model, TrashService& service, QWidget* parent)
     tile->setTile(QSize(44, 44), Colors::withOpacity(Colors::accent(), 0.08), 13);
     top->addWidget(tile);
     auto* texts = new QVBoxLayout;
-    texts->setSpacing(5);
+    texts->setSpacing(Spacing::tight);
     auto* heading = new QHBoxLayout;
     heading->setSpacing(3);
     heading->addWidget(title_, 0, Qt::AlignVCenter);
@@ -70,9 +72,10 @@ TrashCard::TrashCard(AppModel& model, TrashService& service, QWidget* parent)
     auto* undo = new QHBoxLayout(undoRow_);
     undo->setContentsMargins(0, 0, 0, 0);
     undo->addWidget(new SymbolView(QStringLiteral("arrow.uturn.backward"), 11, Colors::muted()));
-    undoName_->setFont(Typography::font(11));
+    undoName_->setFont(Typography::font(TextSize::footnote));
     undo->addWidget(undoName_, 1);
-    auto* undoButton = new PlainButton(QStringLiteral("撤销最近投喂"), 11, Colors::accent());
+    auto* undoButton =
+        new PlainButton(QStringLiteral("撤销最近投喂"), TextSize::footnote, Colors::accent());
     connect(undoButton, &QAbstractButton::clicked, this, [this] { model_.undoLastTrash(); });
     undo->addWidget(undoButton);
     content().addWidget(undoRow_);

@@ -1,6 +1,5 @@
 #include "drawing/PictureCache.h"
 
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -10,15 +9,6 @@ PictureCache::PictureCache(std::function<qint64()> uptime, QObject* parent)
     : QObject(parent), uptime_(std::move(uptime)) {
     sweeper_.setSingleShot(true);
     connect(&sweeper_, &QTimer::timeout, this, &PictureCache::sweep);
-}
-
-PictureCache& PictureCache::shared() {
-    static PictureCache cache([] {
-        QElapsedTimer clock;
-        clock.start();
-        return clock.msecsSinceReference();
-    });
-    return cache;
 }
 
 QImage PictureCache::picture(const QString& path, QSize pixels) {

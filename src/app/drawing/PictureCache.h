@@ -15,7 +15,8 @@ namespace tundle {
 // Pictures from files, decoded straight to the size they are drawn, once for every view that
 // draws them (the pet's farm, the control centre's rooms). A view keeps the images it shows and
 // lets go of them when it leaves the screen, then calls `released()`; a picture that no view has
-// held for the grace period is dropped. A file changed on disk is read again.
+// held for the grace period is dropped. A file changed on disk is read again. The application
+// owns one and hands it to every view that draws pictures.
 class PictureCache : public QObject {
     Q_OBJECT
 
@@ -24,9 +25,6 @@ public:
 
     // `uptime`: milliseconds on a clock that setting the wall clock does not move.
     explicit PictureCache(std::function<qint64()> uptime, QObject* parent = nullptr);
-
-    // The one the application's views share.
-    static PictureCache& shared();
 
     // The picture at `path` stretched to `pixels`, smoothly; a null image when it cannot be read.
     QImage picture(const QString& path, QSize pixels);

@@ -22,7 +22,7 @@ constexpr double maximumTextWidth = 320;
 }  // namespace
 
 BubblePreview::BubblePreview(QWidget* parent) : QWidget(parent) {
-    setFont(Typography::font(13));
+    setFont(Typography::font(TextSize::control));
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "drawing/SymbolImage.h"
+#include "toolkit/FocusRing.h"
 
 namespace tundle {
 
@@ -27,6 +28,9 @@ void ColorSwatch::paintEvent(QPaintEvent*) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(rgb(color_)));
     painter.drawEllipse(QRectF(rect()));
+    if (FocusRing::shown(*this)) {
+        FocusRing::draw(painter, QRectF(rect()), width() / 2.0);
+    }
     if (!marked_) {
         return;
     }

@@ -8,13 +8,15 @@
 
 #include "config/ConfigurationPackage.h"
 #include "editors/ConfigurationPreviewContent.h"
-#include "editors/PlainLabel.h"
 #include "editors/ShortcutPreviewList.h"
 #include "toolkit/Colors.h"
 #include "toolkit/Divider.h"
 #include "toolkit/LightPalette.h"
+#include "toolkit/PlainLabel.h"
+#include "toolkit/Spacing.h"
 #include "toolkit/StyledText.h"
 #include "toolkit/TextBlock.h"
+#include "toolkit/Typography.h"
 
 namespace tundle {
 
@@ -30,7 +32,7 @@ TextBlock* text(const QString& content, double points, FontWeight weight = FontW
 
 // Our own multi-line text, which the user may select and copy.
 QLabel* selectableText(const QString& content) {
-    QLabel* label = plainLabel(content, 12, Colors::ink(), nullptr);
+    QLabel* label = plainLabel(content, TextSize::body, Colors::ink(), nullptr);
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
@@ -54,7 +56,7 @@ ConfigurationPreview::ConfigurationPreview(const ConfigurationPackage& package, 
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(padding, padding, padding, padding);
-    layout->setSpacing(16);
+    layout->setSpacing(Spacing::wide);
     layout->addWidget(text(title, 22, FontWeight::semibold));
     layout->addWidget(text(package.summary(), 12, FontWeight::regular, Colors::muted()));
     if (!exporting) {
@@ -86,7 +88,7 @@ QWidget* ConfigurationPreview::buildContent(const ConfigurationPackage& package)
     blocks->setAutoFillBackground(false);
     auto* layout = new QVBoxLayout(blocks);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(12);
+    layout->setSpacing(Spacing::regular);
     if (content.preferences) {
         layout->addWidget(text(QStringLiteral("陪伴偏好"), 12, FontWeight::bold));
         for (const QString& line :

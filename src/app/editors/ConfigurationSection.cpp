@@ -8,7 +8,6 @@
 
 #include "config/ConfigurationCoding.h"
 #include "editors/ConfigurationPreview.h"
-#include "editors/PlainLabel.h"
 #include "model/AppModel.h"
 #include "support/ConfigurationError.h"
 #include "support/FileIO.h"
@@ -16,6 +15,7 @@
 #include "toolkit/Colors.h"
 #include "toolkit/Divider.h"
 #include "toolkit/FileChooser.h"
+#include "toolkit/PlainLabel.h"
 #include "toolkit/SettingsHelp.h"
 #include "toolkit/SoftButton.h"
 #include "toolkit/Typography.h"
@@ -39,7 +39,7 @@ QHBoxLayout* heading(const QString& title, double points, FontWeight weight, con
 
 QCheckBox* shareSwitch(const QString& title, bool on) {
     auto* box = new QCheckBox(title);
-    box->setFont(Typography::font(12));
+    box->setFont(Typography::font(TextSize::body));
     box->setChecked(on);
     return box;
 }
@@ -53,7 +53,7 @@ ConfigurationSection::ConfigurationSection(AppModel& model, FileChooser& chooser
     : Paper(20, parent),
       model_(model),
       chooser_(chooser),
-      message_(plainLabel({}, 12, Colors::accent(), nullptr)),
+      message_(plainLabel({}, TextSize::body, Colors::accent(), nullptr)),
       backup_(new SoftButton(QStringLiteral("导出个人备份"))),
       import_(new SoftButton(QStringLiteral("导入配置…"))),
       restore_(new SoftButton(QStringLiteral("恢复导入前配置"))),

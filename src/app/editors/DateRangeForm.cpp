@@ -7,9 +7,10 @@
 #include <QScrollArea>
 #include <QToolButton>
 
-#include "editors/PlainLabel.h"
 #include "toolkit/Colors.h"
+#include "toolkit/PlainLabel.h"
 #include "toolkit/SoftButton.h"
+#include "toolkit/Spacing.h"
 #include "toolkit/Typography.h"
 
 namespace tundle {
@@ -22,12 +23,12 @@ QWidget* dateRow(const DateOverrideRow& row, DateRangeForm* form, QWidget* paren
     auto* widget = new QWidget(parent);
     auto* layout = new QHBoxLayout(widget);
     layout->setContentsMargins(0, 3, 0, 3);
-    auto* key = plainLabel(row.key, 12, Colors::ink(), widget);
-    auto* status = plainLabel(row.status, 12, Colors::muted(), widget);
+    auto* key = plainLabel(row.key, TextSize::body, Colors::ink(), widget);
+    auto* status = plainLabel(row.status, TextSize::body, Colors::muted(), widget);
     auto* restore = new QToolButton(widget);
     restore->setAutoRaise(true);
     restore->setCursor(Qt::PointingHandCursor);
-    restore->setFont(Typography::font(12));
+    restore->setFont(Typography::font(TextSize::body));
     restore->setText(QStringLiteral("恢复沿用"));
     QPalette palette = restore->palette();
     palette.setColor(QPalette::ButtonText, Colors::accent());
@@ -45,7 +46,7 @@ QWidget* dateRow(const DateOverrideRow& row, DateRangeForm* form, QWidget* paren
 
 DateRangeForm::DateRangeForm(QWidget* parent) : QWidget(parent) {
     batch_ = new QCheckBox(QStringLiteral("把当前安排应用到连续几天"), this);
-    batch_->setFont(Typography::font(12));
+    batch_->setFont(Typography::font(TextSize::body));
 
     rangeRow_ = new QWidget(this);
     through_ = new QDateEdit(rangeRow_);
@@ -56,7 +57,8 @@ DateRangeForm::DateRangeForm(QWidget* parent) : QWidget(parent) {
     apply_ = new SoftButton(QStringLiteral("应用"), rangeRow_);
     auto* rangeLayout = new QHBoxLayout(rangeRow_);
     rangeLayout->setContentsMargins(0, 0, 0, 0);
-    auto* throughTitle = plainLabel(QStringLiteral("截至"), 13, Colors::ink(), rangeRow_);
+    auto* throughTitle =
+        plainLabel(QStringLiteral("截至"), TextSize::control, Colors::ink(), rangeRow_);
     throughTitle->setBuddy(through_);
     rangeLayout->addWidget(throughTitle);
     rangeLayout->addWidget(through_);
@@ -64,15 +66,15 @@ DateRangeForm::DateRangeForm(QWidget* parent) : QWidget(parent) {
     rangeLayout->addStretch();
 
     rangeNote_ = plainLabel(QStringLiteral("覆盖选定范围的单日安排，保存后生效。最多一次365天。"),
-                            11, Colors::muted(), this);
-    feedback_ = plainLabel({}, 12, Colors::accent(), this);
+                            TextSize::footnote, Colors::muted(), this);
+    feedback_ = plainLabel({}, TextSize::body, Colors::accent(), this);
 
     listToggle_ = new QToolButton(this);
     listToggle_->setAutoRaise(true);
     listToggle_->setCursor(Qt::PointingHandCursor);
     listToggle_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     listToggle_->setArrowType(Qt::RightArrow);
-    listToggle_->setFont(Typography::font(12));
+    listToggle_->setFont(Typography::font(TextSize::body));
     listArea_ = new QScrollArea(this);
     listArea_->setWidgetResizable(true);
     listArea_->setFrameShape(QFrame::NoFrame);
@@ -88,7 +90,7 @@ DateRangeForm::DateRangeForm(QWidget* parent) : QWidget(parent) {
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(16);
+    layout->setSpacing(Spacing::wide);
     layout->addWidget(batch_);
     layout->addWidget(rangeRow_);
     layout->addWidget(rangeNote_);

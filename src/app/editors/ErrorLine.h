@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <optional>
 
+#include "toolkit/Colors.h"
+
 namespace tundle {
 
 // A message in red that wraps onto further lines, shown only while there is one.
@@ -15,7 +17,7 @@ public:
     void setMessage(const std::optional<QString>& message);
 
     // The red of error messages and hints.
-    static QColor color() { return {0xd9, 0x30, 0x25}; }
+    static QColor color() { return Colors::destructive(); }
 };
 
 }  // namespace tundle

@@ -9,9 +9,10 @@
 #include <QWheelEvent>
 
 #include "drawing/SymbolImage.h"
-#include "editors/PlainLabel.h"
 #include "editors/WorkPlanEditorState.h"
 #include "toolkit/Colors.h"
+#include "toolkit/PlainLabel.h"
+#include "toolkit/Spacing.h"
 #include "toolkit/Switch.h"
 #include "toolkit/Typography.h"
 
@@ -82,7 +83,7 @@ PeriodRow::PeriodRow(QWidget* parent) : QWidget(parent) {
     switch_->setAccessibleName(QStringLiteral("启用"));
     start_ = timeEdit(QStringLiteral("上班"), card);
     end_ = timeEdit(QStringLiteral("下班"), card);
-    nextDay_ = plainLabel(QStringLiteral("次日"), 11, Colors::muted(), card);
+    nextDay_ = plainLabel(QStringLiteral("次日"), TextSize::footnote, Colors::muted(), card);
     auto* remove = new QToolButton(card);
     remove->setAutoRaise(true);
     remove->setCursor(Qt::PointingHandCursor);
@@ -95,20 +96,21 @@ PeriodRow::PeriodRow(QWidget* parent) : QWidget(parent) {
 
     auto* row = new QHBoxLayout(card);
     row->setContentsMargins(cardPadding, cardPadding, cardPadding, cardPadding);
-    row->setSpacing(12);
+    row->setSpacing(Spacing::regular);
     row->addWidget(switch_);
-    row->addWidget(plainLabel(QStringLiteral("上班"), 13, Colors::ink(), card));
+    row->addWidget(plainLabel(QStringLiteral("上班"), TextSize::control, Colors::ink(), card));
     row->addWidget(start_);
-    row->addWidget(plainLabel(QStringLiteral("下班"), 13, Colors::ink(), card));
+    row->addWidget(plainLabel(QStringLiteral("下班"), TextSize::control, Colors::ink(), card));
     row->addWidget(end_);
     row->addWidget(nextDay_);
     row->addStretch();
     row->addWidget(delete_);
 
-    warning_ = plainLabel(QStringLiteral("上下班时间不能相同"), 11, warningOrange, this);
+    warning_ =
+        plainLabel(QStringLiteral("上下班时间不能相同"), TextSize::footnote, warningOrange, this);
     auto* stack = new QVBoxLayout(this);
     stack->setContentsMargins(0, 0, 0, 0);
-    stack->setSpacing(10);
+    stack->setSpacing(Spacing::medium);
     stack->addWidget(card);
     stack->addWidget(warning_, 0, Qt::AlignHCenter);
 

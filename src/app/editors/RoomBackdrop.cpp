@@ -12,11 +12,12 @@
 
 namespace tundle {
 
-RoomBackdrop::RoomBackdrop(RoomEnvironment& room, SessionEvents& session, bool reduceMotion,
-                           std::function<QDateTime()> clock, QWidget* parent)
+RoomBackdrop::RoomBackdrop(RoomEnvironment& room, SessionEvents& session, PictureCache& pictures,
+                           bool reduceMotion, std::function<QDateTime()> clock, QWidget* parent)
     : QWidget(parent),
       room_(room),
       session_(session),
+      pictures_(pictures),
       reduceMotion_(reduceMotion),
       clock_(clock ? std::move(clock) : [] { return QDateTime::currentDateTimeUtc(); }),
       fade_(room.atmosphere()),
@@ -72,7 +73,7 @@ void RoomBackdrop::release() {
     scaledSize_ = QSize();
     stills_ = QImage();
     stillsLayers_.reset();
-    PictureCache::shared().released();
+    pictures_.released();
 }
 
 void RoomBackdrop::setReduceMotion(bool on) {
@@ -118,8 +119,7 @@ void RoomBackdrop::fetch(const QRectF& frame) {
         return;
     }
     for (int index = 0; index < pictureCount; ++index) {
-        scaled_[index] =
-            paths_[index] ? PictureCache::shared().picture(*paths_[index], pixels) : QImage();
+        scaled_[index] = paths_[index] ? pictures_.picture(*paths_[index], pixels) : QImage();
     }
     scaledSize_ = pixels;
     stillsLayers_.reset();

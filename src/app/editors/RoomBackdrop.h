@@ -13,6 +13,7 @@
 
 namespace tundle {
 
+class PictureCache;
 class RoomEnvironment;
 class SessionEvents;
 class VisibilityGate;
@@ -20,8 +21,8 @@ class VisibilityGate;
 // The room scene behind the pet: the scene pack's pictures blended for the room's atmosphere,
 // colour washes for night, fog and dusk, and the moving weather on top. The still layers are
 // drawn once into a cached picture; a frame redraws only the weather over it. The pictures come
-// from the shared picture cache and are let go while the backdrop cannot be seen. The frame timer
-// runs only while the backdrop animates or fades and can be seen. It only reads the room.
+// from the application's picture cache and are let go while the backdrop cannot be seen. The frame
+// timer runs only while the backdrop animates or fades and can be seen. It only reads the room.
 class RoomBackdrop : public QWidget {
     Q_OBJECT
 
@@ -31,8 +32,8 @@ public:
     // The still picture's instant, between two storm flashes.
     static constexpr double stillTime = 11.0;
 
-    RoomBackdrop(RoomEnvironment& room, SessionEvents& session, bool reduceMotion,
-                 std::function<QDateTime()> clock, QWidget* parent = nullptr);
+    RoomBackdrop(RoomEnvironment& room, SessionEvents& session, PictureCache& pictures,
+                 bool reduceMotion, std::function<QDateTime()> clock, QWidget* parent = nullptr);
 
     // The file of picture `name` in `root`; none when either is missing.
     static std::optional<QString> path(const std::optional<QString>& name,
@@ -58,13 +59,14 @@ private:
     // Lets go of every picture while nobody can see the backdrop.
     void release();
     void frame();
-    // The pictures at the frame's size in device pixels, from the shared picture cache.
+    // The pictures at the frame's size in device pixels, from the picture cache.
     void fetch(const QRectF& frame);
     const QImage& stills(const QRectF& frame, const RoomLayers& layers);
     void drawEffects(QPainter& painter, const QRectF& frame, double now) const;
 
     RoomEnvironment& room_;
     SessionEvents& session_;
+    PictureCache& pictures_;
     bool reduceMotion_;
     std::function<QDateTime()> clock_;
     std::array<std::optional<QString>, pictureCount> paths_;

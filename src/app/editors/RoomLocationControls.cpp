@@ -7,10 +7,13 @@
 #include <QMenu>
 #include <QVBoxLayout>
 
+#include "editors/CityResultButton.h"
 #include "records/WeatherLocation.h"
 #include "room/RoomEnvironment.h"
 #include "toolkit/Colors.h"
+#include "toolkit/PlainLabel.h"
 #include "toolkit/SoftButton.h"
+#include "toolkit/Spacing.h"
 #include "toolkit/StyledButton.h"
 #include "toolkit/Typography.h"
 
@@ -30,6 +33,12 @@ StyledButton::Recipe linkStyle(double points) {
     };
 }
 
+// The label starts at the leading edge of a button that spans the row.
+StyledButton::Recipe leadingStyle(StyledButton::Recipe recipe) {
+    recipe.alignment = Qt::AlignLeft;
+    return recipe;
+}
+
 QString escaped(QString text) {
     return text.replace(QLatin1Char('&'), QLatin1String("&&"));
 }
@@ -40,20 +49,19 @@ RoomLocationControls::RoomLocationControls(RoomEnvironment& draft, QWidget* pare
     : QWidget(parent),
       draft_(draft),
       locate_(new StyledButton(linkStyle(11), {}, this)),
-      city_(new StyledButton(SoftButton::style(), {}, this)),
+      city_(new StyledButton(leadingStyle(SoftButton::style()), {}, this)),
       cityMenu_(new QMenu(this)),
       field_(new QLineEdit(this)),
       search_(new StyledButton(SoftButton::style(), {}, this)),
       resultsBox_(new QWidget(this)),
-      note_(new QLabel(this)) {
+      note_(plainLabel({}, TextSize::caption, Colors::muted(), this)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(8);
+    layout->setSpacing(Spacing::small);
 
     auto* header = new QHBoxLayout;
-    auto* title = new QLabel(QStringLiteral("所在城市"), this);
-    title->setFont(Typography::font(12, FontWeight::semibold));
-    header->addWidget(title);
+    header->addWidget(plainLabel(QStringLiteral("所在城市"), TextSize::body, Colors::ink(), this,
+                                 FontWeight::semibold));
     header->addStretch(1);
     header->addWidget(locate_);
     layout->addLayout(header);
@@ -83,12 +91,7 @@ RoomLocationControls::RoomLocationControls(RoomEnvironment& draft, QWidget* pare
     resultsLayout->setSpacing(2);
     layout->addWidget(resultsBox_);
 
-    note_->setFont(Typography::font(10));
-    note_->setTextFormat(Qt::PlainText);
     note_->setWordWrap(true);
-    QPalette palette = note_->palette();
-    palette.setColor(QPalette::WindowText, Colors::muted());
-    note_->setPalette(palette);
     layout->addWidget(note_);
 
     connect(&draft_, &RoomEnvironment::changed, this, &RoomLocationControls::sync);
@@ -140,7 +143,7 @@ void RoomLocationControls::sync() {
     search_->setText(searching ? QStringLiteral("查询中") : QStringLiteral("搜索"));
     search_->setEnabled(!searching && !field_->text().trimmed().isEmpty());
 
-    for (StyledButton* button : results_) {
+    for (CityResultButton* button : results_) {
         // The button may be the one whose click brought us here.
         button->hide();
         button->deleteLater();
@@ -149,8 +152,7 @@ void RoomLocationControls::sync() {
     const std::vector<WeatherLocation>& found = draft_.searchResults();
     for (std::size_t index = 0; index < found.size() && index < shownResults; ++index) {
         const WeatherLocation place = found[index];
-        auto* button = new StyledButton(
-            linkStyle(12), escaped(place.name) + QStringLiteral("  ") + place.key(), resultsBox_);
+        auto* button = new CityResultButton(place.name, place.key(), resultsBox_);
         connect(button, &QAbstractButton::clicked, this, [this, place] { choose(place); });
         resultsBox_->layout()->addWidget(button);
         results_.push_back(button);

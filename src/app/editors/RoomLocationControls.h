@@ -10,6 +10,7 @@ class QMenu;
 namespace tundle {
 
 class RoomEnvironment;
+class CityResultButton;
 class StyledButton;
 struct WeatherLocation;
 
@@ -37,7 +38,7 @@ public:
     QMenu& cityMenu() const { return *cityMenu_; }
     QLineEdit& field() const { return *field_; }
     StyledButton& searchButton() const { return *search_; }
-    const std::vector<StyledButton*>& resultButtons() const { return results_; }
+    const std::vector<CityResultButton*>& resultButtons() const { return results_; }
     QLabel& noteLabel() const { return *note_; }
 
 protected:
@@ -53,7 +54,7 @@ private:
     QLineEdit* field_;
     StyledButton* search_;
     QWidget* resultsBox_;
-    std::vector<StyledButton*> results_;
+    std::vector<CityResultButton*> results_;
     QLabel* note_;
 };
 

@@ -16,7 +16,7 @@ constexpr int margin = 12;
 
 // A capsule of frosted white with warm dark text.
 StyledButton::Recipe entryStyle() {
-    const QFont font = Typography::font(11, FontWeight::medium);
+    const QFont font = Typography::font(TextSize::footnote, FontWeight::medium);
     const QMarginsF padding(10, 8, 10, 8);
     return StyledButton::Recipe{
         .font = font,

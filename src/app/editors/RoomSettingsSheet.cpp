@@ -23,9 +23,11 @@
 #include "toolkit/Divider.h"
 #include "toolkit/OrangeButton.h"
 #include "toolkit/PlainButton.h"
+#include "toolkit/PlainLabel.h"
 #include "toolkit/RoundedCorners.h"
 #include "toolkit/SegmentedControl.h"
 #include "toolkit/SoftButton.h"
+#include "toolkit/Spacing.h"
 #include "toolkit/Typography.h"
 
 namespace tundle {
@@ -42,20 +44,14 @@ constexpr QSize previewSize(210, 292);
 
 QLabel* text(const QString& content, double points, bool muted, QWidget* parent,
              FontWeight weight = FontWeight::regular) {
-    auto* label = new QLabel(content, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(Typography::font(points, weight));
+    QLabel* label =
+        plainLabel(content, points, muted ? Colors::muted() : Colors::ink(), parent, weight);
     label->setWordWrap(true);
-    if (muted) {
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, Colors::muted());
-        label->setPalette(palette);
-    }
     return label;
 }
 
 QLabel* sectionTitle(const QString& content, QWidget* parent) {
-    return text(content, 12, false, parent, FontWeight::semibold);
+    return text(content, TextSize::body, false, parent, FontWeight::semibold);
 }
 
 template <std::size_t N, typename E>
@@ -88,7 +84,7 @@ protected:
         RoundedCorners::paintEvent(event);
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
-        const QFont font = Typography::font(10, FontWeight::medium);
+        const QFont font = Typography::font(TextSize::caption, FontWeight::medium);
         const QString badge = QStringLiteral("效果预览");
         const QFontMetricsF metrics(font);
         const QRectF capsule(10, 10, metrics.horizontalAdvance(badge) + 18, metrics.height() + 10);
@@ -104,8 +100,9 @@ protected:
 }  // namespace
 
 RoomSettingsSheet::RoomSettingsSheet(RoomEnvironment& room, SessionEvents& session,
-                                     bool reduceMotion, std::function<QDateTime()> clock,
-                                     QWidget* parent, const QString& attributionURL)
+                                     PictureCache& pictures, bool reduceMotion,
+                                     std::function<QDateTime()> clock, QWidget* parent,
+                                     const QString& attributionURL)
     : Sheet(parent), room_(room), draft_(room.makeDraft()), shownMode_(draft_->preferences().mode) {
     setWindowTitle(QStringLiteral("房间设置"));
     setFixedSize(660, 480);
@@ -115,12 +112,16 @@ RoomSettingsSheet::RoomSettingsSheet(RoomEnvironment& room, SessionEvents& sessi
     setPalette(palette);
     setAutoFillBackground(true);
     new RoomVisibilityProbe(*draft_, *this, session);
+    auto* sheet = new QVBoxLayout(this);
+    sheet->setContentsMargins(0, 0, 0, 0);
+    sheet->addWidget(&page_);
 
     auto* middle = new QHBoxLayout;
     middle->setContentsMargins(24, 0, 24, 0);
     middle->setSpacing(22);
-    middle->addWidget(buildPreview(session, reduceMotion, std::move(clock)), 0, Qt::AlignTop);
-    auto* scroll = new QScrollArea(this);
+    middle->addWidget(buildPreview(session, pictures, reduceMotion, std::move(clock)), 0,
+                      Qt::AlignTop);
+    auto* scroll = new QScrollArea(&page_);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -128,12 +129,12 @@ RoomSettingsSheet::RoomSettingsSheet(RoomEnvironment& room, SessionEvents& sessi
     scroll->setWidget(buildControls(reduceMotion, attributionURL));
     middle->addWidget(scroll, 1);
 
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(&page_);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(buildHeader());
     layout->addLayout(middle, 1);
-    layout->addSpacing(12);
+    layout->addSpacing(Spacing::regular);
     layout->addWidget(divider());
     layout->addWidget(buildFooter());
 
@@ -145,9 +146,6 @@ RoomSettingsSheet::RoomSettingsSheet(RoomEnvironment& room, SessionEvents& sessi
 
 RoomSettingsSheet::~RoomSettingsSheet() {
     end();
-    // The views inside watch the draft, so they go before it does.
-    const QObjectList inside = children();
-    qDeleteAll(inside);
 }
 
 bool RoomSettingsSheet::canApply(const RoomEnvironment& draft) {
@@ -158,17 +156,17 @@ bool RoomSettingsSheet::canApply(const RoomEnvironment& draft) {
 }
 
 QWidget* RoomSettingsSheet::buildHeader() {
-    auto* header = new QWidget(this);
+    auto* header = new QWidget(&page_);
     auto* row = new QHBoxLayout(header);
     row->setContentsMargins(24, 20, 24, 18);
     auto* titles = new QVBoxLayout;
-    titles->setSpacing(5);
+    titles->setSpacing(Spacing::tight);
     titles->addWidget(text(QStringLiteral("房间设置"), 21, false, header, FontWeight::semibold));
-    titles->addWidget(
-        text(QStringLiteral("让窗外天气和房间光线，跟着你的节奏变化。"), 11, true, header));
+    titles->addWidget(text(QStringLiteral("让窗外天气和房间光线，跟着你的节奏变化。"),
+                           TextSize::footnote, true, header));
     row->addLayout(titles);
     row->addStretch(1);
-    close_ = new PlainButton({}, 13, Colors::muted(), header);
+    close_ = new PlainButton({}, TextSize::control, Colors::muted(), header);
     close_->setSymbol(QStringLiteral("xmark"));
     close_->setAccessibleName(QStringLiteral("关闭房间设置，不保存"));
     connect(close_, &QAbstractButton::clicked, this, &RoomSettingsSheet::cancel);
@@ -176,18 +174,20 @@ QWidget* RoomSettingsSheet::buildHeader() {
     return header;
 }
 
-QWidget* RoomSettingsSheet::buildPreview(SessionEvents& session, bool reduceMotion,
-                                         std::function<QDateTime()> clock) {
-    auto* column = new QWidget(this);
+QWidget* RoomSettingsSheet::buildPreview(SessionEvents& session, PictureCache& pictures,
+                                         bool reduceMotion, std::function<QDateTime()> clock) {
+    auto* column = new QWidget(&page_);
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(9);
-    backdrop_ = new RoomBackdrop(*draft_, session, reduceMotion, std::move(clock), column);
+    backdrop_ =
+        new RoomBackdrop(*draft_, session, pictures, reduceMotion, std::move(clock), column);
     backdrop_->setFixedSize(previewSize);
     auto* frame = new PreviewFrame(backdrop_);
     frame->resize(previewSize);
     layout->addWidget(backdrop_);
-    layout->addWidget(text(QStringLiteral("应用后，首页房间同步变化"), 10, true, column));
+    layout->addWidget(
+        text(QStringLiteral("应用后，首页房间同步变化"), TextSize::caption, true, column));
     return column;
 }
 
@@ -199,7 +199,7 @@ QWidget* RoomSettingsSheet::buildControls(bool reduceMotion, const QString& attr
     layout->setSpacing(15);
 
     auto* modeBox = new QVBoxLayout;
-    modeBox->setSpacing(8);
+    modeBox->setSpacing(Spacing::small);
     modeBox->addWidget(sectionTitle(QStringLiteral("房间氛围"), controls));
     mode_ = new SegmentedControl(
         {QStringLiteral("实时天气"), QStringLiteral("随昼夜"), QStringLiteral("自定义")}, controls);
@@ -217,13 +217,13 @@ QWidget* RoomSettingsSheet::buildControls(bool reduceMotion, const QString& attr
     weatherLayout->addWidget(location_);
     layout->addWidget(weatherBlock_);
 
-    daylight_ = text({}, 11, true, controls);
+    daylight_ = text({}, TextSize::footnote, true, controls);
     layout->addWidget(daylight_);
 
     fixedBlock_ = new QWidget(controls);
     auto* form = new QFormLayout(fixedBlock_);
     form->setContentsMargins(0, 0, 0, 0);
-    form->setVerticalSpacing(10);
+    form->setVerticalSpacing(Spacing::medium);
     fixedWeather_ = new QComboBox(fixedBlock_);
     fixedWeather_->addItems(titles(weathers));
     connect(fixedWeather_, &QComboBox::activated, this, [this](int index) {
@@ -234,12 +234,13 @@ QWidget* RoomSettingsSheet::buildControls(bool reduceMotion, const QString& attr
     connect(fixedPhase_, &QComboBox::activated, this, [this](int index) {
         draft_->update([index](RoomPreferences& p) { p.fixedPhase = phases.at(index); });
     });
-    form->addRow(text(QStringLiteral("窗外天气"), 12, false, fixedBlock_), fixedWeather_);
-    form->addRow(text(QStringLiteral("房间时段"), 12, false, fixedBlock_), fixedPhase_);
+    form->addRow(text(QStringLiteral("窗外天气"), TextSize::body, false, fixedBlock_),
+                 fixedWeather_);
+    form->addRow(text(QStringLiteral("房间时段"), TextSize::body, false, fixedBlock_), fixedPhase_);
     layout->addWidget(fixedBlock_);
 
     auto* motionBox = new QVBoxLayout;
-    motionBox->setSpacing(8);
+    motionBox->setSpacing(Spacing::small);
     motionBox->addWidget(sectionTitle(QStringLiteral("动态效果"), controls));
     motion_ = new SegmentedControl(titles(motions), controls);
     motion_->setAccessibleName(QStringLiteral("动态效果"));
@@ -248,25 +249,26 @@ QWidget* RoomSettingsSheet::buildControls(bool reduceMotion, const QString& attr
     });
     motionBox->addWidget(motion_);
     if (reduceMotion) {
-        motionBox->addWidget(
-            text(QStringLiteral("已开启减少动态效果，预览保持静态。"), 10, true, controls));
+        motionBox->addWidget(text(QStringLiteral("已开启减少动态效果，预览保持静态。"),
+                                  TextSize::caption, true, controls));
     }
     layout->addLayout(motionBox);
     layout->addWidget(divider());
 
     auto* status = new QVBoxLayout;
-    status->setSpacing(5);
-    summary_ = text({}, 11, false, controls);
-    busy_ = text(QStringLiteral("正在更新天气…"), 10, true, controls);
+    status->setSpacing(Spacing::tight);
+    summary_ = text({}, TextSize::footnote, false, controls);
+    busy_ = text(QStringLiteral("正在更新天气…"), TextSize::caption, true, controls);
     attribution_ = new QLabel(controls);
-    attribution_->setFont(Typography::font(10));
+    attribution_->setFont(Typography::font(TextSize::caption));
     attribution_->setTextFormat(Qt::RichText);
     attribution_->setOpenExternalLinks(true);
     attribution_->setText(QStringLiteral("<a href=\"%1\" style=\"color:%2;text-decoration:none\">"
                                          "天气数据：和风天气</a>")
                               .arg(attributionURL.toHtmlEscaped(), Colors::accent().name()));
     attribution_->setProperty("address", attributionURL);
-    noProvider_ = text(QStringLiteral("天气服务尚未配置，暂按本地昼夜显示。"), 10, true, controls);
+    noProvider_ = text(QStringLiteral("天气服务尚未配置，暂按本地昼夜显示。"), TextSize::caption,
+                       true, controls);
     for (QLabel* line : {summary_, busy_, attribution_, noProvider_}) {
         status->addWidget(line);
     }
@@ -277,13 +279,13 @@ QWidget* RoomSettingsSheet::buildControls(bool reduceMotion, const QString& attr
 }
 
 QWidget* RoomSettingsSheet::buildMore() {
-    auto* more = new QWidget(this);
+    auto* more = new QWidget(&page_);
     auto* layout = new QVBoxLayout(more);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     auto* toggle = new QToolButton(more);
     toggle->setText(QStringLiteral("更多选项"));
-    toggle->setFont(Typography::font(11));
+    toggle->setFont(Typography::font(TextSize::footnote));
     toggle->setCheckable(true);
     toggle->setAutoRaise(true);
     toggle->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -295,10 +297,10 @@ QWidget* RoomSettingsSheet::buildMore() {
     contentLayout->setContentsMargins(0, 8, 0, 0);
     contentLayout->setSpacing(3);
     clearCache_ = new QCheckBox(QStringLiteral("应用时清除本机天气缓存"), content);
-    clearCache_->setFont(Typography::font(11));
+    clearCache_->setFont(Typography::font(TextSize::footnote));
     contentLayout->addWidget(clearCache_);
     contentLayout->addWidget(
-        text(QStringLiteral("下次获取仍会复用服务端缓存。"), 10, true, content));
+        text(QStringLiteral("下次获取仍会复用服务端缓存。"), TextSize::caption, true, content));
     content->hide();
     layout->addWidget(content);
     connect(toggle, &QToolButton::toggled, content, [toggle, content](bool open) {
@@ -309,16 +311,16 @@ QWidget* RoomSettingsSheet::buildMore() {
 }
 
 QWidget* RoomSettingsSheet::buildFooter() {
-    auto* footer = new QWidget(this);
+    auto* footer = new QWidget(&page_);
     auto* row = new QHBoxLayout(footer);
     row->setContentsMargins(24, 16, 24, 16);
-    row->setSpacing(10);
-    hint_ = text(QStringLiteral("修改将在应用后保存"), 11, true, footer);
-    error_ = new ErrorLine(10, footer);
+    row->setSpacing(Spacing::medium);
+    hint_ = text(QStringLiteral("修改将在应用后保存"), TextSize::footnote, true, footer);
+    error_ = new ErrorLine(TextSize::caption, footer);
     error_->setMaximumHeight(2 * error_->fontMetrics().lineSpacing());
     row->addWidget(hint_, 1);
     row->addWidget(error_, 1);
-    row->addSpacing(8);
+    row->addSpacing(Spacing::small);
     cancel_ = new SoftButton(QStringLiteral("取消"), footer);
     connect(cancel_, &QAbstractButton::clicked, this, &RoomSettingsSheet::cancel);
     row->addWidget(cancel_);

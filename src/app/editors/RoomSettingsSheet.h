@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QWidget>
 #include <functional>
 #include <memory>
 
@@ -16,6 +17,7 @@ class QScrollArea;
 namespace tundle {
 
 class ErrorLine;
+class PictureCache;
 class RoomBackdrop;
 class RoomEnvironment;
 class RoomLocationControls;
@@ -31,8 +33,10 @@ class RoomSettingsSheet : public Sheet {
     Q_OBJECT
 
 public:
-    RoomSettingsSheet(RoomEnvironment& room, SessionEvents& session, bool reduceMotion,
-                      std::function<QDateTime()> clock, QWidget* parent = nullptr,
+    // `pictures` is the application's picture cache, for the preview.
+    RoomSettingsSheet(RoomEnvironment& room, SessionEvents& session, PictureCache& pictures,
+                      bool reduceMotion, std::function<QDateTime()> clock,
+                      QWidget* parent = nullptr,
                       const QString& attributionURL = BundleInfo::current().weatherAttributionURL);
     ~RoomSettingsSheet() override;
 
@@ -62,7 +66,7 @@ protected:
 
 private:
     QWidget* buildHeader();
-    QWidget* buildPreview(SessionEvents& session, bool reduceMotion,
+    QWidget* buildPreview(SessionEvents& session, PictureCache& pictures, bool reduceMotion,
                           std::function<QDateTime()> clock);
     QWidget* buildControls(bool reduceMotion, const QString& attributionURL);
     QWidget* buildMore();
@@ -72,6 +76,9 @@ private:
 
     RoomEnvironment& room_;
     std::unique_ptr<RoomEnvironment> draft_;
+    // Every view of the sheet lives in this page, declared after the draft so that the views
+    // watching the draft go before it does.
+    QWidget page_;
     RoomBackdrop* backdrop_ = nullptr;
     SegmentedControl* mode_ = nullptr;
     QWidget* weatherBlock_ = nullptr;

@@ -15,14 +15,15 @@
 #include "editors/BubblePreview.h"
 #include "editors/ColorSwatch.h"
 #include "editors/ErrorLine.h"
-#include "editors/PlainLabel.h"
 #include "model/AppModel.h"
 #include "records/ShortcutError.h"
 #include "toolkit/Colors.h"
 #include "toolkit/FileChooser.h"
 #include "toolkit/MiddleElidedText.h"
 #include "toolkit/OrangeButton.h"
+#include "toolkit/PlainLabel.h"
 #include "toolkit/SegmentedControl.h"
+#include "toolkit/Spacing.h"
 #include "toolkit/Switch.h"
 #include "toolkit/Typography.h"
 
@@ -63,34 +64,35 @@ ShortcutEditor::ShortcutEditor(AppModel& model, ShortcutService& service, FileCh
       existing_(
           std::any_of(service.items().begin(), service.items().end(),
                       [this](const ShortcutItem& each) { return each.id == draft_.item().id; })),
-      title_(new QLabel(existing_ ? QStringLiteral("编辑快捷方式") : QStringLiteral("添加快捷方式"),
-                        this)),
+      title_(plainLabel(existing_ ? QStringLiteral("编辑快捷方式") : QStringLiteral("添加快捷方式"),
+                        23, Colors::ink(), this, FontWeight::semibold)),
       kinds_(new SegmentedControl({tundle::title(kinds[0]), tundle::title(kinds[1]),
                                    tundle::title(kinds[2]), tundle::title(kinds[3])},
                                   this)),
       name_(new QLineEdit(this)),
       group_(new QComboBox(this)),
       pin_(new Switch(this)),
-      pinNotice_(plainLabel(QStringLiteral("桌面已置顶 6 项，保存后可在列表中调整。"), 11,
-                            Colors::muted(), this)),
+      pinNotice_(plainLabel(
+          QStringLiteral("桌面已置顶 %1 项，保存后可在列表中调整。").arg(ShortcutItem::pinLimit),
+          TextSize::footnote, Colors::muted(), this)),
       preview_(new BubblePreview(this)),
-      error_(new ErrorLine(12, this)),
+      error_(new ErrorLine(TextSize::body, this)),
       try_(new QPushButton(QStringLiteral("试打开"), this)),
       cancel_(new QPushButton(QStringLiteral("取消"), this)),
       save_(new OrangeButton(QStringLiteral("保存"), this)) {
     setWindowTitle(title_->text());
-    title_->setFont(Typography::font(23, FontWeight::semibold));
     kinds_->setEnabled(!existing_);
     name_->setPlaceholderText(QStringLiteral("显示名称"));
 
     auto* kindRow = new QHBoxLayout;
-    kindRow->addWidget(plainLabel(QStringLiteral("类型"), 13, Colors::ink(), this));
+    kindRow->addWidget(plainLabel(QStringLiteral("类型"), TextSize::control, Colors::ink(), this));
     kindRow->addWidget(kinds_, 1);
     auto* groupRow = new QHBoxLayout;
-    groupRow->addWidget(plainLabel(QStringLiteral("分组"), 13, Colors::ink(), this));
+    groupRow->addWidget(plainLabel(QStringLiteral("分组"), TextSize::control, Colors::ink(), this));
     groupRow->addWidget(group_, 1);
     auto* pinRow = new QHBoxLayout;
-    pinRow->addWidget(plainLabel(QStringLiteral("置顶到桌面"), 13, Colors::ink(), this));
+    pinRow->addWidget(
+        plainLabel(QStringLiteral("置顶到桌面"), TextSize::control, Colors::ink(), this));
     pinRow->addStretch();
     pinRow->addWidget(pin_);
     auto* buttons = new QHBoxLayout;
@@ -151,8 +153,8 @@ QWidget* ShortcutEditor::buildTarget() {
     website_ = new QWidget(area);
     address_ = new QLineEdit(website_);
     address_->setPlaceholderText(QStringLiteral("网址，例如 https://www.example.com"));
-    addressHint_ = plainLabel(QStringLiteral("请输入有效的 http 或 https 网页地址。"), 11,
-                              ErrorLine::color(), website_);
+    addressHint_ = plainLabel(QStringLiteral("请输入有效的 http 或 https 网页地址。"),
+                              TextSize::footnote, ErrorLine::color(), website_);
     auto* websiteLayout = new QVBoxLayout(website_);
     websiteLayout->setContentsMargins(0, 0, 0, 0);
     websiteLayout->setSpacing(4);
@@ -161,11 +163,12 @@ QWidget* ShortcutEditor::buildTarget() {
 
     local_ = new TargetBox(area);
     targetText_ = new MiddleElidedText(local_);
-    targetText_->setFont(Typography::font(12));
+    targetText_->setFont(Typography::font(TextSize::body));
     targetText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     choose_ = new QPushButton(local_);
     auto* localLayout = new QHBoxLayout(local_);
-    localLayout->setContentsMargins(12, 12, 12, 12);
+    localLayout->setContentsMargins(Spacing::regular, Spacing::regular, Spacing::regular,
+                                    Spacing::regular);
     localLayout->addWidget(targetText_, 1);
     localLayout->addWidget(choose_);
 
@@ -183,8 +186,8 @@ QWidget* ShortcutEditor::buildColors() {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(12);
-    layout->addWidget(plainLabel(QStringLiteral("气泡颜色"), 12, Colors::ink(), row));
+    layout->setSpacing(Spacing::regular);
+    layout->addWidget(plainLabel(QStringLiteral("气泡颜色"), TextSize::body, Colors::ink(), row));
     for (ShortcutColor color : colors) {
         auto* swatch = new ColorSwatch(color, row);
         connect(swatch, &QAbstractButton::clicked, this, [this, color] {
@@ -194,7 +197,7 @@ QWidget* ShortcutEditor::buildColors() {
         swatches_.push_back(swatch);
         layout->addWidget(swatch);
     }
-    colorTitle_ = plainLabel({}, 11, Colors::muted(), row);
+    colorTitle_ = plainLabel({}, TextSize::footnote, Colors::muted(), row);
     layout->addWidget(colorTitle_);
     layout->addStretch();
     return row;

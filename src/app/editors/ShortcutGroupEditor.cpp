@@ -9,6 +9,9 @@
 
 #include "companion/ShortcutService.h"
 #include "editors/ErrorLine.h"
+#include "toolkit/Colors.h"
+#include "toolkit/PlainLabel.h"
+#include "toolkit/Spacing.h"
 #include "toolkit/Typography.h"
 
 namespace tundle {
@@ -18,12 +21,11 @@ ShortcutGroupEditor::ShortcutGroupEditor(ShortcutService& service, ShortcutGroup
     : Sheet(parent),
       service_(service),
       group_(std::move(group)),
-      title_(new QLabel(this)),
+      title_(plainLabel({}, 22, Colors::ink(), this)),
       name_(new QLineEdit(group_.name, this)),
-      error_(new ErrorLine(11, this)),
+      error_(new ErrorLine(TextSize::footnote, this)),
       cancel_(new QPushButton(QStringLiteral("取消"), this)),
       save_(new QPushButton(QStringLiteral("保存"), this)) {
-    title_->setFont(Typography::font(22));
     name_->setPlaceholderText(QStringLiteral("分组名称"));
 
     auto* buttons = new QHBoxLayout;
@@ -31,7 +33,7 @@ ShortcutGroupEditor::ShortcutGroupEditor(ShortcutService& service, ShortcutGroup
     buttons->addWidget(cancel_);
     buttons->addWidget(save_);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(24, 24, 24, 24);
+    layout->setContentsMargins(Spacing::sheet, Spacing::sheet, Spacing::sheet, Spacing::sheet);
     layout->setSpacing(18);
     layout->addWidget(title_);
     layout->addWidget(name_);

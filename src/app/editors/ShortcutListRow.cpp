@@ -5,6 +5,7 @@
 #include <QDropEvent>
 #include <QFontMetricsF>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -12,6 +13,7 @@
 #include <QPainterPath>
 #include <QPointer>
 #include <QToolTip>
+#include <algorithm>
 #include <cmath>
 
 #include "accessories/ShortcutIconImage.h"
@@ -20,6 +22,8 @@
 #include "model/AppModel.h"
 #include "support/Uuid.h"
 #include "toolkit/Colors.h"
+#include "toolkit/FocusRing.h"
+#include "toolkit/ToolkitStyle.h"
 #include "toolkit/Typography.h"
 
 namespace tundle {
@@ -35,12 +39,12 @@ constexpr int menuWidth = 22;
 constexpr int lineGap = 3;
 
 const QFont& nameFont() {
-    static const QFont font = Typography::font(13, FontWeight::medium);
+    static const QFont font = Typography::font(TextSize::control, FontWeight::medium);
     return font;
 }
 
 const QFont& warningFont() {
-    static const QFont font = Typography::font(10);
+    static const QFont font = Typography::font(TextSize::caption);
     return font;
 }
 
@@ -57,6 +61,7 @@ ShortcutListRow::ShortcutListRow(ShortcutItem item, AppModel& model, ShortcutSer
     : QWidget(parent), item_(std::move(item)), model_(model), service_(service) {
     setAcceptDrops(true);
     setMouseTracking(true);
+    setFocusPolicy(Qt::TabFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
@@ -130,7 +135,9 @@ QMenu* ShortcutListRow::menu() {
     connect(groups, &QMenu::aboutToShow, this, [this, groups] { fillGroupMenu(groups); });
     fillGroupMenu(groups);
     menu_->addSeparator();
-    menu_->addAction(QStringLiteral("删除"), this, [this] { service_.deleteItem(item_.id); });
+    QAction* remove =
+        menu_->addAction(QStringLiteral("删除"), this, [this] { service_.deleteItem(item_.id); });
+    ToolkitStyle::markDestructive(*remove);
     connect(menu_, &QMenu::aboutToHide, this,
             [this] { setHovering(rect().contains(mapFromGlobal(QCursor::pos()))); });
     return menu_;
@@ -198,9 +205,12 @@ const QPixmap& ShortcutListRow::icon() {
         if (picture.isNull()) {
             picture = SymbolImage::render(symbol(item_.kind), pixels, Colors::accent());
         }
-        icon_ = QPixmap::fromImage(
-            picture.scaled(pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-        icon_.setDevicePixelRatio(ratio);
+        // Nothing is drawn until there is a picture.
+        if (!picture.isNull()) {
+            icon_ = QPixmap::fromImage(
+                picture.scaled(pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+            icon_.setDevicePixelRatio(ratio);
+        }
     }
     return icon_;
 }
@@ -252,9 +262,79 @@ void ShortcutListRow::paintEvent(QPaintEvent*) {
     const QRectF pin = QRectF(partRect(Part::pin)).adjusted(3, 3, -3, -3);
     drawSymbol(painter, pin, item_.pinned ? QStringLiteral("pin.fill") : QStringLiteral("pin"),
                item_.pinned ? Colors::accent() : Colors::muted(), ratio);
-    if (hovering_) {
+    const bool ring = FocusRing::shown(*this);
+    if (hovering_ || ring) {
         const QRectF menu = QRectF(partRect(Part::menu)).adjusted(3, 3, -3, -3);
         drawSymbol(painter, menu, QStringLiteral("ellipsis"), Colors::ink(), ratio);
+    }
+    if (ring) {
+        const QRect part = partRect(focused_);
+        FocusRing::draw(painter,
+                        focused_ == Part::main ? QRectF(part).adjusted(-6, -6, 6, 6) : QRectF(part),
+                        focused_ == Part::main ? 8 : 6);
+    }
+}
+
+void ShortcutListRow::focusInEvent(QFocusEvent* event) {
+    if (event->reason() == Qt::TabFocusReason) {
+        focused_ = Part::main;
+    } else if (event->reason() == Qt::BacktabFocusReason) {
+        focused_ = Part::menu;
+    }
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void ShortcutListRow::focusOutEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusOutEvent(event);
+}
+
+bool ShortcutListRow::focusNextPrevChild(bool next) {
+    static constexpr Part order[] = {Part::main, Part::pin, Part::menu};
+    const auto at = std::find(std::begin(order), std::end(order), focused_) - std::begin(order);
+    const auto to = at + (next ? 1 : -1);
+    if (hasFocus() && to >= 0 && to < std::ssize(order)) {
+        focused_ = order[to];
+        update();
+        return true;
+    }
+    return QWidget::focusNextPrevChild(next);
+}
+
+void ShortcutListRow::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            press(focused_);
+            return;
+        default:
+            QWidget::keyPressEvent(event);
+    }
+}
+
+void ShortcutListRow::press(Part part) {
+    switch (part) {
+        case Part::main:
+            emit editRequested();
+            return;
+        case Part::pin:
+            service_.setPinned(item_.id, !item_.pinned);
+            return;
+        case Part::menu:
+            showMenu();
+            return;
+        case Part::dot:
+            return;
+    }
+}
+
+void ShortcutListRow::showMenu() {
+    QMenu* shown = menu();
+    shown->popup(mapToGlobal(partRect(Part::menu).bottomLeft()));
+    if (!shown->actions().isEmpty()) {
+        shown->setActiveAction(shown->actions().constFirst());
     }
 }
 
@@ -289,11 +369,7 @@ void ShortcutListRow::mouseReleaseEvent(QMouseEvent* event) {
     if (!pressed || !partRect(*pressed).contains(event->position().toPoint())) {
         return;
     }
-    if (*pressed == Part::main) {
-        emit editRequested();
-    } else if (*pressed == Part::pin) {
-        service_.setPinned(item_.id, !item_.pinned);
-    }
+    press(*pressed);
 }
 
 QMimeData* ShortcutListRow::dragData(const QUuid& id) {

@@ -24,6 +24,9 @@ class ShortcutService;
 //
 // The row is also where pinned shortcuts are dragged from and dropped on; what a drag may move
 // is the page's decision, asked through the handlers.
+//
+// From the keyboard, Tab goes through the row's three controls (name, pin, actions menu) before
+// it leaves the row; Space or Return presses the one with the focus ring.
 class ShortcutListRow : public QWidget {
     Q_OBJECT
 
@@ -57,6 +60,8 @@ public:
     bool showsMissingTarget() const;
     // The actions menu, made on first use.
     QMenu* menu();
+    // The control that the keys press while the row has the focus.
+    Part focusedPart() const { return focused_; }
 
     // Carries the item's id as text, as a drag from the row does.
     static QMimeData* dragData(const QUuid& id);
@@ -75,6 +80,10 @@ protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -84,6 +93,8 @@ protected:
 
 private:
     void fillGroupMenu(QMenu* groups);
+    void press(Part part);
+    void showMenu();
     void open();
     void startDrag();
     const QPixmap& icon();
@@ -94,6 +105,7 @@ private:
     DragHandlers drag_;
     bool hovering_ = false;
     std::optional<Part> pressed_;
+    Part focused_ = Part::main;
     QPoint pressedAt_;
     QPixmap icon_;
     QMenu* menu_ = nullptr;

@@ -17,9 +17,9 @@ ShortcutPreviewList::ShortcutPreviewList(const std::vector<ShortcutItem>& items,
       titleMeasure_(new TextBlock({}, this)),
       targetMeasure_(new TextBlock({}, this)) {
     titleMeasure_->hide();
-    titleMeasure_->setFont(Typography::font(12, FontWeight::bold));
+    titleMeasure_->setFont(Typography::font(TextSize::body, FontWeight::bold));
     targetMeasure_->hide();
-    targetMeasure_->setFont(Typography::font(12));
+    targetMeasure_->setFont(Typography::font(TextSize::body));
     targetMeasure_->setWrap(TextBlock::Wrap::anywhere);
     blocks_.reserve(items.size());
     for (const ShortcutItem& item : items) {

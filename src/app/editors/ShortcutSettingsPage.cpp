@@ -1,6 +1,5 @@
 #include "editors/ShortcutSettingsPage.h"
 
-#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,7 +11,6 @@
 
 #include "companion/ShortcutService.h"
 #include "editors/ErrorLine.h"
-#include "editors/PlainLabel.h"
 #include "editors/RowStack.h"
 #include "editors/ShortcutDraft.h"
 #include "editors/ShortcutEditor.h"
@@ -21,7 +19,10 @@
 #include "editors/SidebarEntry.h"
 #include "support/Uuid.h"
 #include "toolkit/Colors.h"
+#include "toolkit/Divider.h"
 #include "toolkit/OrangeButton.h"
+#include "toolkit/PlainLabel.h"
+#include "toolkit/Spacing.h"
 #include "toolkit/Typography.h"
 
 namespace tundle {
@@ -48,13 +49,13 @@ protected:
 ShortcutSettingsPage::ShortcutSettingsPage(AppModel& model, ShortcutService& service,
                                            FileChooser& chooser, QWidget* parent)
     : QWidget(parent), model_(model), service_(service), chooser_(chooser) {
-    error_ = new ErrorLine(11, this);
+    error_ = new ErrorLine(TextSize::footnote, this);
     undoLine_ = new QWidget(this);
     undo_ = new QPushButton(QStringLiteral("撤销"), undoLine_);
     auto* undoLayout = new QHBoxLayout(undoLine_);
     undoLayout->setContentsMargins(0, 0, 0, 0);
     undoLayout->addWidget(
-        plainLabel(QStringLiteral("已删除快捷方式"), 11, Colors::ink(), undoLine_));
+        plainLabel(QStringLiteral("已删除快捷方式"), TextSize::footnote, Colors::ink(), undoLine_));
     undoLayout->addWidget(undo_);
     undoLayout->addStretch();
 
@@ -98,11 +99,13 @@ QWidget* ShortcutSettingsPage::buildHeader() {
     auto* header = new QWidget(this);
     search_ = new QLineEdit(header);
     search_->setPlaceholderText(QStringLiteral("搜索"));
-    search_->setFixedWidth(180);
     search_->setClearButtonEnabled(true);
     auto* add = new OrangeButton(QStringLiteral("添加"), header);
     add->setSymbol(QStringLiteral("plus"));
     add_ = add;
+    // The field matches the button beside it: its face and size, and its height.
+    search_->setFont(Typography::font(add->font().pixelSize()));
+    search_->setFixedSize(180, add->sizeHint().height());
     auto* layout = new QHBoxLayout(header);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(
@@ -123,7 +126,7 @@ QWidget* ShortcutSettingsPage::buildSidebar() {
     sidebar->setFixedWidth(142);
     auto* layout = new QVBoxLayout(sidebar);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(5);
+    layout->setSpacing(Spacing::tight);
     const std::array<std::array<QString, 3>, 3> fixed{{
         {QStringLiteral("全部"), ShortcutFilter::all, QStringLiteral("square.grid.2x2")},
         {QStringLiteral("桌面置顶"), ShortcutFilter::pinned, QStringLiteral("pin")},
@@ -136,14 +139,11 @@ QWidget* ShortcutSettingsPage::buildSidebar() {
         fixedEntries_.push_back(entry);
         layout->addWidget(entry);
     }
-    auto* divider = new QFrame(sidebar);
-    divider->setFrameShape(QFrame::HLine);
-    divider->setForegroundRole(QPalette::Mid);
     layout->addSpacing(9);
-    layout->addWidget(divider);
+    layout->addWidget(divider());
     layout->addSpacing(9);
     groupsLayout_ = new QVBoxLayout;
-    groupsLayout_->setSpacing(5);
+    groupsLayout_->setSpacing(Spacing::tight);
     layout->addLayout(groupsLayout_);
 
     auto* newGroup =
@@ -152,7 +152,7 @@ QWidget* ShortcutSettingsPage::buildSidebar() {
     secondary.setColor(QPalette::WindowText, Colors::muted());
     newGroup->setPalette(secondary);
     newGroup_ = newGroup;
-    layout->addSpacing(10);
+    layout->addSpacing(Spacing::medium);
     layout->addWidget(newGroup_);
     connect(newGroup_, &QAbstractButton::clicked, this,
             [this] { editGroup(ShortcutGroup{.id = newUuid(), .name = {}}); });
@@ -163,8 +163,8 @@ QWidget* ShortcutSettingsPage::buildList() {
     auto* panel = new ListPanel(this);
     panel->setMinimumHeight(360);
     listTitle_ = plainLabel({}, 15, Colors::ink(), panel, FontWeight::semibold);
-    counter_ = plainLabel({}, 11, Colors::muted(), panel);
-    empty_ = plainLabel({}, 13, Colors::muted(), panel);
+    counter_ = plainLabel({}, TextSize::footnote, Colors::muted(), panel);
+    empty_ = plainLabel({}, TextSize::control, Colors::muted(), panel);
     empty_->setAlignment(Qt::AlignCenter);
     empty_->setMinimumHeight(180);
 
@@ -175,8 +175,8 @@ QWidget* ShortcutSettingsPage::buildList() {
     heading->addWidget(counter_);
     rowStack_ = new RowStack(8, panel);
     auto* layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(16, 16, 16, 16);
-    layout->setSpacing(8);
+    layout->setContentsMargins(Spacing::wide, Spacing::wide, Spacing::wide, Spacing::wide);
+    layout->setSpacing(Spacing::small);
     layout->addLayout(heading);
     layout->addWidget(empty_);
     layout->addWidget(rowStack_);
@@ -212,8 +212,14 @@ void ShortcutSettingsPage::setGroupFilter(const QString& group) {
 
 void ShortcutSettingsPage::presentGroups() {
     const auto& groups = service_.groups();
+    // An entry may be the one whose menu asked for this change, so entries go later.
+    const auto retire = [this](SidebarEntry* entry) {
+        entry->hide();
+        groupsLayout_->removeWidget(entry);
+        entry->deleteLater();
+    };
     while (groupEntries_.size() > groups.size()) {
-        delete groupEntries_.back();
+        retire(groupEntries_.back());
         groupEntries_.pop_back();
     }
     for (std::size_t i = 0; i < groups.size(); ++i) {
@@ -233,7 +239,7 @@ void ShortcutSettingsPage::presentGroups() {
                     menu->popup(entry->mapToGlobal(at));
                 });
         if (i < groupEntries_.size()) {
-            delete std::exchange(groupEntries_[i], entry);
+            retire(std::exchange(groupEntries_[i], entry));
         } else {
             groupEntries_.push_back(entry);
         }

@@ -7,6 +7,7 @@
 
 #include "drawing/SymbolImage.h"
 #include "toolkit/Colors.h"
+#include "toolkit/FocusRing.h"
 #include "toolkit/Typography.h"
 
 namespace tundle {
@@ -22,7 +23,7 @@ constexpr double gap = 7;
 SidebarEntry::SidebarEntry(const QString& title, const QString& id, const QString& symbol,
                            QWidget* parent)
     : QAbstractButton(parent), id_(id), symbol_(symbol) {
-    setFont(Typography::font(12));
+    setFont(Typography::font(TextSize::body));
     setCursor(Qt::PointingHandCursor);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setTitle(title);
@@ -37,7 +38,8 @@ void SidebarEntry::setTitle(const QString& title) {
 void SidebarEntry::setSelected(bool selected) {
     if (selected != selected_) {
         selected_ = selected;
-        setFont(Typography::font(12, selected ? FontWeight::semibold : FontWeight::regular));
+        setFont(Typography::font(TextSize::body,
+                                 selected ? FontWeight::semibold : FontWeight::regular));
         update();
     }
 }
@@ -56,6 +58,9 @@ void SidebarEntry::paintEvent(QPaintEvent*) {
         QPainterPath shape;
         shape.addRoundedRect(QRectF(rect()), 10, 10);
         painter.fillPath(shape, Colors::withOpacity(Colors::accent(), 0.1));
+    }
+    if (FocusRing::shown(*this)) {
+        FocusRing::draw(painter, QRectF(rect()), 10);
     }
     const QColor foreground = selected_ ? Colors::accent() : palette().color(QPalette::WindowText);
     const QRectF symbolRect(padding, (height() - symbolSide) / 2, symbolSide, symbolSide);

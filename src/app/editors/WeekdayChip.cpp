@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "toolkit/Colors.h"
+#include "toolkit/FocusRing.h"
 #include "toolkit/Typography.h"
 
 namespace tundle {
@@ -20,7 +21,7 @@ WeekdayChip::WeekdayChip(const QString& label, const QString& accessibleName, QW
     setText(label);
     setAccessibleName(accessibleName);
     setFixedSize(chipSize);
-    setFont(Typography::font(13));
+    setFont(Typography::font(TextSize::control));
     setCursor(Qt::PointingHandCursor);
     setWorking(false);
 }
@@ -42,11 +43,8 @@ void WeekdayChip::paintEvent(QPaintEvent*) {
     painter.setBrush(working_ ? Colors::withOpacity(Colors::accent(), workingTint)
                               : QColor(Qt::white));
     painter.drawRoundedRect(rect(), chipRadius, chipRadius);
-    if (hasFocus()) {
-        painter.setPen(QPen(Colors::accent(), 1.5));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(QRectF(rect()).adjusted(0.75, 0.75, -0.75, -0.75), chipRadius,
-                                chipRadius);
+    if (FocusRing::shown(*this)) {
+        FocusRing::draw(painter, QRectF(rect()), chipRadius);
     }
     painter.setPen(Colors::ink());
     painter.setFont(font());

@@ -8,13 +8,15 @@
 
 #include "editors/DateRangeForm.h"
 #include "editors/PeriodRow.h"
-#include "editors/PlainLabel.h"
+#include "editors/RowStack.h"
 #include "editors/WeekdayChip.h"
 #include "toolkit/Colors.h"
 #include "toolkit/LightPalette.h"
 #include "toolkit/OrangeButton.h"
+#include "toolkit/PlainLabel.h"
 #include "toolkit/SegmentedControl.h"
 #include "toolkit/SoftButton.h"
+#include "toolkit/Spacing.h"
 #include "toolkit/TextBlock.h"
 #include "toolkit/Typography.h"
 
@@ -43,7 +45,7 @@ QHBoxLayout* row(QWidget* parent) {
 QWidget* titled(const QString& title, QWidget* picker, QWidget* parent) {
     auto* line = new QWidget(parent);
     auto* layout = row(line);
-    auto* caption = plainLabel(title, 13, Colors::ink(), line);
+    auto* caption = plainLabel(title, TextSize::control, Colors::ink(), line);
     caption->setBuddy(picker);
     picker->setParent(line);
     picker->setAccessibleName(title);
@@ -103,7 +105,7 @@ WorkPlanEditor::WorkPlanEditor(WorkPlan plan, std::optional<QString> legacyNotic
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(sheetPadding, sheetPadding, sheetPadding, sheetPadding);
-    layout->setSpacing(16);
+    layout->setSpacing(Spacing::wide);
     layout->addWidget(titleRow);
     if (legacyNotice) {
         layout->addWidget(note(legacyNoticeLine(*legacyNotice), 12, this));
@@ -148,8 +150,7 @@ QWidget* WorkPlanEditor::buildSelector() {
     defaultLayout->setContentsMargins(0, 0, 0, 0);
     defaultLayout->addWidget(note(state_.selectorNote(), 12, defaultSelector_));
     auto* chipRow = new QHBoxLayout();
-    chipRow->setSpacing(8);
-    chipRow->addStretch();
+    chipRow->setSpacing(Spacing::small);
     for (const WeekdayLabel& day : weekdayLabels) {
         auto* chip =
             new WeekdayChip(day.label.toString(), weekdayAccessibleName(day), defaultSelector_);
@@ -197,7 +198,7 @@ QWidget* WorkPlanEditor::buildSelector() {
 
 QWidget* WorkPlanEditor::buildListHeading() {
     auto* heading = new QWidget(this);
-    heading_ = plainLabel({}, 14, Colors::ink(), heading, FontWeight::medium);
+    heading_ = plainLabel({}, TextSize::emphasis, Colors::ink(), heading, FontWeight::medium);
     dayOff_ = new SoftButton(QStringLiteral("设为休息"), heading);
     restore_ = new SoftButton(QStringLiteral("恢复沿用"), heading);
     auto* layout = row(heading);
@@ -218,12 +219,10 @@ QWidget* WorkPlanEditor::buildPeriodList() {
     area->setWidgetResizable(true);
     area->setFrameShape(QFrame::NoFrame);
     area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    auto* content = new QWidget(area);
-    rowsLayout_ = new QVBoxLayout(content);
-    rowsLayout_->setContentsMargins(0, 0, 0, 0);
-    rowsLayout_->setSpacing(10);
-    rowsLayout_->addStretch();
-    area->setWidget(content);
+    // Each row keeps the height it asks for, also in the moment between a new row and the list
+    // growing to scroll it: a box layout would squeeze the rows into the old height.
+    rowStack_ = new RowStack(10, area);
+    area->setWidget(rowStack_);
     return area;
 }
 
@@ -268,21 +267,20 @@ void WorkPlanEditor::presentRows() {
     while (rows_.size() > periods.size()) {
         PeriodRow* gone = rows_.back();
         rows_.pop_back();
-        rowsLayout_->removeWidget(gone);
         gone->hide();
         // Its own delete button may still be delivering the click.
         gone->deleteLater();
     }
     while (rows_.size() < periods.size()) {
-        auto* added = new PeriodRow(rowsLayout_->parentWidget());
+        auto* added = new PeriodRow(rowStack_);
         connectRow(added);
-        rowsLayout_->insertWidget(static_cast<int>(rows_.size()), added);
         added->show();
         rows_.push_back(added);
     }
     for (std::size_t i = 0; i < periods.size(); ++i) {
         rows_[i]->present(periods[i], static_cast<int>(i));
     }
+    rowStack_->setRows(std::vector<QWidget*>(rows_.begin(), rows_.end()));
 }
 
 void WorkPlanEditor::connectRow(PeriodRow* row) {

@@ -10,7 +10,6 @@
 class QAbstractButton;
 class QDateEdit;
 class QLabel;
-class QVBoxLayout;
 class QWidget;
 
 namespace tundle {
@@ -19,6 +18,7 @@ class DateRangeForm;
 class PeriodRow;
 class SegmentedControl;
 class TextBlock;
+class RowStack;
 class WeekdayChip;
 
 // The sheet "我的作息": edits a copy of the work plan. It saves nothing itself: "保存" asks its
@@ -76,7 +76,7 @@ private:
     QLabel* heading_ = nullptr;
     QAbstractButton* dayOff_ = nullptr;
     QAbstractButton* restore_ = nullptr;
-    QVBoxLayout* rowsLayout_ = nullptr;
+    RowStack* rowStack_ = nullptr;
     std::vector<PeriodRow*> rows_;
     QAbstractButton* add_ = nullptr;
     DateRangeForm* rangeForm_ = nullptr;

@@ -72,6 +72,13 @@ void drawCoinBadge(QPainter& painter, const YUpSpace& space, const QRectF& rect,
 }  // namespace
 
 bool FarmScene::moving() const {
+    return moving(plots, atmosphere, motion, reduceMotion, feedback, artwork, now);
+}
+
+bool FarmScene::moving(const std::vector<FarmPlot>& plots, const RoomAtmosphere& atmosphere,
+                       RoomMotion motion, bool reduceMotion,
+                       const std::optional<FarmFeedback>& feedback, const FarmArtwork* artwork,
+                       const QDateTime& now) {
     if (FarmWeather::particleCount(atmosphere.weather, motion, reduceMotion) > 0 ||
         FarmControls::fadeRemaining(feedback, now)) {
         return true;
@@ -79,45 +86,9 @@ bool FarmScene::moving() const {
     if (reduceMotion || !artwork) {
         return false;
     }
-    return std::any_of(plots.begin(), plots.end(), [this](const FarmPlot& plot) {
+    return std::any_of(plots.begin(), plots.end(), [&artwork, &now](const FarmPlot& plot) {
         return plot.crop && artwork->crop(*plot.crop) && plot.progress(now) >= 1.0;
     });
-}
-
-QString FarmScene::stillKey() const {
-    const auto number = [](double value) { return QString::number(value, 'g', 17); };
-    const auto rectText = [&number](const QRectF& r) {
-        return number(r.x()) + u',' + number(r.y()) + u',' + number(r.width()) + u',' +
-               number(r.height());
-    };
-    QStringList parts{rectText(rect),
-                      number(scale),
-                      QString::number(coins),
-                      roomWeatherText.raw(atmosphere.weather),
-                      number(atmosphere.daylight),
-                      artwork && artwork->root() ? *artwork->root() : QString()};
-    const int drawn = std::min(int(plots.size()), int(FarmLayout::places.size()));
-    for (int i = 0; i < drawn; ++i) {
-        const FarmPlot& plot = plots[std::size_t(i)];
-        parts << QStringLiteral("%1%2%3%4")
-                     .arg(plot.tilled)
-                     .arg(plot.crop ? farmCropText.raw(*plot.crop) : QString())
-                     .arg(plot.watered)
-                     .arg(plot.crop ? FarmPlotPainter::stage(plot.progress(now)) : -1);
-    }
-    if (countdown) {
-        parts << rectText(countdown->rect) + countdown->text;
-    }
-    for (const FarmInlineButton& button : buttons) {
-        parts << rectText(button.rect) + button.title + QString::number(int(button.action.kind)) +
-                     farmCropText.raw(button.action.crop) +
-                     (pressed && *pressed == button.action ? u'*' : u'-');
-    }
-    if (feedback) {
-        parts << QString::number(feedback->plot) + feedback->title + u'|' + feedback->detail +
-                     (feedback->doubled ? u'2' : u'1');
-    }
-    return parts.join(u';');
 }
 
 std::vector<FarmInlineButton> FarmScene::buttonsOf(AppModel& model, const FarmStore& farm,
@@ -160,8 +131,8 @@ std::optional<FarmScene> FarmScene::of(AppModel& model, const FarmStore& farm, c
     };
 }
 
-void drawFarmScene(QPainter& painter, const YUpSpace& space, const FarmScene& scene,
-                   FarmSceneCache& cache) {
+void drawFarmBackdrop(QPainter& painter, const YUpSpace& space, const FarmScene& scene,
+                      FarmSceneCache& cache) {
     const double s = scene.scale;
     const QRectF& rect = scene.rect;
     const double ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
@@ -202,8 +173,6 @@ void drawFarmScene(QPainter& painter, const YUpSpace& space, const FarmScene& sc
         }
     }
     drawCoinBadge(painter, space, rect, s, scene.coins);
-    FarmControls::drawInline(painter, space, s, scene.countdown, scene.buttons, scene.pressed,
-                             scene.artwork);
     if (scene.feedback && scene.feedback->plot >= 0 &&
         scene.feedback->plot < int(FarmLayout::places.size())) {
         FarmControls::drawFeedback(painter, space, s, *scene.feedback,
@@ -215,6 +184,25 @@ void drawFarmScene(QPainter& painter, const YUpSpace& space, const FarmScene& sc
     painter.setPen(QPen(FarmPalette::white(0.34), std::max(1.2 * s, 1.0)));
     painter.drawPath(panel);
     painter.restore();
+}
+
+void drawFarmControls(QPainter& painter, const YUpSpace& space, const FarmScene& scene) {
+    const double s = scene.scale;
+    QPainterPath panel;
+    panel.addRoundedRect(space.toQt(scene.rect), 20 * s, 20 * s);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setClipPath(panel);
+    FarmControls::drawInline(painter, space, s, scene.countdown, scene.buttons, scene.pressed,
+                             scene.artwork);
+    painter.restore();
+}
+
+void drawFarmScene(QPainter& painter, const YUpSpace& space, const FarmScene& scene,
+                   FarmSceneCache& cache) {
+    drawFarmBackdrop(painter, space, scene, cache);
+    drawFarmControls(painter, space, scene);
 }
 
 }  // namespace tundle

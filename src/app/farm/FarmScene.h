@@ -49,8 +49,11 @@ struct FarmScene {
     // Whether anything of the panel moves with the clock alone: falling weather, a ripe crop's
     // sway or the feedback label fading in.
     bool moving() const;
-    // Everything the panel shows, as one text; only meaningful while nothing of it moves.
-    QString stillKey() const;
+    // The same, read from the parts it depends on without building the scene.
+    static bool moving(const std::vector<FarmPlot>& plots, const RoomAtmosphere& atmosphere,
+                       RoomMotion motion, bool reduceMotion,
+                       const std::optional<FarmFeedback>& feedback, const FarmArtwork* artwork,
+                       const QDateTime& now);
 
     // Nothing while the farm is hidden (`rect` empty).
     static std::optional<FarmScene> of(AppModel& model, const FarmStore& farm, const QRectF& rect,
@@ -63,8 +66,14 @@ struct FarmScene {
                                                    const QDateTime& now);
 };
 
-// The panel in one pass: shadowed green panel, weather picture, night picture, fog veil,
-// particles, plots, coin badge, controls, feedback and border.
+// The panel without the selected plot's controls: shadowed green panel, weather picture, night
+// picture, fog veil, particles, plots, coin badge, feedback and border.
+void drawFarmBackdrop(QPainter& painter, const YUpSpace& space, const FarmScene& scene,
+                      FarmSceneCache& cache);
+// The selected plot's countdown and buttons, inside the panel. The pet canvas draws them after
+// the pet, so a pet standing at a plot never hides them.
+void drawFarmControls(QPainter& painter, const YUpSpace& space, const FarmScene& scene);
+// The backdrop with its controls over it, in one pass.
 void drawFarmScene(QPainter& painter, const YUpSpace& space, const FarmScene& scene,
                    FarmSceneCache& cache);
 

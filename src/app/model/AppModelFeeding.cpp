@@ -51,7 +51,7 @@ bool AppModel::eatFiles(const QList<QUrl>& urls, bool demo) {
     }
     if (urls.size() > feedingLimit) {
         say({.message = QStringLiteral("这一口有点太大啦。"),
-             .detail = QStringLiteral("一次最多投喂 32 个文件"),
+             .detail = QStringLiteral("一次最多投喂 %1 个文件").arg(feedingLimit),
              .duration = 8});
         return false;
     }

@@ -1,10 +1,10 @@
 #include "model/FarmStore.h"
 
 #include <QJsonArray>
-#include <QLocale>
 #include <QSet>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "support/JsonWriter.h"
 #include "support/UserFacingError.h"
@@ -24,33 +24,26 @@ std::vector<FarmPlot> emptyField(int from = 0) {
     return plots;
 }
 
-// Appended in place: the canvas asks for the key on every frame.
-void appendPlotToken(QString& key, const FarmPlot& plot, const QDateTime& now) {
-    if (!plot.crop) {
-        key += plot.tilled ? QLatin1String("tilled") : QLatin1String("empty");
-        return;
-    }
-    const int stage = std::min(static_cast<int>(std::floor(plot.progress(now) * 3.001)), 3);
-    key += farmCropText.raw(*plot.crop);
-    key += u'-';
-    key += QChar(u'0' + stage);
-    key += plot.watered ? QLatin1String("-true") : QLatin1String("-false");
-}
-
 }  // namespace
 
 const QString FarmStore::defaultsKey = QStringLiteral("desktopFarm.v1");
+const QString FarmStore::unreadableKey = QStringLiteral("desktopFarm.v1.unreadable");
 
 FarmStore::FarmStore(Defaults& preferences, QObject* parent)
     : QObject(parent), preferences_(preferences), plots_(emptyField()) {
-    if (!load()) {
+    const QVariant stored = preferences_.value(defaultsKey);
+    if (stored.isValid() && !load(stored)) {
         plots_ = emptyField();
+        // One bad field must not cost the coins and plots beside it. A record past the limit
+        // is no farm this application wrote, and keeping it would rewrite it on every save.
+        if (stored.toByteArray().size() <= recordByteLimit) {
+            unreadable_ = stored;
+        }
     }
 }
 
-bool FarmStore::load() {
-    const QVariant stored = preferences_.value(defaultsKey);
-    if (stored.typeId() != QMetaType::QByteArray) {
+bool FarmStore::load(const QVariant& stored) {
+    if (stored.typeId() != QMetaType::QByteArray || stored.toByteArray().size() > recordByteLimit) {
         return false;
     }
     try {
@@ -100,6 +93,9 @@ std::optional<QString> FarmStore::save() {
         {QStringLiteral("coins"), coins_},
         {QStringLiteral("plots"), toJsonArray(plots_)},
     };
+    if (unreadable_) {
+        preferences_.setValue(unreadableKey, *std::exchange(unreadable_, std::nullopt));
+    }
     preferences_.setValue(defaultsKey, JsonWriter::compact(snapshot));
     try {
         preferences_.sync();
@@ -225,28 +221,30 @@ void FarmStore::setBalance(FarmBalance balance) {
 }
 
 QString FarmStore::renderKey(const QDateTime& now) const {
-    QString key;
-    key.reserve(192);
-    key += visible_ ? QLatin1String("true-") : QLatin1String("false-");
-    const qsizetype scaleStart = key.size();
-    key += QString::number(scale_, 'g', QLocale::FloatingPointShortest);
-    if (!QStringView(key).sliced(scaleStart).contains(u'.')) {
-        key += QLatin1String(".0");
+    return renderState(now).text();
+}
+
+FarmRenderState FarmStore::renderState(const QDateTime& now) const {
+    FarmRenderState state{
+        .visible = visible_,
+        .scale = scale_,
+        .balance = balance_,
+        .coins = coins_,
+        .timeBucket = static_cast<qint64>(
+            std::floor(now.toMSecsSinceEpoch() / double(FarmRenderState::bucketMilliseconds))),
+    };
+    for (std::size_t i = 0; i < state.plots.size() && i < plots_.size(); ++i) {
+        const FarmPlot& plot = plots_[i];
+        state.plots[i] = {
+            .tilled = plot.tilled,
+            .crop = plot.crop,
+            .stage = plot.crop
+                         ? std::min(static_cast<int>(std::floor(plot.progress(now) * 3.001)), 3)
+                         : 0,
+            .watered = plot.watered,
+        };
     }
-    key += u'-';
-    key += farmBalanceText.raw(balance_);
-    key += u'-';
-    key += QString::number(coins_);
-    key += u'-';
-    for (std::size_t i = 0; i < plots_.size(); ++i) {
-        if (i > 0) {
-            key += u',';
-        }
-        appendPlotToken(key, plots_[i], now);
-    }
-    key += u'-';
-    key += QString::number(static_cast<qint64>(std::floor(now.toMSecsSinceEpoch() / 5000.0)));
-    return key;
+    return state;
 }
 
 }  // namespace tundle

@@ -8,6 +8,7 @@
 
 #include "model/FarmCrop.h"
 #include "model/FarmPlot.h"
+#include "model/FarmRenderState.h"
 #include "support/Defaults.h"
 
 namespace tundle {
@@ -19,8 +20,12 @@ class FarmStore : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr int plotCount = 9;
+    static constexpr int plotCount = FarmRenderState::plotCount;
+    // A whole farm takes well under a kilobyte; a longer record is not read at all.
+    static constexpr qsizetype recordByteLimit = 64 * 1024;
     static const QString defaultsKey;
+    // Where a record that could not be read is kept once the next save replaces it.
+    static const QString unreadableKey;
 
     // Loads the stored farm; anything wrong with it gives the starting farm, without a word.
     explicit FarmStore(Defaults& preferences, QObject* parent = nullptr);
@@ -52,6 +57,8 @@ public:
 
     // Changes whenever anything the farm scene shows changes, and at least every 5 seconds.
     QString renderKey(const QDateTime& now) const;
+    // The same, before it is put into words.
+    FarmRenderState renderState(const QDateTime& now) const;
 
 signals:
     void visibleChanged();
@@ -62,7 +69,7 @@ signals:
     void changed();
 
 private:
-    bool load();
+    bool load(const QVariant& stored);
     FarmPlot* plot(int index);
     void plotsEdited();
 
@@ -73,6 +80,8 @@ private:
     int coins_ = 0;
     std::vector<FarmPlot> plots_;
     std::optional<QString> saveFailure_;
+    // The record this store could not read, until the first save puts it aside.
+    std::optional<QVariant> unreadable_;
 };
 
 }  // namespace tundle

@@ -1,7 +1,5 @@
 #include "pet/PaintKey.h"
 
-#include <cmath>
-
 #include "support/Uuid.h"
 
 namespace tundle {
@@ -45,15 +43,15 @@ QString PaintKey::text() const {
     key += bar;
     key += QString::number(breathingSeconds.value_or(0));
     key += bar;
-    key += farmKey;
+    key += farm.text();
     key += bar;
     key += roomWeatherText.raw(weather);
     key += bar;
     key += roomPhaseText.raw(phase);
     key += bar;
-    key += QString::number(qint64(daylight * 20));
+    key += QString::number(daylight);
     key += bar;
-    key += QString::number(walkSeconds ? qint64(*walkSeconds * 30) : 0);
+    key += QString::number(walkSteps.value_or(0));
     key += bar;
     key += plotText(hoverFarmPlot);
     key += bar;

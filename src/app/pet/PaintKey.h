@@ -4,13 +4,14 @@
 #include <QUuid>
 #include <optional>
 
+#include "model/FarmRenderState.h"
 #include "pets/PetAssetPack.h"
 #include "records/RoomPreferences.h"
 
 namespace tundle {
 
-// Everything visible on the pet, folded into one text: the canvas repaints only when it
-// changes.
+// Everything visible on the pet: the canvas repaints only when it changes. Compared as it is on
+// every frame; folded into one text only when someone reads it.
 struct PaintKey {
     // What the farm's feedback label shows.
     struct FarmFeedback {
@@ -34,12 +35,15 @@ struct PaintKey {
     bool breathingQuiet = false;
     // Whole seconds since 1970 while a breathing exercise runs.
     std::optional<qint64> breathingSeconds;
-    QString farmKey;
+    FarmRenderState farm;
     RoomWeather weather = RoomWeather::clear;
     RoomPhase phase = RoomPhase::day;
-    double daylight = 1;
-    // Seconds since 2001-01-01 UTC while the pet walks in the farm.
-    std::optional<double> walkSeconds;
+    // Daylight (0 to 1) counts in twentieths.
+    static constexpr int daylightSteps = 20;
+    // The integer part of daylight × 20.
+    int daylight = daylightSteps;
+    // While the pet walks in the farm: whole thirtieths of a second since 2001-01-01 UTC.
+    std::optional<qint64> walkSteps;
     std::optional<int> hoverFarmPlot;
     std::optional<int> selectedFarmPlot;
     std::optional<FarmFeedback> farmFeedback;

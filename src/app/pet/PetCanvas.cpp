@@ -7,12 +7,14 @@
 #include <QWindow>
 
 #include "accessories/AccessoryRing.h"
+#include "drawing/PixelArea.h"
 #include "drawing/YUpSpace.h"
 #include "farm/FarmControls.h"
 #include "farm/FarmWeather.h"
 #include "model/AppModel.h"
 #include "model/FarmStore.h"
 #include "model/QtScheduler.h"
+#include "pet/PetSilhouette.h"
 #include "pet/input/FileDropFilter.h"
 #include "pet/input/PetInput.h"
 #include "support/ReferenceDate.h"
@@ -29,6 +31,8 @@ PetCanvas::PetCanvas(AppModel& model, FarmStore& farm, bool preview, PetClocks c
     if (!preview_) {
         setAccessibleName(QStringLiteral("糯墩桌宠与功能按钮"));
         ring_ = new AccessoryRing(*this, model_, farm_, model_.qa().hover, model_.qa().compact);
+        connect(ring_, &AccessoryRing::hitAreaChanged, this,
+                [this] { publishInteractiveRegion(false); });
         new FileDropFilter(*this, model_);
     }
     if (!clocks_.scheduler) {
@@ -36,7 +40,11 @@ PetCanvas::PetCanvas(AppModel& model, FarmStore& farm, bool preview, PetClocks c
         clocks_.scheduler = ownScheduler_.get();
     }
     wake_ = clocks_.scheduler->makeOneShot();
-    pictures_ = clocks_.pictures ? clocks_.pictures : &PictureCache::shared();
+    if (!clocks_.pictures) {
+        ownPictures_ = std::make_unique<PictureCache>(clocks_.uptime);
+        clocks_.pictures = ownPictures_.get();
+    }
+    pictures_ = clocks_.pictures;
     connect(&farm_, &FarmStore::visibleChanged, this, [this] {
         if (!farm_.visible()) {
             releaseFarmPictures();
@@ -46,14 +54,35 @@ PetCanvas::PetCanvas(AppModel& model, FarmStore& farm, bool preview, PetClocks c
     connect(&model_, &AppModel::functionPanelChanged, this, relayout);
     connect(&model_, &AppModel::accessoriesCollapsedChanged, this, relayout);
     connect(&model_, &AppModel::petScaleChanged, this, relayout);
-    connect(&model_, &AppModel::reduceMotionChanged, this, relayout);
+    connect(&model_, &AppModel::reduceMotionChanged, this, [this] {
+        layoutPending_ = true;
+        farmChanged();
+    });
+    // What the farm shows of the model besides the store: its buttons and countdown wait for a
+    // resting pet, the feedback label comes and goes.
+    connect(&model_, &AppModel::animationChanged, this, &PetCanvas::farmChanged);
+    connect(&model_, &AppModel::farmWalkChanged, this, &PetCanvas::farmChanged);
+    connect(&model_, &AppModel::farmFeedbackChanged, this, &PetCanvas::farmChanged);
     connect(&model_.room(), &RoomEnvironment::changed, this, [this] {
         atmosphere_.reset();
+        roomPicturesStale_ = true;
+        farmChanged();
         requestTick();
     });
     connect(&model_, &AppModel::changed, this, &PetCanvas::requestTick);
     connect(&model_.breathing(), &BreathingService::stateChanged, this, &PetCanvas::requestTick);
-    connect(&farm_, &FarmStore::changed, this, &PetCanvas::requestTick);
+    connect(&farm_, &FarmStore::changed, this, [this] {
+        roomPicturesStale_ = true;
+        farmChanged();
+        requestTick();
+    });
+}
+
+void PetCanvas::farmChanged() {
+    // Without a picture there is nothing to throw away: the next paint of the farm draws one.
+    if (!stillFarm_.isNull()) {
+        farmStale_ = true;
+    }
 }
 
 qint64 systemUptime() {
@@ -95,34 +124,59 @@ void PetCanvas::tick() {
     const QDateTime now = clocks_.now();
     const int frame = model_.assets().frameIndex(model_.animation(), elapsed(now), still());
     PaintKey key = paintKey(now, frame);
-    QString text = key.text();
-    if (text != lastPaintKey_ || layoutPending_) {
-        lastPaintKey_ = std::move(text);
-        repaintChange(std::exchange(lastKey_, key), key);
-    } else if (farmMoving()) {
+    if (!stillFarm_.isNull() && farmTime(now) != stillFarmTime_) {
+        farmChanged();
+    }
+    if (layoutPending_ || farmStale_ || !lastKey_ || key != *lastKey_) {
+        repaintChange(std::exchange(lastKey_, key), key, now);
+        publishInteractiveRegion(false);
+    } else if (farmMoving(now)) {
         update(farmRegion());
     }
     sleepUntilNextChange(now);
 }
 
-void PetCanvas::repaintChange(const std::optional<PaintKey>& previous, const PaintKey& key) {
-    PaintKey sameFrame = key;
-    if (previous) {
-        sameFrame.frame = previous->frame;
-    }
-    const bool onlyFrame = !layoutPending_ && previous && *previous == sameFrame;
+QString PetCanvas::lastPaintKey() const {
+    return lastKey_ ? lastKey_->text() : QString();
+}
+
+namespace {
+
+// Whether `next` differs from `previous` in no more than the pet's frame and what the farm
+// panel shows inside itself: neither moves anything nor touches the rest of the picture.
+bool onlyFrameOrFarmContent(const PaintKey& previous, const PaintKey& next) {
+    PaintKey aligned = next;
+    aligned.frame = previous.frame;
+    aligned.farm.coins = previous.farm.coins;
+    aligned.farm.plots = previous.farm.plots;
+    aligned.farm.timeBucket = previous.farm.timeBucket;
+    return aligned == previous;
+}
+
+}  // namespace
+
+void PetCanvas::repaintChange(const std::optional<PaintKey>& previous, const PaintKey& key,
+                              const QDateTime& now) {
+    const bool whole = layoutPending_ || !previous || !onlyFrameOrFarmContent(*previous, key);
     layoutPending_ = false;
-    if (!onlyFrame) {
+    if (whole) {
         resizeForBubble();
         updateFunctionLayout();
         update();
         return;
     }
-    QRegion region(spriteRegion());
-    if (farmMoving()) {
+    // The farm's own changes come with a signal or with its clock, and the time bucket of its
+    // key alone changes nothing on screen.
+    QRegion region;
+    if (key.frame != previous->frame) {
+        region += spriteRegion();
+    }
+    if (farmStale_ || farmMoving(now)) {
         region += farmRegion();
     }
-    update(region);
+    if (!region.isEmpty()) {
+        update(region);
+    }
 }
 
 void PetCanvas::sleepUntilNextChange(const QDateTime& now) {
@@ -161,7 +215,7 @@ ClockDrivenState PetCanvas::clockDrivenState(const QDateTime& now) const {
 }
 
 QRect PetCanvas::spriteRegion() const {
-    const PetFrameState frame = scene().frame;
+    const PetFrameState frame = frameState(clocks_.now());
     const PetSpriteGeometry geometry = PetSpriteGeometry::of(frame);
     if (geometry.eating || geometry.harvest || geometry.poof) {
         return rect();
@@ -183,6 +237,7 @@ void PetCanvas::setDraggingFile(bool dragging) {
     if (dragging != draggingFile_) {
         draggingFile_ = dragging;
         update();
+        publishInteractiveRegion(false);
     }
 }
 
@@ -209,12 +264,14 @@ PaintKey PetCanvas::paintKey(const QDateTime& now, int frame) const {
         .breathingSeconds = model_.breathing().state() == BreathingState::running
                                 ? std::optional(now.toSecsSinceEpoch())
                                 : std::nullopt,
-        .farmKey = farm_.renderKey(now),
+        .farm = farm_.renderState(now),
         .weather = atmosphere.weather,
         .phase = atmosphere.phase,
-        .daylight = atmosphere.daylight,
-        .walkSeconds = model_.farmMoveToPlot() ? std::optional(ReferenceDate::secondsSince(now))
-                                               : std::nullopt,
+        .daylight = int(atmosphere.daylight * PaintKey::daylightSteps),
+        .walkSteps =
+            model_.farmMoveToPlot()
+                ? std::optional(qint64(ReferenceDate::secondsSince(now) * NextChange::walkSteps))
+                : std::nullopt,
         .hoverFarmPlot = farmPointer_.hover,
         .selectedFarmPlot = farmPointer_.selected,
         .farmFeedback = model_.farmFeedback()
@@ -259,16 +316,18 @@ bool PetCanvas::bubbleShown() const {
     return !model_.bubble().isEmpty() && width() - 20 >= 1;
 }
 
+PetFrameState PetCanvas::frameState(const QDateTime& now) const {
+    return {.assets = &model_.assets(),
+            .animation = model_.animation(),
+            .elapsed = elapsed(now),
+            .still = still(),
+            .spriteRect = spriteRect(),
+            .boundsWidth = double(width()),
+            .draggingFile = draggingFile_};
+}
+
 PetScene PetCanvas::scene() const {
-    const QDateTime now = clocks_.now();
-    PetScene scene{.frame = {.assets = &model_.assets(),
-                             .animation = model_.animation(),
-                             .elapsed = elapsed(now),
-                             .still = still(),
-                             .spriteRect = spriteRect(),
-                             .boundsWidth = double(width()),
-                             .draggingFile = draggingFile_},
-                   .bubble = std::nullopt};
+    PetScene scene{.frame = frameState(clocks_.now()), .bubble = std::nullopt};
     if (bubbleShown() && !model_.functionPanel()) {
         const BubbleLayout layout = bubbleLayout();
         scene.bubble =
@@ -292,8 +351,51 @@ bool PetCanvas::interactiveHit(QPointF point) const {
     if (farm_.visible() && YUpSpace::contains(farmSceneRect(), p)) {
         return true;
     }
-    const QRectF sprite = spriteRect();
-    return draggingFile_ ? YUpSpace::contains(sprite, p) : model_.assets().contains(p, sprite);
+    const PetFrameState frame = frameState(clocks_.now());
+    return draggingFile_ ? YUpSpace::contains(frame.spriteRect, p)
+                         : PetSilhouette::of(frame).contains(p);
+}
+
+QRegion PetCanvas::interactivePixels() const {
+    if (preview_) {
+        return {};
+    }
+    const double ratio = devicePixelRatioF();
+    const PetFrameState frame = frameState(clocks_.now());
+    PixelArea area(height(), ratio);
+    // The pet's pixels first: the rectangles are then added to one region instead of the
+    // other way round.
+    if (draggingFile_) {
+        area.addUp(frame.spriteRect);
+    } else {
+        area.add(PetSilhouette::of(frame).pixels(frameRegions_, height(), ratio));
+    }
+    if (ring_) {
+        ring_->addHitArea(area);
+    }
+    if (bubbleShown()) {
+        area.addUp(bubbleRect());
+    }
+    if (farm_.visible()) {
+        area.addUp(farmSceneRect());
+    }
+    return area.region();
+}
+
+void PetCanvas::publishInteractiveRegion(bool always) {
+    if (preview_) {
+        return;
+    }
+    QRegion pixels = interactivePixels();
+    if (always || pixels != interactiveRegion_) {
+        interactiveRegion_ = std::move(pixels);
+        emit interactiveRegionChanged(interactiveRegion_);
+    }
+}
+
+void PetCanvas::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    publishInteractiveRegion(true);
 }
 
 void PetCanvas::holdRoomPictures() {
@@ -333,8 +435,9 @@ void PetCanvas::holdRoomPictures() {
 void PetCanvas::releaseFarmPictures() {
     roomImages_.clear();
     roomPicturesKey_.clear();
+    roomPicturesStale_ = true;
     stillFarm_ = QImage();
-    stillFarmKey_.clear();
+    farmStale_ = false;
     farmCache_ = FarmSceneCache();
     pictures_->released();
 }
@@ -342,8 +445,12 @@ void PetCanvas::releaseFarmPictures() {
 void PetCanvas::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const YUpSpace space(height());
-    drawFarmScene(painter, space);
+    const std::optional<FarmScene> farm = drawFarmBackdrop(painter, space);
     drawPetScene(painter, space, scene(), films_, &frames_);
+    // The plot's buttons stay visible and pressable while the pet stands beside the plot.
+    if (farm) {
+        drawFarmControls(painter, space, *farm);
+    }
 }
 
 std::optional<double> PetCanvas::screenRoom() const {

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QImage>
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <map>
 #include <optional>
@@ -15,6 +16,7 @@
 #include "farm/FarmScene.h"
 #include "farm/FarmSceneCache.h"
 #include "model/Scheduler.h"
+#include "pet/FrameRegions.h"
 #include "pet/NextChange.h"
 #include "pet/PaintKey.h"
 #include "pet/PetScene.h"
@@ -40,7 +42,8 @@ struct PetClocks {
     std::function<QDateTime()> now = &QDateTime::currentDateTimeUtc;
     std::function<qint64()> uptime = &systemUptime;
     Scheduler* scheduler = nullptr;
-    // Where the farm's pictures are decoded; the application's shared cache by default.
+    // Where the farm's pictures are decoded, shared with the application's other views;
+    // without one the canvas keeps its own.
     PictureCache* pictures = nullptr;
 };
 
@@ -50,7 +53,7 @@ struct PetClocks {
 // sleeps until the next instant the clock alone can change the picture (the clip's next frame,
 // a walk step, a countdown's second, falling weather), and not at all while nothing can.
 // When only the pet's frame moves, only the sprite is repainted, over a picture of the still
-// farm kept from the last full paint. With `preview` set it is the control centre's live
+// farm kept until something it shows changes. With `preview` set it is the control centre's live
 // preview instead: it never resizes its window and shows no farm.
 class PetCanvas : public QWidget {
     Q_OBJECT
@@ -62,7 +65,8 @@ public:
     bool preview() const { return preview_; }
     // One step of the frame loop: repaints what changed and sleeps until the next change.
     void tick();
-    const QString& lastPaintKey() const { return lastPaintKey_; }
+    // The paint key of the last repaint, as text; empty before the first.
+    QString lastPaintKey() const;
     PaintKey paintKey(const QDateTime& now, int frame) const;
     // What of the picture the clock alone moves, at `now`.
     ClockDrivenState clockDrivenState(const QDateTime& now) const;
@@ -80,9 +84,13 @@ public:
     PetScene scene() const;
 
     // Whether the panel should take clicks at `point`, in the canvas's own (Qt) coordinates:
-    // on the accessory controls, on the bubble, on the farm scene, on the pet's opaque pixels,
-    // or anywhere on the sprite while files are dragged over it.
+    // on the accessory controls, on the bubble, on the farm scene, on the opaque pixels of the
+    // pet's frame as drawn now, or anywhere on the sprite while files are dragged over it.
     bool interactiveHit(QPointF point) const;
+    // The canvas's device pixels where the pointer gets `interactiveHit`'s true, worked out now.
+    QRegion interactivePixels() const;
+    // The pixels last published through `interactiveRegionChanged`; none in the preview.
+    const QRegion& interactiveRegion() const { return interactiveRegion_; }
 
     // Files are being dragged over the canvas.
     bool draggingFile() const { return draggingFile_; }
@@ -95,6 +103,9 @@ public:
     // over it while the day is not full), at the size they are drawn.
     void holdRoomPictures();
     const std::map<QString, QImage>& roomImages() const { return roomImages_; }
+    // The farm as last drawn while nothing of it moved, at the size of the farm panel and its
+    // shadow; null before the first such paint and while the farm is hidden.
+    const QImage& stillFarm() const { return stillFarm_; }
     // Lets go of every picture of the farm; the farm is drawn afresh when it shows again.
     void releaseFarmPictures();
 
@@ -117,30 +128,53 @@ public:
     // Called after the canvas moved its panel or changed its size.
     std::function<void()> onMoved;
 
+signals:
+    // The interactive pixels changed, or the canvas was resized (a window's input area must be
+    // set again then).
+    void interactiveRegionChanged(const QRegion& pixels);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
+    // What of the still farm the clock alone changes: the growth stage each plot is drawn at
+    // (-1 without a crop) and the countdown label's text.
+    struct FarmTime {
+        std::array<int, FarmRenderState::plotCount> stages = {};
+        std::optional<QString> countdown;
+
+        bool operator==(const FarmTime&) const = default;
+    };
+
     // Looks again on the next turn of the event loop.
     void requestTick();
     void sleepUntilNextChange(const QDateTime& now);
     // Repaints what the change from `previous` to `key` touches.
-    void repaintChange(const std::optional<PaintKey>& previous, const PaintKey& key);
+    void repaintChange(const std::optional<PaintKey>& previous, const PaintKey& key,
+                       const QDateTime& now);
     // The farm panel with its shadow, in Qt coordinates; empty while it is hidden.
     QRect farmRegion() const;
-    bool farmMoving() const;
+    bool farmMoving(const QDateTime& now) const;
+    // Publishes the interactive pixels when they changed, or `always`.
+    void publishInteractiveRegion(bool always);
     // The farm as it would be drawn at `now` from the pictures already loaded.
     std::optional<FarmScene> farmScene(const QDateTime& now) const;
+    FarmTime farmTime(const QDateTime& now) const;
+    // Something the still farm shows has changed: it is drawn afresh at the next paint.
+    void farmChanged();
     const RoomAtmosphere& atmosphere() const;
-    QString stillFarmKey(const FarmScene& scene) const;
+    PetFrameState frameState(const QDateTime& now) const;
     double elapsed(const QDateTime& now) const;
     bool still() const;
     // Grows or shrinks the panel upward from its bottom-left corner to leave room for the
     // bubble above the pet.
     void resizeForBubble();
-    void drawFarmScene(QPainter& painter, const YUpSpace& space);
+    // Draws the farm panel under the pet and hands back the scene it drew when a selected
+    // plot's controls are to go over the pet.
+    std::optional<FarmScene> drawFarmBackdrop(QPainter& painter, const YUpSpace& space);
     FarmTargets farmTargets() const;
     void applyFarmOutcome(const FarmPointerOutcome& outcome);
     // The height from the panel's bottom edge to the usable top of its screen.
@@ -151,10 +185,10 @@ private:
     bool preview_;
     PetClocks clocks_;
     std::unique_ptr<Scheduler> ownScheduler_;
+    std::unique_ptr<PictureCache> ownPictures_;
     std::unique_ptr<OneShot> wake_;
     bool draggingFile_ = false;
     FarmPointerState farmPointer_;
-    QString lastPaintKey_;
     std::optional<PaintKey> lastKey_;
     // A change that only moves things (scale, function panel, reduced motion) is not in the
     // key: the next tick lays out and repaints anyway.
@@ -165,15 +199,24 @@ private:
     PictureCache* pictures_;
     // What `roomImages_` holds: the folder, the names and the size.
     QString roomPicturesKey_;
+    // The room, the farm's size or the pixel ratio changed since the pictures were chosen.
+    bool roomPicturesStale_ = true;
+    double roomPicturesRatio_ = 0;
     std::map<QString, QImage> roomImages_;
     SoapFilm films_;
     SpriteFrames frames_;
+    mutable FrameRegions frameRegions_;
+    QRegion interactiveRegion_;
     AccessoryRing* ring_ = nullptr;
     FarmArtwork farmArtwork_;
     FarmSceneCache farmCache_;
-    // The farm as last drawn while nothing of it moved, at the canvas's size and pixel ratio.
     QImage stillFarm_;
-    QString stillFarmKey_;
+    // Where `stillFarm_` lies in the canvas, and the clock's part of what it shows.
+    QRect stillFarmPlace_;
+    FarmTime stillFarmTime_;
+    // A signal or the clock said that something the still farm shows has changed, or the farm
+    // moved on the last paint: its region is painted again at the next tick.
+    bool farmStale_ = false;
 };
 
 }  // namespace tundle

@@ -2,6 +2,8 @@
 #include <QPainter>
 
 #include "drawing/YUpSpace.h"
+#include "farm/FarmControls.h"
+#include "farm/FarmPlotPainter.h"
 #include "farm/FarmScene.h"
 #include "model/AppModel.h"
 #include "model/FarmStore.h"
@@ -57,6 +59,7 @@ void PetCanvas::applyFarmOutcome(const FarmPointerOutcome& outcome) {
         model_.dismissBubble();
     }
     if (outcome.redraw) {
+        farmChanged();
         update();
     }
     if (outcome.perform) {
@@ -93,9 +96,24 @@ std::optional<FarmScene> PetCanvas::farmScene(const QDateTime& now) const {
                          farmArtwork_, now);
 }
 
-bool PetCanvas::farmMoving() const {
-    const std::optional<FarmScene> scene = farmScene(clocks_.now());
-    return scene && scene->moving();
+bool PetCanvas::farmMoving(const QDateTime& now) const {
+    return farm_.visible() && !farmSceneRect().isEmpty() &&
+           FarmScene::moving(farm_.plots(), atmosphere(), model_.room().preferences().motion,
+                             model_.reduceMotion(), model_.farmFeedback(), &farmArtwork_, now);
+}
+
+PetCanvas::FarmTime PetCanvas::farmTime(const QDateTime& now) const {
+    FarmTime time;
+    const std::vector<FarmPlot>& plots = farm_.plots();
+    for (std::size_t i = 0; i < time.stages.size() && i < plots.size(); ++i) {
+        time.stages[i] = plots[i].crop ? FarmPlotPainter::stage(plots[i].progress(now)) : -1;
+    }
+    const bool resting = !model_.farmMoveToPlot() && model_.animation() == QStringLiteral("idle");
+    if (const std::optional<FarmCountdown> countdown = FarmControls::countdown(
+            farm_, farmSceneRect(), farm_.scale(), resting, farmPointer_.selected, now)) {
+        time.countdown = countdown->text;
+    }
+    return time;
 }
 
 QRect PetCanvas::farmRegion() const {
@@ -112,39 +130,56 @@ QRect PetCanvas::farmRegion() const {
         .intersected(this->rect());
 }
 
-QString PetCanvas::stillFarmKey(const FarmScene& scene) const {
-    return scene.stillKey() +
-           QStringLiteral(";%1x%2@%3;").arg(width()).arg(height()).arg(devicePixelRatioF()) +
-           roomPicturesKey_;
-}
-
-void PetCanvas::drawFarmScene(QPainter& painter, const YUpSpace& space) {
+std::optional<FarmScene> PetCanvas::drawFarmBackdrop(QPainter& painter, const YUpSpace& space) {
     if (!farm_.visible() || farmSceneRect().isEmpty()) {
-        return;
+        return std::nullopt;
     }
-    holdRoomPictures();
+    const double ratio = devicePixelRatioF();
+    if (roomPicturesStale_ || ratio != roomPicturesRatio_) {
+        holdRoomPictures();
+        roomPicturesStale_ = false;
+        roomPicturesRatio_ = ratio;
+    }
     if (!farmArtwork_.root()) {
         loadFarmAssetsIfNeeded();
     }
     const QDateTime now = clocks_.now();
-    std::optional<FarmScene> scene = farmScene(now);
-    if (scene->moving()) {
-        tundle::drawFarmScene(painter, space, *scene, farmCache_);
-        return;
+    if (farmMoving(now)) {
+        std::optional<FarmScene> scene = farmScene(now);
+        tundle::drawFarmBackdrop(painter, space, *scene, farmCache_);
+        // The picture of the still farm is out of date once anything moved; the farm is painted
+        // again until it is still and a new picture is drawn.
+        stillFarm_ = QImage();
+        farmStale_ = true;
+        return scene;
     }
-    if (stillFarm_.isNull() || stillFarmKey(*scene) != stillFarmKey_) {
+    const QRect place = farmRegion();
+    if (farmStale_ || stillFarm_.isNull() || place != stillFarmPlace_ ||
+        stillFarm_.devicePixelRatio() != ratio) {
         // Looking for the artwork folder asks the file system, so only a new picture does.
         loadFarmAssetsIfNeeded();
-        scene = farmScene(now);
-        const double ratio = devicePixelRatioF();
-        stillFarm_ = QImage((QSizeF(size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+        stillFarm_ =
+            QImage((QSizeF(place.size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
         stillFarm_.setDevicePixelRatio(ratio);
         stillFarm_.fill(Qt::transparent);
         QPainter still(&stillFarm_);
-        tundle::drawFarmScene(still, space, *scene, farmCache_);
-        stillFarmKey_ = stillFarmKey(*scene);
+        still.translate(-place.topLeft());
+        // The blurred shadow and scaled pictures serve a farm drawn on every frame; a still one
+        // is drawn again only when it changes, and blurs its shadow afresh then.
+        FarmSceneCache once;
+        tundle::drawFarmBackdrop(still, space, *farmScene(now), once);
+        farmCache_ = FarmSceneCache();
+        stillFarmPlace_ = place;
+        stillFarmTime_ = farmTime(now);
+        farmStale_ = false;
     }
-    painter.drawImage(QPointF(0, 0), stillFarm_);
+    // The farm is the first thing painted on the cleared, transparent region: copying the
+    // picture looks the same as blending it, for less work on every frame of the pet.
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(place.topLeft(), stillFarm_);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    // Only a selected plot has controls to draw over the pet.
+    return farmPointer_.selected ? farmScene(now) : std::nullopt;
 }
 
 }  // namespace tundle

@@ -90,10 +90,11 @@ void drawPetSprite(QPainter& painter, const YUpSpace& space, const PetFrameState
         painter.restore();
         return;
     }
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // Only a frame scaled on the way is smoothed: a frame kept at its size is copied as it is.
     if (geometry.opacity < 1) {
         if (const QImage* idle =
                 state.assets->frame(QStringLiteral("idle"), state.elapsed, false)) {
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
             painter.setOpacity(1 - geometry.opacity);
             painter.drawImage(space.toQt(state.spriteRect), *idle);
         }
@@ -101,6 +102,7 @@ void drawPetSprite(QPainter& painter, const YUpSpace& space, const PetFrameState
     if (frames && geometry.opacity >= 1) {
         frames->draw(painter, space.toQt(geometry.rect), *image);
     } else {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.setOpacity(geometry.opacity);
         painter.drawImage(space.toQt(geometry.rect), *image);
         painter.setOpacity(1);

@@ -23,15 +23,20 @@ void SpriteFrames::draw(QPainter& painter, const QRectF& target, const QImage& f
         drawn.image = QImage(drawn.pixels.size(), QImage::Format_ARGB32_Premultiplied);
         drawn.image.fill(Qt::transparent);
         QPainter render(&drawn.image);
-        render.setRenderHints(painter.renderHints());
+        render.setRenderHints(painter.renderHints() | QPainter::SmoothPixmapTransform);
         render.translate(-drawn.pixels.topLeft());
         render.drawImage(device, frame);
         render.end();
         drawn.image.setDevicePixelRatio(toDevice.m11());
         found = frames_.emplace(key, std::move(drawn)).first;
     }
+    // At whole device pixels and its own size the copy needs no smoothing; with the hint set Qt
+    // blends it anyway, and hands the rows of a large frame to its drawing threads.
+    const bool smooth = painter.testRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const QTransform fromDevice = toDevice.inverted();
     painter.drawImage(fromDevice.map(QPointF(found->second.pixels.topLeft())), found->second.image);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
 }
 
 }  // namespace tundle

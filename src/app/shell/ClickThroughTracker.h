@@ -1,61 +1,40 @@
 #pragma once
 
+#include <QMetaObject>
 #include <QObject>
 #include <QPoint>
-#include <QTimer>
-#include <functional>
-#include <optional>
+#include <QRegion>
 
-#include "platform/InputPassThrough.h"
-#include "platform/PointerProbe.h"
+#include "platform/InputShape.h"
 
 namespace tundle {
 
-// Lets clicks fall through the pet panel wherever the pet is transparent, by looking at the
-// pointer on every tick. A press that started on the pet keeps its events until it is released,
-// even when the pointer leaves the pet. While the pointer rests (or the panel is hidden) and the
-// probe reports every move, the ticks slow to one a second, which still finds a pointer that a
-// program warped without a report; the next reported move wakes the tracker at once.
+class PetCanvas;
+
+// Lets clicks fall through the pet panel wherever the pet is transparent: the panel's input
+// shape is the canvas's interactive area, sent whenever the canvas publishes a new one (a new
+// frame, a bubble, a revealed label, the farm, a resize). The desktop then hands a press on the
+// pet to the panel at once and any other to what lies beneath, and a press that started on the
+// pet keeps its events until it is released, wherever the pointer goes. Nothing is polled.
 class ClickThroughTracker : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr int tickMilliseconds = 80;
-    static constexpr int restingMilliseconds = 1000;
-    // Ticks with the same answer before the tracker rests.
-    static constexpr int stillTicks = 3;
+    ClickThroughTracker(PetCanvas& canvas, InputShape& shape, QObject* parent = nullptr);
 
-    // `panelShown`: whether the panel is on screen; `interactiveAt`: whether the panel takes
-    // clicks at a global position (Qt's coordinates).
-    ClickThroughTracker(PointerProbe& pointer, InputPassThrough& input,
-                        std::function<bool()> panelShown, std::function<bool(QPoint)> interactiveAt,
-                        QObject* parent = nullptr);
-
+    // Sends the area the canvas has now, then every change.
     void start();
     void stop();
-    void tick();
-    bool resting() const { return resting_; }
-    int interval() const { return timer_.interval(); }
 
-    // Whether clicks fall through the panel now (they do not until the first tick says so).
-    bool passingThrough() const { return passingThrough_; }
-
-    // The rule of one tick: the new pass-through state, none to keep the current one.
-    static std::optional<bool> nextPassThrough(bool buttonDown, bool interactive);
+    // Whether a press at a global position (Qt's coordinates) goes to the panel.
+    bool takesClickAt(QPoint global) const;
 
 private:
-    void rest();
-    void wake();
+    void send(const QRegion& canvasPixels);
 
-    PointerProbe& pointer_;
-    InputPassThrough& input_;
-    std::function<bool()> panelShown_;
-    std::function<bool(QPoint)> interactiveAt_;
-    bool passingThrough_ = false;
-    bool resting_ = false;
-    std::optional<PointerState> last_;
-    int sameTicks_ = 0;
-    QTimer timer_;
+    PetCanvas& canvas_;
+    InputShape& shape_;
+    QMetaObject::Connection following_;
 };
 
 }  // namespace tundle

@@ -8,6 +8,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "drawing/PictureCache.h"
+#include "platform/FreedMemory.h"
 #include "toolkit/Colors.h"
 
 namespace tundle {
@@ -15,6 +17,7 @@ namespace tundle {
 namespace {
 
 const QString controlCenterTitle = QStringLiteral("糯墩 · 桌面小伙伴");
+constexpr int releaseDelay = 500;
 
 }  // namespace
 
@@ -65,8 +68,8 @@ void ControlCenterWindow::changeEvent(QEvent* event) {
 void ControlCenterWindow::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     if (!event->spontaneous()) {
-        // Let the hide finish before the native window goes; the next show makes a new one.
-        QTimer::singleShot(0, this, &ControlCenterWindow::releaseNativeWindow);
+        // Once the hide has finished and the closed page is gone; the next show makes a new one.
+        QTimer::singleShot(releaseDelay, this, &ControlCenterWindow::releaseNativeWindow);
     }
 }
 
@@ -81,6 +84,13 @@ void ControlCenterWindow::releaseNativeWindow() {
     create();
     destroy();
     move(position);
+    // The page's pictures stay in the shared cache for its grace period; the heap is handed back
+    // once they are gone too.
+    QTimer::singleShot(PictureCache::graceMilliseconds + releaseDelay, this, [this] {
+        if (!isVisible()) {
+            returnFreedMemory();
+        }
+    });
 }
 
 }  // namespace tundle

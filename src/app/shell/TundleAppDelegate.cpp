@@ -17,8 +17,8 @@ TundleAppDelegate::TundleAppDelegate(std::unique_ptr<Defaults> preferences, bool
       qa_(qa),
       preferences_(std::move(preferences)),
       pointer_(X11Connection::ofApplication()),
-      passThrough_(X11Connection::ofApplication(),
-                   [this] { return petPanel_ ? static_cast<uint32_t>(petPanel_->winId()) : 0u; }) {}
+      inputShape_(X11Connection::ofApplication(),
+                  [this] { return petPanel_ ? static_cast<uint32_t>(petPanel_->winId()) : 0u; }) {}
 
 TundleAppDelegate::~TundleAppDelegate() = default;
 
@@ -64,12 +64,15 @@ void TundleAppDelegate::startRuntime() {
             });
     makeMenus();
     makePet();
+    tracker_ = std::make_unique<ClickThroughTracker>(petPanel_->canvas(), inputShape_, this);
+    tracker_->start();
 
     monitors_ = std::make_unique<EventMonitors>(
         globalMouse_, pointer_,
         EventMonitors::Hooks{
             .petPanel = [this] { return petPanel_->windowHandle(); },
-            .petPanelTakesClickAt = [this](QPoint global) { return interactiveAt(global); },
+            .petPanelTakesClickAt =
+                [this](QPoint global) { return tracker_->takesClickAt(global); },
             .dismiss =
                 [this] {
                     model_->closeFunctionPanel();
@@ -91,11 +94,6 @@ void TundleAppDelegate::startRuntime() {
     model_->setConfigurationDidImport([this] { placement_->applyImportedConfiguration(); });
     model_->setShowBreathing([this] { breathingWindow().show(); });
     connect(&screens_, &QtScreens::changed, this, &TundleAppDelegate::screenChanged);
-
-    tracker_ = std::make_unique<ClickThroughTracker>(
-        pointer_, passThrough_, [this] { return petPanel_->isVisible(); },
-        [this](QPoint global) { return interactiveAt(global); }, this);
-    tracker_->start();
 
     if (qa_.breathing) {
         model_->presentBreathing();
@@ -174,6 +172,7 @@ void TundleAppDelegate::openPanel(PanelPage page) {
         controlWindow_ = std::make_unique<ControlCenterWindow>(
             *model_, ControlCenter::Services{.session = session_,
                                              .chooser = chooser_,
+                                             .pictures = pictures_,
                                              .calendar = Calendar(QTimeZone::systemTimeZone())});
     }
     controlWindow_->present();
@@ -199,7 +198,8 @@ PetPanelLayout TundleAppDelegate::layout() const {
 }
 
 void TundleAppDelegate::makePet() {
-    petPanel_ = std::make_unique<PetPanel>(*model_, model_->farm());
+    petPanel_ =
+        std::make_unique<PetPanel>(*model_, model_->farm(), PetClocks{.pictures = &pictures_});
     petPanel_->setWindowTitle(QStringLiteral("糯墩桌宠"));
     placement_ = std::make_unique<PetPanelPlacement>(
         *petPanel_, screens_,
@@ -226,11 +226,6 @@ void TundleAppDelegate::showPet() {
 
 void TundleAppDelegate::resizePet(double scale) {
     placement_->resize(scale);
-}
-
-bool TundleAppDelegate::interactiveAt(QPoint global) const {
-    PetCanvas& canvas = petPanel_->canvas();
-    return canvas.interactiveHit(canvas.mapFromGlobal(QPointF(global)));
 }
 
 void TundleAppDelegate::applicationWillTerminate() {

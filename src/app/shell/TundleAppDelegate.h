@@ -15,7 +15,7 @@
 #include "platform/SystemFileManager.h"
 #include "platform/SystemStatusTray.h"
 #include "platform/X11GlobalMouseMonitor.h"
-#include "platform/X11InputPassThrough.h"
+#include "platform/X11InputShape.h"
 #include "platform/X11PointerProbe.h"
 #include "shell/ClickThroughTracker.h"
 #include "shell/ControlCenterWindow.h"
@@ -68,7 +68,6 @@ private:
     PetPanelLayout layout() const;
     void resizePet(double scale);
     void showPet();
-    bool interactiveAt(QPoint global) const;
     void checkOrExplain(std::function<void()> check);
 
     bool runtimeStarted_ = false;
@@ -78,6 +77,8 @@ private:
     QtPasteboard pasteboard_;
     SystemFileManager fileManager_;
     QtScheduler scheduler_;
+    // Decoded pictures, shared by every view that draws them.
+    PictureCache pictures_{&systemUptime};
     std::unique_ptr<QtSoundOutput> sounds_;
     std::unique_ptr<AppModel> model_;
     DBusSessionEvents session_;
@@ -92,7 +93,7 @@ private:
     std::unique_ptr<BreathingWindowController> breathingWindow_;
 
     X11PointerProbe pointer_;
-    X11InputPassThrough passThrough_;
+    X11InputShape inputShape_;
     X11GlobalMouseMonitor globalMouse_;
     std::unique_ptr<EventMonitors> monitors_;
     std::unique_ptr<ClickThroughTracker> tracker_;

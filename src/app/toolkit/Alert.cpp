@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "toolkit/ToolkitStyle.h"
+
 namespace tundle {
 
 namespace {
@@ -56,6 +58,9 @@ QMessageBox* openAlert(QWidget* parent, Alert alert) {
     QPushButton* cancel = nullptr;
     for (AlertButton& button : alert.buttons) {
         QPushButton* added = box->addButton(buttonText(button.title), boxRole(button.role));
+        if (button.role == AlertButton::Role::destructive) {
+            ToolkitStyle::markDestructive(*added);
+        }
         actions->emplace_back(added, std::move(button.action));
         if (button.role == AlertButton::Role::accept && !firstAccept) {
             firstAccept = added;

@@ -18,6 +18,9 @@ public:
     // Secondary text, unselected sidebar items, small captions.
     static QColor muted() { return QColor::fromRgbF(0.52f, 0.49f, 0.43f); }
 
+    // Destructive actions and error messages: the red of alerts' and menus' delete entries.
+    static QColor destructive() { return QColor(0xd9, 0x30, 0x25); }
+
     // `color` at `opacity` (0 to 1).
     static QColor withOpacity(QColor color, double opacity) {
         color.setAlphaF(float(opacity));

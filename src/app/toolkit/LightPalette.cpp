@@ -41,7 +41,7 @@ QPalette LightPalette::palette() {
 
 void LightPalette::apply(QWidget& window) {
     window.setPalette(palette());
-    window.setFont(Typography::font(13));
+    window.setFont(Typography::font(TextSize::control));
 }
 
 }  // namespace tundle

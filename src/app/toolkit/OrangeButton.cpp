@@ -9,7 +9,7 @@ namespace tundle {
 
 StyledButton::Recipe OrangeButton::style() {
     return Recipe{
-        .font = Typography::font(13, FontWeight::semibold),
+        .font = Typography::font(TextSize::control, FontWeight::semibold),
         .padding = QMarginsF(18, 11, 18, 11),
         .foreground = Qt::white,
         .fill = Colors::accent(),

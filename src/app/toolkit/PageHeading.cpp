@@ -3,6 +3,7 @@
 #include <QVBoxLayout>
 
 #include "toolkit/Colors.h"
+#include "toolkit/Spacing.h"
 #include "toolkit/TextBlock.h"
 #include "toolkit/Typography.h"
 
@@ -12,10 +13,10 @@ PageHeading::PageHeading(const QString& title, const QString& subtitle, QWidget*
     : QWidget(parent), title_(new TextBlock(title, this)), subtitle_(new TextBlock({}, this)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(8);
-    title_->setFont(Typography::font(27, FontWeight::semibold));
+    layout->setSpacing(Spacing::small);
+    title_->setFont(Typography::font(TextSize::pageTitle, FontWeight::semibold));
     title_->setColor(Colors::ink());
-    subtitle_->setFont(Typography::font(12));
+    subtitle_->setFont(Typography::font(TextSize::body));
     subtitle_->setColor(Colors::muted());
     subtitle_->setLineSpacing(4);
     layout->addWidget(title_);

@@ -1,10 +1,12 @@
 #include "toolkit/Popover.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 
 #include "toolkit/Colors.h"
@@ -37,6 +39,8 @@ Popover::Popover(QWidget* parent)
     : QWidget(parent, Qt::Popup | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint),
       content_(new QVBoxLayout(this)) {
     setAttribute(Qt::WA_TranslucentBackground);
+    // Qt passes the closing press on only where the platform grabs the pointer for popups, and
+    // to any control alike; the popover decides itself, the same everywhere.
     setAttribute(Qt::WA_NoMouseReplay);
     LightPalette::apply(*this);
     setArrow(true);
@@ -55,6 +59,7 @@ QSize Popover::sizeFor(int width) const {
 }
 
 void Popover::showFor(QWidget& anchor, int width) {
+    anchor_ = &anchor;
     const QRect global(anchor.mapToGlobal(QPoint(0, 0)), anchor.size());
     const QScreen* screen = anchor.screen() ? anchor.screen() : QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1440, 900);
@@ -67,6 +72,42 @@ void Popover::arrange(const QRect& anchor, const QRect& area, int width) {
     placement_ = place(anchor, size, area);
     setArrow(placement_.arrowOnTop);
     setGeometry(QRect(placement_.topLeft, size));
+}
+
+void Popover::mousePressEvent(QMouseEvent* event) {
+    if (rect().contains(event->position().toPoint())) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    const QPoint global = event->globalPosition().toPoint();
+    const bool onAnchor =
+        anchor_ && anchor_->isVisible() && anchor_->rect().contains(anchor_->mapFromGlobal(global));
+    close();
+    if (!onAnchor) {
+        passOn(*event);
+    }
+}
+
+void Popover::passOn(const QMouseEvent& press) {
+    const QPoint global = press.globalPosition().toPoint();
+    QWidget* target = QApplication::widgetAt(global);
+    if (!target) {
+        return;
+    }
+    // A press on a window that a dialog blocks goes nowhere, as the platform would have it.
+    const QWidget* modal = QApplication::activeModalWidget();
+    if (modal && modal != target->window() && !modal->isAncestorOf(target)) {
+        return;
+    }
+    QWindow* window = target->window()->windowHandle();
+    if (!window) {
+        return;
+    }
+    const QPointF local = window->mapFromGlobal(press.globalPosition());
+    QCoreApplication::postEvent(
+        window, new QMouseEvent(QEvent::MouseButtonPress, local, local, press.globalPosition(),
+                                press.button(), press.buttons(), press.modifiers(),
+                                press.pointingDevice()));
 }
 
 void Popover::hideEvent(QHideEvent* event) {

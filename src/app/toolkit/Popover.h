@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 class QVBoxLayout;
@@ -8,7 +9,8 @@ namespace tundle {
 
 // A small white bubble window attached to a control, its arrow pointing at the control's
 // bottom edge (or its top edge when there is no room below). It closes on a click outside or
-// Escape; that click is not passed on, so the control that opened it can toggle it.
+// Escape. That click goes on to whatever lies under it (another help button opens at once),
+// except on the control that opened it, which would otherwise open it again at once.
 class Popover : public QWidget {
     Q_OBJECT
 
@@ -45,13 +47,17 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
     void setArrow(bool onTop);
+    // Hands a press that closed the popover to the control under it.
+    static void passOn(const QMouseEvent& press);
 
     QVBoxLayout* content_;
     Placement placement_;
+    QPointer<QWidget> anchor_;
 };
 
 }  // namespace tundle

@@ -21,7 +21,7 @@ constexpr double segmentPadding = 14;
 
 SegmentedControl::SegmentedControl(const QStringList& titles, QWidget* parent)
     : QWidget(parent), titles_(titles) {
-    setFont(Typography::font(12, FontWeight::medium));
+    setFont(Typography::font(TextSize::body, FontWeight::medium));
     setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);

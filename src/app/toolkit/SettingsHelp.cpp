@@ -6,7 +6,9 @@
 
 #include "drawing/SymbolImage.h"
 #include "toolkit/Colors.h"
+#include "toolkit/FocusRing.h"
 #include "toolkit/Popover.h"
+#include "toolkit/Spacing.h"
 #include "toolkit/TextBlock.h"
 #include "toolkit/Typography.h"
 
@@ -35,13 +37,13 @@ Popover& SettingsHelp::preparedPopover() {
         popover_ = new Popover(this);
         QVBoxLayout& content = popover_->content();
         auto* stack = new QVBoxLayout;
-        stack->setContentsMargins(16, 16, 16, 16);
-        stack->setSpacing(8);
+        stack->setContentsMargins(Spacing::wide, Spacing::wide, Spacing::wide, Spacing::wide);
+        stack->setSpacing(Spacing::small);
         auto* heading = new TextBlock(title_);
-        heading->setFont(Typography::font(13, FontWeight::semibold));
+        heading->setFont(Typography::font(TextSize::control, FontWeight::semibold));
         heading->setColor(Colors::ink());
         auto* paragraph = new TextBlock(message_);
-        paragraph->setFont(Typography::font(12));
+        paragraph->setFont(Typography::font(TextSize::body));
         paragraph->setColor(Colors::ink());
         paragraph->setLineSpacing(4);
         stack->addWidget(heading);
@@ -77,6 +79,9 @@ void SettingsHelp::paintEvent(QPaintEvent*) {
                                        isDown() ? Colors::ink() : Colors::muted());
     image.setDevicePixelRatio(ratio);
     painter.drawImage(QPointF((width() - glyph) / 2, (height() - glyph) / 2), image);
+    if (FocusRing::shown(*this)) {
+        FocusRing::draw(painter, QRectF(rect()), 6);
+    }
 }
 
 }  // namespace tundle

@@ -7,7 +7,7 @@ namespace tundle {
 
 StyledButton::Recipe SoftButton::style() {
     return Recipe{
-        .font = Typography::font(12, FontWeight::medium),
+        .font = Typography::font(TextSize::body, FontWeight::medium),
         .padding = QMarginsF(13, 9, 13, 9),
         .foreground = Colors::ink(),
         .fill = Colors::grey(0, 0.045),

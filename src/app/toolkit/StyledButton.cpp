@@ -6,15 +6,11 @@
 #include <cmath>
 
 #include "drawing/SymbolImage.h"
+#include "toolkit/FocusRing.h"
 
 namespace tundle {
 
-namespace {
-
-constexpr double symbolGap = 6;
-constexpr double disabledOpacity = 0.45;
-
-}  // namespace
+namespace {}  // namespace
 
 StyledButton::StyledButton(Recipe recipe, const QString& text, QWidget* parent)
     : QAbstractButton(parent), recipe_(std::move(recipe)) {
@@ -26,12 +22,23 @@ StyledButton::StyledButton(Recipe recipe, const QString& text, QWidget* parent)
 
 void StyledButton::setSymbol(const QString& name) {
     symbol_ = name;
+    trailing_ = false;
+    updateGeometry();
+    update();
+}
+
+void StyledButton::setTrailingSymbol(const QString& name, double gap, double points) {
+    symbol_ = name;
+    trailing_ = true;
+    symbolGap_ = gap;
+    symbolPoints_ = points;
     updateGeometry();
     update();
 }
 
 double StyledButton::symbolSide() const {
-    return symbol_.isEmpty() ? 0 : std::round(recipe_.font.pixelSize() * 1.1);
+    const double points = symbolPoints_ > 0 ? symbolPoints_ : recipe_.font.pixelSize();
+    return symbol_.isEmpty() ? 0 : std::round(points * 1.1);
 }
 
 QSizeF StyledButton::labelSize() const {
@@ -39,7 +46,7 @@ QSizeF StyledButton::labelSize() const {
     const QString shown = text();
     double width = shown.isEmpty() ? 0 : metrics.size(Qt::TextShowMnemonic, shown).width();
     if (!symbol_.isEmpty()) {
-        width += symbolSide() + (shown.isEmpty() ? 0 : symbolGap);
+        width += symbolSide() + (shown.isEmpty() ? 0 : symbolGap_);
     }
     return {width, std::max(metrics.height(), symbolSide())};
 }
@@ -61,14 +68,14 @@ void StyledButton::paintEvent(QPaintEvent*) {
     QPainterPath shape;
     shape.addRoundedRect(frame, radius, radius);
     painter.fillPath(shape, currentFill());
-    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
-        painter.setPen(QPen(recipe_.foreground, 1.5));
-        painter.drawRoundedRect(frame.adjusted(1.5, 1.5, -1.5, -1.5), radius - 1.5, radius - 1.5);
+    if (FocusRing::shown(*this)) {
+        FocusRing::draw(painter, frame, radius);
     }
 
     const QSizeF label = labelSize();
-    double x = frame.center().x() - label.width() / 2;
-    if (!symbol_.isEmpty()) {
+    double x = recipe_.alignment & Qt::AlignLeft ? frame.left() + recipe_.padding.left()
+                                                 : frame.center().x() - label.width() / 2;
+    const auto drawSymbol = [&] {
         const double side = symbolSide();
         const double ratio = devicePixelRatioF();
         QImage image = SymbolImage::render(
@@ -76,13 +83,21 @@ void StyledButton::paintEvent(QPaintEvent*) {
             recipe_.foreground);
         image.setDevicePixelRatio(ratio);
         painter.drawImage(QPointF(x, frame.center().y() - side / 2), image);
-        x += side + symbolGap;
+        x += side + symbolGap_;
+    };
+    if (!symbol_.isEmpty() && !trailing_) {
+        drawSymbol();
     }
     if (!text().isEmpty()) {
         painter.setFont(recipe_.font);
         painter.setPen(recipe_.foreground);
+        const QString shown = text();
         painter.drawText(QRectF(x, frame.top(), frame.right() - x, frame.height()),
-                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, text());
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, shown);
+        x += QFontMetricsF(recipe_.font).size(Qt::TextShowMnemonic, shown).width() + symbolGap_;
+    }
+    if (!symbol_.isEmpty() && trailing_) {
+        drawSymbol();
     }
 }
 

@@ -90,9 +90,15 @@ TextBlock::Lines TextBlock::layoutFor(double width) const {
         const QString part = shown.mid(line.textStart(), line.textLength());
         const bool last = maximumLines_ > 0 && result.lines.size() + 1 == maximumLines_;
         if (last && line.textStart() + line.textLength() < shown.size()) {
-            QString rest = shown.mid(line.textStart());
-            rest.replace(QChar::LineSeparator, QLatin1Char(' '));
-            result.lines << metrics.elidedText(rest, Qt::ElideRight, lineWidth);
+            // The last line keeps to its own paragraph; an ellipsis says more follows, even
+            // when the paragraph itself would fit.
+            const qsizetype breakAt = shown.indexOf(QChar::LineSeparator, line.textStart());
+            QString paragraph =
+                shown.mid(line.textStart(), breakAt < 0 ? -1 : breakAt - line.textStart());
+            if (breakAt >= 0) {
+                paragraph += QChar(0x2026);
+            }
+            result.lines << metrics.elidedText(paragraph, Qt::ElideRight, lineWidth);
             result.elided = true;
             break;
         }

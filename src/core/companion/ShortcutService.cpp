@@ -13,7 +13,8 @@ namespace tundle {
 
 namespace {
 
-const QString pinLimitMessage = QStringLiteral("桌面已置顶 6 项，请先取消一项。");
+const QString pinLimitMessage =
+    QStringLiteral("桌面已置顶 %1 项，请先取消一项。").arg(ShortcutItem::pinLimit);
 const QString missingMessage = QStringLiteral("找不到这个项目，请重新选择。");
 
 QString trimmedName(const QString& name) {

@@ -29,9 +29,13 @@ QByteArray encodeConfiguration(const UserConfiguration& configuration) {
     return JsonWriter::pretty(configuration.toJson());
 }
 
+QString configurationTooLargeMessage() {
+    return QStringLiteral("配置文件超过 %1 MB。").arg(maximumConfigurationBytes / (1024 * 1024));
+}
+
 QByteArray readConfigurationFile(const QString& path) {
     return ConfigurationStoreRead::read(path, maximumConfigurationBytes,
-                                        QStringLiteral("配置文件超过 8 MB。"));
+                                        configurationTooLargeMessage());
 }
 
 }  // namespace tundle

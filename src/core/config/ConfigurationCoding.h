@@ -10,6 +10,9 @@ namespace tundle {
 // The most bytes a stored configuration may take.
 inline constexpr qint64 maximumConfigurationBytes = 8388608;
 
+// What a user reads about a configuration file over that size.
+QString configurationTooLargeMessage();
+
 // Throws a ConfigurationError naming what `configuration` breaks.
 void validateConfiguration(const UserConfiguration& configuration);
 // Refuses bytes over the size a stored configuration may take.

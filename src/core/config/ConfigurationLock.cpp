@@ -18,13 +18,12 @@ namespace tundle {
 ConfigurationLock::ConfigurationLock(const QString& lockPath) {
     const QString folder = QFileInfo(lockPath).absolutePath();
     if (!QDir().mkpath(folder)) {
-        throw FileError(QStringLiteral("无法创建文件夹“%1”：请检查权限。").arg(folder));
+        throw FileError::of("无法创建文件夹", folder, QStringLiteral("请检查权限。"));
     }
     file_ = FileDescriptor(::open(QFile::encodeName(lockPath).constData(),
                                   O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600));
     if (!file_.isOpen()) {
-        throw FileError(
-            QStringLiteral("无法打开文件“%1”：%2").arg(lockPath, qt_error_string(errno)));
+        throw FileError::system("无法打开文件", lockPath, errno);
     }
     // flock cannot wait with a time limit, so it is asked again and again until the deadline.
     const QDeadlineTimer deadline(patience);
@@ -33,8 +32,7 @@ ConfigurationLock::ConfigurationLock(const QString& lockPath) {
             continue;
         }
         if (errno != EWOULDBLOCK) {
-            throw FileError(
-                QStringLiteral("无法锁定文件“%1”：%2").arg(lockPath, qt_error_string(errno)));
+            throw FileError::system("无法锁定文件", lockPath, errno);
         }
         if (deadline.hasExpired()) {
             throw ConfigurationError(QStringLiteral("配置正被另一份糯墩保存，请稍后再试。"));

@@ -13,7 +13,7 @@ namespace {
 
 void checkSize(const QByteArray& bytes) {
     if (bytes.size() > ConfigurationPackage::maximumBytes) {
-        throw ConfigurationError(QStringLiteral("配置文件超过 8 MB。"));
+        throw ConfigurationError(configurationTooLargeMessage());
     }
 }
 

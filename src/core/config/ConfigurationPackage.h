@@ -7,6 +7,7 @@
 #include <QUuid>
 #include <optional>
 
+#include "config/ConfigurationCoding.h"
 #include "config/ConfigurationPurpose.h"
 #include "config/PortableConfiguration.h"
 #include "config/UserConfiguration.h"
@@ -17,7 +18,7 @@ namespace tundle {
 // One backup or share file. A backup holds the whole configuration of this machine, local
 // paths and bookmarks included; a share file only the sections that make sense elsewhere.
 struct ConfigurationPackage {
-    static constexpr qint64 maximumBytes = 8388608;
+    static constexpr qint64 maximumBytes = maximumConfigurationBytes;
     static constexpr int currentVersion = 1;
     static const QString formatWord;
 

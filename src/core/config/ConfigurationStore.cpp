@@ -107,7 +107,9 @@ QByteArray ConfigurationStore::persist(const UserConfiguration& configuration,
     checkConfigurationSize(bytes);
     if (const std::optional<QString>& path = configuration_.path()) {
         // Both new versions are on the disk before either replaces its file, so a full disk
-        // leaves the configuration and its previous copy exactly as they were.
+        // leaves the configuration and its previous copy exactly as they were. The copy is
+        // replaced first: should the second replacement fail, the old configuration still
+        // stands, with a copy of itself beside it.
         QList<FileIO::Contents> files;
         if (previous) {
             files.append({*previous_.path(), *previous});

@@ -20,11 +20,6 @@ namespace tundle {
 
 namespace {
 
-FileError failure(const char* what, const QString& path, int error) {
-    return FileError(
-        QStringLiteral("%1“%2”：%3").arg(QString::fromUtf8(what), path, qt_error_string(error)));
-}
-
 // One entry of a folder: never empty, never "." or "..", never with a slash.
 QByteArray entryName(const QString& name) {
     const QByteArray bytes = QFile::encodeName(name);
@@ -41,32 +36,17 @@ FileDescriptor openRegular(int folder, const QString& name, const QString& path)
     return FileIO::openRegularAt(folder, entryName(name), path, FileIO::FinalLink::refuse);
 }
 
-void writeAll(int fd, const QByteArray& bytes, const QString& path) {
-    qint64 written = 0;
-    while (written < bytes.size()) {
-        const ssize_t put =
-            ::write(fd, bytes.constData() + written, static_cast<size_t>(bytes.size() - written));
-        if (put < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            throw failure("无法写入文件", path, errno);
-        }
-        written += put;
-    }
-}
-
 void closeChecked(FileDescriptor& fd, const QString& path) {
     if (::close(fd.release()) != 0) {
-        throw failure("无法写入文件", path, errno);
+        throw FileError::system("无法写入文件", path, errno);
     }
 }
 
 FileDescriptor createNew(int folder, const QString& name, const QString& path) {
     FileDescriptor fd(::openat(folder, entryName(name).constData(),
                                O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644));
-    if (fd.get() < 0) {
-        throw failure("无法写入文件", path, errno);
+    if (!fd.isOpen()) {
+        throw FileError::system("无法写入文件", path, errno);
     }
     return fd;
 }
@@ -82,16 +62,16 @@ std::optional<struct stat> entryInfo(int folder, const QString& name) {
 // The entries of an open folder, read through a descriptor of its own so that the held
 // one keeps its position and stays open.
 QList<QByteArray> listFolder(int folder, const QString& path) {
-    const int own = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (own < 0) {
-        throw failure("无法读取文件夹", path, errno);
+    FileDescriptor own(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!own.isOpen()) {
+        throw FileError::system("无法读取文件夹", path, errno);
     }
-    DIR* listing = ::fdopendir(own);
+    DIR* listing = ::fdopendir(own.get());
     if (listing == nullptr) {
-        const int error = errno;
-        ::close(own);
-        throw failure("无法读取文件夹", path, error);
+        throw FileError::system("无法读取文件夹", path, errno);
     }
+    // The listing closes the descriptor from here on.
+    own.release();
     QList<QByteArray> names;
     errno = 0;
     while (const dirent* entry = ::readdir(listing)) {
@@ -104,7 +84,7 @@ QList<QByteArray> listFolder(int folder, const QString& path) {
     const int error = errno;
     ::closedir(listing);
     if (error != 0) {
-        throw failure("无法读取文件夹", path, error);
+        throw FileError::system("无法读取文件夹", path, error);
     }
     return names;
 }
@@ -113,59 +93,39 @@ QList<QByteArray> listFolder(int folder, const QString& path) {
 // descriptor, opened without following a link, so a folder swapped for a link while this runs
 // only ends the deletion with an error.
 void removeEntry(int parent, const QByteArray& name, const QString& path) {
-    const int fd = ::openat(parent, name.constData(), folderFlags);
-    if (fd < 0) {
+    const FileDescriptor folder(::openat(parent, name.constData(), folderFlags));
+    if (!folder.isOpen()) {
         if (errno != ENOTDIR && errno != ELOOP) {
-            throw failure("无法删除", path, errno);
+            throw FileError::system("无法删除", path, errno);
         }
         if (::unlinkat(parent, name.constData(), 0) != 0) {
-            throw failure("无法删除", path, errno);
+            throw FileError::system("无法删除", path, errno);
         }
         return;
     }
-    const FileDescriptor folder(fd);
     for (const QByteArray& entry : listFolder(folder.get(), path)) {
         removeEntry(folder.get(), entry, path + u'/' + QFile::decodeName(entry));
     }
     if (::unlinkat(parent, name.constData(), AT_REMOVEDIR) != 0) {
-        throw failure("无法删除", path, errno);
+        throw FileError::system("无法删除", path, errno);
     }
 }
 
 }  // namespace
 
-ContentFolder::ContentFolder(int descriptor, QString path)
-    : descriptor_(descriptor), path_(std::move(path)) {}
-
-ContentFolder::ContentFolder(ContentFolder&& other) noexcept
-    : descriptor_(std::exchange(other.descriptor_, -1)), path_(std::move(other.path_)) {}
-
-ContentFolder& ContentFolder::operator=(ContentFolder&& other) noexcept {
-    if (this != &other) {
-        if (descriptor_ >= 0) {
-            ::close(descriptor_);
-        }
-        descriptor_ = std::exchange(other.descriptor_, -1);
-        path_ = std::move(other.path_);
-    }
-    return *this;
-}
-
-ContentFolder::~ContentFolder() {
-    if (descriptor_ >= 0) {
-        ::close(descriptor_);
-    }
-}
+ContentFolder::ContentFolder(FileDescriptor descriptor, QString path)
+    : descriptor_(std::move(descriptor)), path_(std::move(path)) {}
 
 ContentFolder ContentFolder::openCreating(const QString& path) {
     if (!QDir().mkpath(path)) {
         throw FileError(QStringLiteral("无法创建文件夹“%1”。").arg(path));
     }
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) {
-        throw failure("无法打开文件夹", path, errno);
+    FileDescriptor fd(
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!fd.isOpen()) {
+        throw FileError::system("无法打开文件夹", path, errno);
     }
-    return ContentFolder(fd, path);
+    return ContentFolder(std::move(fd), path);
 }
 
 QString ContentFolder::pathOf(const QString& name) const {
@@ -173,35 +133,35 @@ QString ContentFolder::pathOf(const QString& name) const {
 }
 
 ContentFolder ContentFolder::folder(const QString& name) const {
-    const int fd = ::openat(descriptor_, entryName(name).constData(), folderFlags);
-    if (fd < 0) {
-        throw failure("无法打开文件夹", pathOf(name), errno);
+    FileDescriptor fd(::openat(handle(), entryName(name).constData(), folderFlags));
+    if (!fd.isOpen()) {
+        throw FileError::system("无法打开文件夹", pathOf(name), errno);
     }
-    return ContentFolder(fd, pathOf(name));
+    return ContentFolder(std::move(fd), pathOf(name));
 }
 
 ContentFolder ContentFolder::makeFolder(const QString& name) const {
-    if (::mkdirat(descriptor_, entryName(name).constData(), 0755) != 0) {
-        throw failure("无法创建文件夹", pathOf(name), errno);
+    if (::mkdirat(handle(), entryName(name).constData(), 0755) != 0) {
+        throw FileError::system("无法创建文件夹", pathOf(name), errno);
     }
     return folder(name);
 }
 
 bool ContentFolder::contains(const QString& name) const {
-    return entryInfo(descriptor_, name).has_value();
+    return entryInfo(handle(), name).has_value();
 }
 
 bool ContentFolder::holds(const QString& name, const ContentFolder& other) const {
     struct stat held {};
-    const std::optional<struct stat> entry = entryInfo(descriptor_, name);
-    return entry && ::fstat(other.descriptor_, &held) == 0 && entry->st_dev == held.st_dev &&
+    const std::optional<struct stat> entry = entryInfo(handle(), name);
+    return entry && ::fstat(other.handle(), &held) == 0 && entry->st_dev == held.st_dev &&
            entry->st_ino == held.st_ino;
 }
 
 std::optional<qint64> ContentFolder::regularFileSize(const QString& name) const {
     struct stat info {};
-    if (::fstatat(descriptor_, entryName(name).constData(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
-        throw failure("无法读取文件", pathOf(name), errno);
+    if (::fstatat(handle(), entryName(name).constData(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
+        throw FileError::system("无法读取文件", pathOf(name), errno);
     }
     if (!S_ISREG(info.st_mode)) {
         return std::nullopt;
@@ -211,16 +171,13 @@ std::optional<qint64> ContentFolder::regularFileSize(const QString& name) const 
 
 QByteArray ContentFolder::readRegularFile(const QString& name, qint64 limit) const {
     const QString path = pathOf(name);
-    const FileDescriptor fd = openRegular(descriptor_, name, path);
-    QByteArray bytes(limit + 1, Qt::Uninitialized);
-    bytes.resize(FileIO::readUpTo(fd, bytes.data(), limit + 1, path));
-    return bytes;
+    return FileIO::readAtMost(openRegular(handle(), name, path), limit, path);
 }
 
 QString ContentFolder::hashRegularFile(const QString& name, qint64 limit) const {
     static constexpr qint64 pieceSize = 1 << 20;
     const QString path = pathOf(name);
-    const FileDescriptor fd = openRegular(descriptor_, name, path);
+    const FileDescriptor fd = openRegular(handle(), name, path);
     std::vector<char> piece(static_cast<std::size_t>(pieceSize));
     Sha256 hash;
     qint64 remaining = limit + 1;
@@ -237,51 +194,51 @@ QString ContentFolder::hashRegularFile(const QString& name, qint64 limit) const 
 
 void ContentFolder::writeNewFile(const QString& name, const QByteArray& bytes) const {
     const QString path = pathOf(name);
-    FileDescriptor fd = createNew(descriptor_, name, path);
-    writeAll(fd.get(), bytes, path);
+    FileDescriptor fd = createNew(handle(), name, path);
+    FileIO::writeAll(fd.get(), bytes, path);
     closeChecked(fd, path);
 }
 
 void ContentFolder::replaceDurably(const QString& name, const QByteArray& bytes) const {
     const QString aside = name + QStringLiteral(".") + uuidText(newUuid()) + QStringLiteral(".tmp");
     try {
-        FileDescriptor fd = createNew(descriptor_, aside, pathOf(aside));
-        writeAll(fd.get(), bytes, pathOf(aside));
+        FileDescriptor fd = createNew(handle(), aside, pathOf(aside));
+        FileIO::writeAll(fd.get(), bytes, pathOf(aside));
         if (::fsync(fd.get()) != 0) {
-            throw failure("无法写入文件", pathOf(aside), errno);
+            throw FileError::system("无法写入文件", pathOf(aside), errno);
         }
         closeChecked(fd, pathOf(aside));
-        const std::optional<struct stat> existing = entryInfo(descriptor_, name);
+        const std::optional<struct stat> existing = entryInfo(handle(), name);
         if (existing && S_ISDIR(existing->st_mode)) {
             removeTree(name);
         }
-        if (::renameat(descriptor_, entryName(aside).constData(), descriptor_,
+        if (::renameat(handle(), entryName(aside).constData(), handle(),
                        entryName(name).constData()) != 0) {
-            throw failure("无法写入文件", pathOf(name), errno);
+            throw FileError::system("无法写入文件", pathOf(name), errno);
         }
     } catch (...) {
-        ::unlinkat(descriptor_, entryName(aside).constData(), 0);
+        ::unlinkat(handle(), entryName(aside).constData(), 0);
         throw;
     }
-    if (::fsync(descriptor_) != 0) {
-        throw failure("无法写入文件夹", path_, errno);
+    if (::fsync(handle()) != 0) {
+        throw FileError::system("无法写入文件夹", path_, errno);
     }
 }
 
 void ContentFolder::move(const QString& from, const QString& to) const {
-    if (::renameat2(descriptor_, entryName(from).constData(), descriptor_,
-                    entryName(to).constData(), RENAME_NOREPLACE) != 0) {
-        throw failure("无法移动文件夹", pathOf(from), errno);
+    if (::renameat2(handle(), entryName(from).constData(), handle(), entryName(to).constData(),
+                    RENAME_NOREPLACE) != 0) {
+        throw FileError::system("无法移动文件夹", pathOf(from), errno);
     }
 }
 
 void ContentFolder::removeTree(const QString& name) const {
-    removeEntry(descriptor_, entryName(name), pathOf(name));
+    removeEntry(handle(), entryName(name), pathOf(name));
 }
 
 QStringList ContentFolder::entries() const {
     QStringList names;
-    for (const QByteArray& name : listFolder(descriptor_, path_)) {
+    for (const QByteArray& name : listFolder(handle(), path_)) {
         names.append(QFile::decodeName(name));
     }
     return names;
@@ -294,12 +251,12 @@ void ContentFolder::removeEntriesExcept(const QStringList& kept) const {
     for (const QString& name : kept) {
         keptNames.append(QFile::encodeName(name));
     }
-    for (const QByteArray& entry : listFolder(descriptor_, path_)) {
+    for (const QByteArray& entry : listFolder(handle(), path_)) {
         if (keptNames.contains(entry)) {
             continue;
         }
         try {
-            removeEntry(descriptor_, entry, pathOf(QFile::decodeName(entry)));
+            removeEntry(handle(), entry, pathOf(QFile::decodeName(entry)));
         } catch (const FileError&) {
             // What is left is tried again next time.
         }

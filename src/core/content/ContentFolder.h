@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <optional>
 
+#include "support/FileDescriptor.h"
+
 namespace tundle {
 
 // One folder of the release store, held open. Every name handed to it is one entry directly
@@ -17,12 +19,6 @@ public:
     // Creates the folder with any missing parents and opens it. The path up to and including
     // it is the caller's choice, so links on that path are followed; nothing below it is.
     static ContentFolder openCreating(const QString& path);
-
-    ContentFolder(ContentFolder&& other) noexcept;
-    ContentFolder& operator=(ContentFolder&& other) noexcept;
-    ContentFolder(const ContentFolder&) = delete;
-    ContentFolder& operator=(const ContentFolder&) = delete;
-    ~ContentFolder();
 
     // The path the folder was opened by, for messages and for readers outside the store.
     const QString& path() const { return path_; }
@@ -64,11 +60,12 @@ public:
     void removeEntriesExcept(const QStringList& kept) const;
 
 private:
-    ContentFolder(int descriptor, QString path);
+    ContentFolder(FileDescriptor descriptor, QString path);
 
     QString pathOf(const QString& name) const;
+    int handle() const { return descriptor_.get(); }
 
-    int descriptor_;
+    FileDescriptor descriptor_;
     QString path_;
 };
 

@@ -76,7 +76,9 @@ void ContentHTTP::send(const QUrl& url) {
     request.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);
     request.setAttribute(QNetworkRequest::AuthenticationReuseAttribute, QNetworkRequest::Manual);
     request.setRawHeader("Accept-Encoding", "identity");
-    request.setSslConfiguration(tls_);
+    if (tls_) {
+        request.setSslConfiguration(*tls_);
+    }
 
     reply_ = manager_.get(request);
     reply_->setReadBufferSize(readBufferSize);

@@ -35,7 +35,9 @@ public:
         // The longest wait for more data, and the longest whole download.
         std::chrono::milliseconds idleTimeout{30000};
         std::chrono::milliseconds overallTimeout{180000};
-        QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+        // None: the system's, looked up when a download starts. Looking it up loads OpenSSL and
+        // Qt's TLS backend, so nothing that only might download one day asks for it.
+        std::optional<QSslConfiguration> tls;
     };
 
     // Calls `done` once on this thread, which must run an event loop: with the body, or with
@@ -65,7 +67,7 @@ private:
     std::optional<QString> cancelled_;
     std::optional<QUrl> redirectTarget_;
     int redirects_ = 0;
-    QSslConfiguration tls_;
+    std::optional<QSslConfiguration> tls_;
     QNetworkAccessManager manager_;
     QNetworkReply* reply_ = nullptr;
     QTimer idle_;

@@ -164,9 +164,8 @@ ContentStoreCore::ContentStoreCore(Settings settings)
     }
     if (stored) {
         state_ = *stored;
-    } else {
-        heldFloor_ = heldFloor();
     }
+    heldFloor_ = heldFloor();
 }
 
 // A prepare still waiting for a download ends here: its frame goes, and with it the
@@ -214,8 +213,8 @@ void ContentStoreCore::validate(const ContentRelease& release, const ContentFold
 }
 
 // The newest sequence among the signed envelopes the releases folder holds. Every release
-// ever activated stays until a newer activation, so this is never below the sequence a lost
-// state file named, short of folders deleted by hand.
+// ever activated stays until a newer activation, so this is never below the sequence a lost or
+// rewritten state file named, short of folders deleted by hand.
 qint64 ContentStoreCore::heldFloor() const {
     qint64 highest = 0;
     try {

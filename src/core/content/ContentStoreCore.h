@@ -73,9 +73,9 @@ private:
     Settings settings_;
     ContentFolder root_;
     ContentStoreState state_;
-    // The newest sequence of the releases held on disk, which stands in for the state's
-    // highest sequence while the state file cannot be read: a damaged state file must not
-    // let an older release back in.
+    // The newest sequence of the releases held on disk when the store opened. No release below
+    // it is installed or activated, whatever the state file says: a damaged state file, or a
+    // well-formed one that names a lower sequence, must not let an older release back in.
     qint64 heldFloor_ = 0;
     bool busy_ = false;
     std::coroutine_handle<> suspended_;

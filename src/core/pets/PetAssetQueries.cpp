@@ -12,7 +12,6 @@ namespace {
 
 constexpr qint64 unrankedOrder = 100;
 constexpr double defaultDuration = 3.0;
-constexpr int maskThreshold = 24;
 
 int clampedFrame(qint64 frame, int count) {
     return static_cast<int>(std::clamp<qint64>(frame, 0, count - 1));

@@ -38,6 +38,9 @@ struct PetClip {
 // Uses QImage only: a pack decoded `now` may be built off the main thread and handed over.
 class PetAssets {
 public:
+    // A pixel of the pet takes the mouse when its alpha is above this.
+    static constexpr int maskThreshold = 24;
+
     struct Action {
         QString id;
         QString title;

@@ -67,7 +67,7 @@ QJsonArray writeOutlines(const std::vector<SceneOutline>& outlines) {
 qint64 fileSize(const QString& path) {
     struct stat status {};
     if (lstat(QFile::encodeName(path).constData(), &status) != 0) {
-        throw FileError(QStringLiteral("无法读取文件“%1”：%2").arg(path, qt_error_string(errno)));
+        throw FileError::system("无法读取文件", path, errno);
     }
     return S_ISREG(status.st_mode) ? static_cast<qint64>(status.st_size) : -1;
 }

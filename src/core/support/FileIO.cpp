@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 #include <cerrno>
 #include <memory>
 #include <vector>
@@ -16,13 +17,9 @@ namespace tundle {
 
 namespace {
 
-FileError failure(const char* what, const QString& path, const QString& detail) {
-    return FileError(QStringLiteral("%1“%2”：%3").arg(QString::fromUtf8(what), path, detail));
-}
-
-FileError systemFailure(const char* what, const QString& path, int error) {
-    return failure(what, path, qt_error_string(error));
-}
+// A read that fills what the file's size promised goes on in pieces of at least this size:
+// files the kernel makes up as they are read (/proc) say they hold nothing.
+constexpr qint64 smallestPiece = 4096;
 
 // Opens the new version of a file and writes it whole onto the disk; the target is replaced
 // only by its commit. Unbuffered, so a full disk fails the write itself instead of a flush
@@ -30,23 +27,15 @@ FileError systemFailure(const char* what, const QString& path, int error) {
 std::unique_ptr<QSaveFile> prepare(const FileIO::Contents& contents) {
     const QString folder = QFileInfo(contents.path).absolutePath();
     if (!QDir().mkpath(folder)) {
-        throw failure("无法创建文件夹", folder, QStringLiteral("请检查权限。"));
+        throw FileError::of("无法创建文件夹", folder, QStringLiteral("请检查权限。"));
     }
     auto file = std::make_unique<QSaveFile>(contents.path);
     if (!file->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        throw failure("无法写入文件", contents.path, file->errorString());
+        throw FileError::of("无法写入文件", contents.path, file->errorString());
     }
-    qint64 written = 0;
-    while (written < contents.bytes.size()) {
-        const qint64 put =
-            file->write(contents.bytes.constData() + written, contents.bytes.size() - written);
-        if (put <= 0) {
-            throw failure("无法写入文件", contents.path, file->errorString());
-        }
-        written += put;
-    }
+    FileIO::writeAll(file->handle(), contents.bytes, contents.path);
     if (::fsync(file->handle()) != 0) {
-        throw systemFailure("无法写入文件", contents.path, errno);
+        throw FileError::system("无法写入文件", contents.path, errno);
     }
     return file;
 }
@@ -63,6 +52,14 @@ void syncFolder(const QString& path) {
 
 }  // namespace
 
+FileError FileError::of(const char* what, const QString& path, const QString& detail) {
+    return FileError(QStringLiteral("%1“%2”：%3").arg(QString::fromUtf8(what), path, detail));
+}
+
+FileError FileError::system(const char* what, const QString& path, int error) {
+    return of(what, path, qt_error_string(error));
+}
+
 FileDescriptor FileIO::openRegular(const QString& path, FinalLink link) {
     return openRegularAt(AT_FDCWD, QFile::encodeName(path), path, link);
 }
@@ -73,11 +70,11 @@ FileDescriptor FileIO::openRegularAt(int folder, const QByteArray& name, const Q
     FileDescriptor fd(
         ::openat(folder, name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | noFollow));
     if (!fd.isOpen()) {
-        throw systemFailure("无法打开文件", path, errno);
+        throw FileError::system("无法打开文件", path, errno);
     }
     struct stat info {};
     if (::fstat(fd.get(), &info) != 0) {
-        throw systemFailure("无法读取文件", path, errno);
+        throw FileError::system("无法读取文件", path, errno);
     }
     if (!S_ISREG(info.st_mode)) {
         throw FileError(QStringLiteral("“%1”不是普通文件。").arg(path));
@@ -94,7 +91,7 @@ qint64 FileIO::readUpTo(const FileDescriptor& file, char* buffer, qint64 size,
             if (errno == EINTR) {
                 continue;
             }
-            throw systemFailure("无法读取文件", path, errno);
+            throw FileError::system("无法读取文件", path, errno);
         }
         if (got == 0) {
             break;
@@ -105,10 +102,59 @@ qint64 FileIO::readUpTo(const FileDescriptor& file, char* buffer, qint64 size,
 }
 
 QByteArray FileIO::readAtMost(const QString& path, qint64 limit, FinalLink link) {
-    const FileDescriptor file = openRegular(path, link);
-    QByteArray bytes(limit + 1, Qt::Uninitialized);
-    bytes.resize(readUpTo(file, bytes.data(), limit + 1, path));
+    return readAtMost(openRegular(path, link), limit, path);
+}
+
+QByteArray FileIO::readAtMost(const FileDescriptor& file, qint64 limit, const QString& path) {
+    struct stat info {};
+    if (::fstat(file.get(), &info) != 0) {
+        throw FileError::system("无法读取文件", path, errno);
+    }
+    // One byte more than the file says it holds, so reaching the end costs no second buffer.
+    QByteArray bytes(std::min<qint64>(info.st_size, limit) + 1, Qt::Uninitialized);
+    qint64 total = 0;
+    while (true) {
+        total += readUpTo(file, bytes.data() + total, bytes.size() - total, path);
+        if (total < bytes.size() || bytes.size() > limit) {
+            break;
+        }
+        bytes.resize(std::min(limit + 1, std::max(bytes.size() * 2, smallestPiece)));
+    }
+    bytes.resize(total);
+    if (bytes.capacity() > total + 1) {
+        bytes.squeeze();
+    }
     return bytes;
+}
+
+int FileIO::writeAll(const WriteCall& put, QByteArrayView bytes) {
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const ssize_t taken =
+            put(bytes.data() + written, static_cast<std::size_t>(bytes.size() - written));
+        if (taken < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return errno;
+        }
+        if (taken == 0) {
+            return EIO;
+        }
+        written += taken;
+    }
+    return 0;
+}
+
+int FileIO::writeAll(int fd, QByteArrayView bytes) {
+    return writeAll([fd](const char* data, std::size_t size) { return ::write(fd, data, size); },
+                    bytes);
+}
+
+void FileIO::writeAll(int fd, QByteArrayView bytes, const QString& path) {
+    if (const int error = writeAll(fd, bytes); error != 0) {
+        throw FileError::system("无法写入文件", path, error);
+    }
 }
 
 void FileIO::writeAtomically(const QString& path, const QByteArray& bytes) {
@@ -122,8 +168,8 @@ void FileIO::writeAtomically(const QList<Contents>& files) {
     }
     for (std::size_t index = 0; index < prepared.size(); ++index) {
         if (!prepared[index]->commit()) {
-            throw failure("无法写入文件", files[qsizetype(index)].path,
-                          prepared[index]->errorString());
+            throw FileError::of("无法写入文件", files[qsizetype(index)].path,
+                                prepared[index]->errorString());
         }
     }
     QStringList folders;

@@ -224,5 +224,16 @@ TEST(DesktopFunctionViewTest, HoverSwellsABubbleAndNothingRepaintsWhileNothingCh
     EXPECT_FALSE(bubble.hovering());
 }
 
+// An opening failure may quote what the user typed: markup in it is shown as written.
+TEST(DesktopFunctionViewTest, TheErrorStripShowsMarkupAsWritten) {
+    const QString message = QStringLiteral("打不开“周报”，请检查目标。").repeated(4);
+    ShortcutErrorStrip written;
+    ShortcutErrorStrip marked;
+    written.setMessage(message, 388);
+    marked.setMessage(QStringLiteral("<i></i>") + message, 388);
+    ASSERT_EQ(written.size(), marked.size());
+    EXPECT_NE(written.grab().toImage(), marked.grab().toImage());
+}
+
 }  // namespace
 }  // namespace tundle

@@ -50,5 +50,23 @@ TEST(ShortcutIconImageTest, EachKindShowsItsOwnPicture) {
     EXPECT_NE(file, directory);
 }
 
+QStringList warnings;
+
+void keepWarning(QtMsgType, const QMessageLogContext&, const QString& message) {
+    warnings << message;
+}
+
+TEST(ShortcutIconImageTest, ALocalShortcutWithoutATargetHasNoPictureYet) {
+    warnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(keepWarning);
+    for (const ShortcutKind kind :
+         {ShortcutKind::application, ShortcutKind::folder, ShortcutKind::file}) {
+        EXPECT_TRUE(ShortcutIconImage::render({.kind = kind}, QSize(54, 54), Qt::black).isNull())
+            << "nothing to draw until a target is chosen";
+    }
+    qInstallMessageHandler(previous);
+    EXPECT_TRUE(warnings.isEmpty()) << qPrintable(warnings.join(u'\n'));
+}
+
 }  // namespace
 }  // namespace tundle

@@ -121,6 +121,45 @@ TEST(BreathingDrawingTest, FramesAddUpAndTheStillPictureRepeats) {
     EXPECT_NE(none.pixel(200, 190), qRgb(0, 0, 0)) << "the bloom glows at the centre";
 }
 
+TEST(BreathingDrawingTest, ThePetsBodyStaysOpaqueOverTheDotsAtEveryBlend) {
+    // A round pet, opaque inside and clear around it, in the pack's own pixel format.
+    QImage body(96, 96, QImage::Format_RGBA8888_Premultiplied);
+    body.fill(Qt::transparent);
+    {
+        QPainter painter(&body);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(250, 236, 205));
+        painter.drawEllipse(QRectF(8, 8, 80, 80));
+    }
+    const QImage red = solid({20, 20}, Qt::red);
+    const QImage blue = solid({20, 20}, Qt::blue);
+    BreathBloom bloom;
+    for (const double fraction : {0.0, 0.3, 0.5, 0.8}) {
+        SCOPED_TRACE(fraction);
+        QImage image(400, 380, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::black);
+        QPainter painter(&image);
+        bloom.paint(painter, QRectF(0, 0, 400, 380), 0.6, 0,
+                    PetAssets::BreathFrames{&body, &body, fraction}, 1);
+        painter.end();
+        // The middle of the body, where the dots and the centre light lie underneath.
+        for (const QPoint at : {QPoint(200, 194), QPoint(170, 180), QPoint(235, 215)}) {
+            EXPECT_EQ(image.pixel(at), qRgb(250, 236, 205)) << at.x() << "," << at.y();
+        }
+
+        QImage mixed(400, 380, QImage::Format_ARGB32_Premultiplied);
+        mixed.fill(Qt::green);
+        QPainter over(&mixed);
+        bloom.paint(over, QRectF(0, 0, 400, 380), 0.6, 0,
+                    PetAssets::BreathFrames{&red, &blue, fraction}, 1);
+        over.end();
+        const QRgb pixel = mixed.pixel(120, 100);
+        EXPECT_EQ(qGreen(pixel), 0) << "nothing shows through two opaque frames";
+        EXPECT_NEAR(qRed(pixel), 255 * (1 - fraction), 1);
+        EXPECT_NEAR(qBlue(pixel), 255 * fraction, 1);
+    }
+}
+
 TEST(BreathingDrawingTest, BoxBlurSpreadsLikeAGaussianAndKeepsTheTotal) {
     QImage image(101, 101, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);

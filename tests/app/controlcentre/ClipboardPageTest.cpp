@@ -2,14 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTest>
+#include <cmath>
 
 #include "WidgetLookup.h"
 #include "companion/ClipboardService.h"
 #include "controlcentre/ClipboardEntryCard.h"
 #include "support/FakePasteboard.h"
+#include "toolkit/Colors.h"
 
 namespace tundle {
 namespace {
@@ -127,8 +131,13 @@ TEST_F(ClipboardPageTest, CopyMarksOneEntryAndRemovingKeepsTheOtherCards) {
     EXPECT_EQ(card(1), b) << "a new entry builds only its own card";
     EXPECT_EQ(card(2), a);
 
+    const QPointer<ClipboardEntryCard> removed = b;
     buttonNamed(*b, QStringLiteral("移除这条历史"))->click();
     EXPECT_EQ(shownEntries(), (QStringList{"C", "A"}));
+    ASSERT_TRUE(removed) << "the card whose click removed it lives until its click has ended";
+    EXPECT_EQ(page.cardFor(removed->entry().id), nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(removed);
     for (const ClipboardEntryCard* left : page.findChildren<ClipboardEntryCard*>()) {
         EXPECT_FALSE(buttonNamed(*left, QStringLiteral("已复制")));
     }
@@ -162,6 +171,44 @@ TEST(ClipboardEntryCardTest, LongTextsAreCutOnWholeCharacters) {
     const QString cut = ClipboardEntryCard::shownText(QStringLiteral("x") + pairs);
     EXPECT_TRUE(cut.endsWith(cat + QStringLiteral("…"))) << "no half of a character is left";
     EXPECT_LE(cut.size(), ClipboardEntryCard::shownLength + 1);
+}
+
+TEST(ClipboardEntryCardTest, AFiveLineEntryShowsFourLinesTheLastEndingInAnEllipsis) {
+    ClipboardEntryCard card(
+        ClipboardEntry{QUuid::createUuid(), QStringLiteral("一\n二\n三\n四\n五"), QDateTime()});
+    card.resize(400, 200);
+    card.show();
+    TextBlock& text = card.text();
+    const TextBlock::Lines laid = text.layoutFor(text.width());
+    EXPECT_EQ(laid.lines, (QStringList{QStringLiteral("一"), QStringLiteral("二"),
+                                       QStringLiteral("三"), QStringLiteral("四…")}));
+    EXPECT_TRUE(laid.elided);
+
+    // On screen the block is the four lines "一", "二", "三", "四…" exactly: the ellipsis is
+    // drawn, nothing of the fifth line is.
+    TextBlock reference(QStringLiteral("一\n二\n三\n四…"));
+    reference.setFont(text.font());
+    reference.setColor(Colors::ink());
+    reference.resize(text.size());
+    const auto drawn = [](QWidget& widget) {
+        QImage image(widget.size(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::white);
+        widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+        return image;
+    };
+    const QImage shown = drawn(text);
+    EXPECT_EQ(shown, drawn(reference));
+    const QFontMetricsF metrics(text.font());
+    const QRgb ground = shown.pixel(shown.width() - 1, shown.height() - 1);
+    int inked = 0;
+    for (int x = int(std::ceil(metrics.horizontalAdvance(QStringLiteral("四")))) + 1;
+         x < shown.width(); ++x) {
+        for (int y = int(3 * metrics.height());
+             y < std::min(shown.height(), int(4 * metrics.height())); ++y) {
+            inked += shown.pixel(x, y) != ground ? 1 : 0;
+        }
+    }
+    EXPECT_GT(inked, 4) << "the ellipsis follows the fourth line";
 }
 
 }  // namespace

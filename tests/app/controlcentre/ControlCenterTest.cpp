@@ -12,6 +12,7 @@
 #include "controlcentre/RoomPreview.h"
 #include "controlcentre/Sidebar.h"
 #include "controlcentre/SidebarButton.h"
+#include "drawing/PictureCache.h"
 #include "editors/RoomSettingsEntry.h"
 #include "editors/RoomSettingsSheet.h"
 #include "pet/PetPreview.h"
@@ -29,9 +30,10 @@ class ControlCenterTest : public ::testing::Test {
 protected:
     ControlCenterTest() : model(world.model()) {
         window = std::make_unique<ControlCenterWindow>(
-            *model,
-            ControlCenter::Services{
-                .session = session, .chooser = chooser, .calendar = Calendar(QTimeZone::utc())});
+            *model, ControlCenter::Services{.session = session,
+                                            .chooser = chooser,
+                                            .pictures = pictures,
+                                            .calendar = Calendar(QTimeZone::utc())});
     }
 
     ControlCenter& center() { return window->controlCenter(); }
@@ -49,6 +51,7 @@ protected:
     test::ModelTestWorld world;
     std::unique_ptr<AppModel> model;
     test::FakeSessionEvents session;
+    PictureCache pictures{[this] { return world.scheduler.elapsed; }};
     test::ScriptedFileChooser chooser;
     std::unique_ptr<ControlCenterWindow> window;
 };

@@ -8,6 +8,7 @@
 #include "controlcentre/ActionGrid.h"
 #include "controlcentre/ReminderCard.h"
 #include "controlcentre/RoomPreview.h"
+#include "drawing/PictureCache.h"
 #include "editors/RoomSettingsEntry.h"
 #include "pet/PetCanvas.h"
 #include "pet/PetPreview.h"
@@ -21,7 +22,7 @@ namespace {
 class HomePageTest : public ::testing::Test {
 protected:
     HomePageTest() : model(world.model()) {
-        page = std::make_unique<HomePage>(*model, session, Calendar(QTimeZone::utc()));
+        page = std::make_unique<HomePage>(*model, session, pictures, Calendar(QTimeZone::utc()));
         page->resize(820, 900);
         page->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(page.get()));
@@ -30,6 +31,7 @@ protected:
     test::ModelTestWorld world;
     std::unique_ptr<AppModel> model;
     test::FakeSessionEvents session;
+    PictureCache pictures{[this] { return world.scheduler.elapsed; }};
     std::unique_ptr<HomePage> page;
 };
 

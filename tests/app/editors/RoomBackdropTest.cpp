@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 
+#include "drawing/PictureCache.h"
 #include "editors/RoomVisibilityProbe.h"
 #include "support/FakeSessionEvents.h"
 #include "support/ModelTestWorld.h"
@@ -19,8 +20,8 @@ struct Rig {
         host.resize(300, 400);
         auto* layout = new QVBoxLayout(&host);
         layout->setContentsMargins(0, 0, 0, 0);
-        backdrop =
-            new RoomBackdrop(room(), session, false, [this] { return world.scheduler.now(); });
+        backdrop = new RoomBackdrop(room(), session, pictures, false,
+                                    [this] { return world.scheduler.now(); });
         layout->addWidget(backdrop);
         new RoomVisibilityProbe(room(), *backdrop, session);
         setWeather(RoomWeather::rain, RoomPhase::day);
@@ -50,6 +51,7 @@ struct Rig {
     test::ModelTestWorld world;
     std::unique_ptr<AppModel> model = world.model();
     test::FakeSessionEvents session;
+    PictureCache pictures{[this] { return world.scheduler.elapsed; }};
     QWidget host;
     RoomBackdrop* backdrop = nullptr;
 };

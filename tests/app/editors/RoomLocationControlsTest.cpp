@@ -12,6 +12,8 @@
 #include <QVBoxLayout>
 
 #include "core/room/RoomFixture.h"
+#include "editors/CityResultButton.h"
+#include "toolkit/Colors.h"
 #include "toolkit/StyledButton.h"
 
 namespace tundle {
@@ -113,6 +115,62 @@ TEST_F(RoomLocationControlsTest, LocatingShowsItselfAndTheNoteFollowsTheStatus) 
     EXPECT_FALSE(draft->locating());
     EXPECT_EQ(controls.locateButton().text(), QStringLiteral("使用本机位置"));
     EXPECT_TRUE(controls.locateButton().isEnabled());
+}
+
+// The columns of `image` holding a pixel near `color`, left to right.
+std::vector<int> columnsIn(const QImage& image, const QColor& color) {
+    std::vector<int> columns;
+    for (int x = 0; x < image.width(); ++x) {
+        for (int y = 0; y < image.height(); ++y) {
+            const QColor pixel = image.pixelColor(x, y);
+            if (std::abs(pixel.red() - color.red()) + std::abs(pixel.green() - color.green()) +
+                    std::abs(pixel.blue() - color.blue()) <
+                24) {
+                columns.push_back(x);
+                break;
+            }
+        }
+    }
+    return columns;
+}
+
+TEST_F(RoomLocationControlsTest, AResultIsItsNameThenItsKeyAtTheTrailingEdgeInTheSecondaryColour) {
+    RoomLocationControls controls(*draft);
+    controls.resize(360, 300);
+    controls.show();
+    controls.field().setText(QStringLiteral("城"));
+    controls.search();
+    answerTen();
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(controls.resultButtons().empty());
+    CityResultButton& first = *controls.resultButtons().front();
+    EXPECT_EQ(first.text(), QStringLiteral("城0"));
+    EXPECT_EQ(first.key(), QStringLiteral("20.0,110.0"));
+    EXPECT_EQ(first.width(), controls.width()) << "the row spans the block";
+
+    const QImage image = first.grab().toImage();
+    const std::vector<int> name = columnsIn(image, Colors::accent());
+    const std::vector<int> key = columnsIn(image, Colors::muted());
+    ASSERT_FALSE(name.empty());
+    ASSERT_FALSE(key.empty());
+    EXPECT_LT(name.front(), 8) << "the name starts at the leading edge";
+    EXPECT_LT(name.back(), image.width() / 3) << "only the name is orange";
+    EXPECT_GT(key.front(), image.width() / 2) << "the key sits after a spacer";
+    EXPECT_GT(key.back(), image.width() - 8) << "and ends at the trailing edge";
+}
+
+TEST_F(RoomLocationControlsTest, TheCommonCityMenuLabelStartsAtTheLeadingEdgeOfTheFullWidth) {
+    RoomLocationControls controls(*draft);
+    controls.resize(360, 300);
+    controls.show();
+    QCoreApplication::processEvents();
+    StyledButton& city = controls.cityButton();
+    EXPECT_EQ(city.width(), controls.width());
+    const QImage image = city.grab().toImage();
+    const std::vector<int> label = columnsIn(image, Colors::ink());
+    ASSERT_FALSE(label.empty());
+    EXPECT_LE(label.front(), int(city.recipe().padding.left()) + 6) << "the symbol leads";
+    EXPECT_LT(label.back(), image.width() / 2);
 }
 
 }  // namespace

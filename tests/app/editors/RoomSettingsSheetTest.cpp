@@ -4,14 +4,17 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGraphicsEffect>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
 #include "core/room/RoomFixture.h"
+#include "drawing/PictureCache.h"
 #include "editors/ErrorLine.h"
 #include "editors/RoomLocationControls.h"
 #include "support/FakeSessionEvents.h"
+#include "toolkit/Colors.h"
 #include "toolkit/SegmentedControl.h"
 #include "toolkit/StyledButton.h"
 
@@ -24,7 +27,7 @@ protected:
 
     std::unique_ptr<RoomSettingsSheet> open(const QString& attribution = {}) {
         auto sheet = std::make_unique<RoomSettingsSheet>(
-            *room, session, false, [this] { return now; }, nullptr, attribution);
+            *room, session, pictures, false, [this] { return now; }, nullptr, attribution);
         sheet->open();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(sheet.get()));
         QCoreApplication::processEvents();
@@ -32,6 +35,7 @@ protected:
     }
 
     test::FakeSessionEvents session;
+    PictureCache pictures{[] { return qint64(0); }};
     std::unique_ptr<RoomEnvironment> room = make();
 };
 
@@ -147,6 +151,23 @@ TEST_F(RoomSettingsSheetTest, TheAttributionLinkNeedsAnAddressAndLiveWeather) {
     EXPECT_TRUE(sheet->attributionLink().text().contains("https://weather.example/attribution"));
     sheet->draft().update([](RoomPreferences& p) { p.mode = RoomMode::fixed; });
     EXPECT_TRUE(sheet->attributionLink().isHidden());
+}
+
+TEST_F(RoomSettingsSheetTest, AHeldBackApplyIsDrawnAtHalfOpacity) {
+    setRoom(RoomMode::weather, std::nullopt);
+    auto sheet = open();
+    StyledButton& apply = sheet->applyButton();
+    ASSERT_FALSE(apply.isEnabled());
+    // The shadow under the button would tint the measurement.
+    ASSERT_TRUE(apply.graphicsEffect());
+    apply.graphicsEffect()->setEnabled(false);
+    const QImage image = apply.grab().toImage();
+    const QColor ground = apply.palette().color(QPalette::Window);
+    const QColor drawn = image.pixelColor(image.width() / 2, 3);
+    const QColor fill = Colors::accent();
+    const double opacity =
+        double(ground.green() - drawn.green()) / double(ground.green() - fill.green());
+    EXPECT_NEAR(opacity, 0.5, 0.015);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,8 +18,12 @@
 #include "editors/SidebarEntry.h"
 #include "support/ModelTestWorld.h"
 #include "support/ScriptedFileChooser.h"
+#include "support/ToolkitLook.h"
 #include "support/Uuid.h"
+#include "toolkit/Colors.h"
 #include "toolkit/Switch.h"
+#include "toolkit/ToolkitStyle.h"
+#include "toolkit/Typography.h"
 
 namespace tundle {
 namespace {
@@ -389,6 +394,99 @@ TEST(ShortcutSettingsPage, ThePinnedBubblesAboveThePetFollowThePage) {
     EXPECT_FALSE(w.page.editor());
     EXPECT_EQ(bubbleNames(), (QStringList{"C", "B"}));
     EXPECT_EQ(w.service.items()[1].name, "Alpha");
+}
+
+// Pixels of `image` within `area` that are near `color`.
+int pixelsNear(const QImage& image, const QRect& area, const QColor& color) {
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            count += std::abs(pixel.red() - color.red()) + std::abs(pixel.green() - color.green()) +
+                                 std::abs(pixel.blue() - color.blue()) <
+                             40
+                         ? 1
+                         : 0;
+        }
+    }
+    return count;
+}
+
+TEST(ShortcutSettingsPage, TabReachesARowsPinAndMenuAndTheKeysPressThem) {
+    PageWorld w;
+    w.add("a");
+    w.add("b");
+    w.page.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w.page));
+    ShortcutListRow* first = w.row("a");
+    ShortcutListRow* second = w.row("b");
+    w.page.searchField()->setFocus(Qt::TabFocusReason);
+    for (int step = 0; step < 20 && QApplication::focusWidget() != first; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    ASSERT_EQ(QApplication::focusWidget(), first) << "Tab reaches the row";
+    EXPECT_EQ(first->focusedPart(), ShortcutListRow::Part::main);
+    const QImage onName = first->grab().toImage();
+
+    QTest::keyClick(first, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), first);
+    EXPECT_EQ(first->focusedPart(), ShortcutListRow::Part::pin);
+    const QImage onPin = first->grab().toImage();
+    const QRect pin = first->partRect(ShortcutListRow::Part::pin);
+    EXPECT_GT(pixelsNear(onPin, pin, Colors::accent()), pixelsNear(onName, pin, Colors::accent()))
+        << "the ring moves to the pin";
+    QTest::keyClick(first, Qt::Key_Space);
+    EXPECT_EQ(w.pinned(), QStringList{"a"}) << "Space pins";
+
+    QTest::keyClick(first, Qt::Key_Tab);
+    EXPECT_EQ(first->focusedPart(), ShortcutListRow::Part::menu);
+    const QImage onMenu = first->grab().toImage();
+    EXPECT_NE(onMenu.copy(first->partRect(ShortcutListRow::Part::menu)),
+              onPin.copy(first->partRect(ShortcutListRow::Part::menu)))
+        << "the menu's symbol shows with its ring, hovered or not";
+    QTest::keyClick(first, Qt::Key_Return);
+    ASSERT_TRUE(first->menu()->isVisible()) << "Return opens the actions menu";
+    first->menu()->hide();
+
+    QTest::keyClick(first, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), second) << "then Tab leaves the row";
+    QTest::keyClick(second, Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), first);
+    EXPECT_EQ(first->focusedPart(), ShortcutListRow::Part::menu) << "Shift+Tab comes back in";
+}
+
+TEST(ShortcutSettingsPage, DeleteInARowsMenuIsDrawnInTheDestructiveColour) {
+    test::ToolkitLook look;
+    PageWorld w;
+    w.add("a");
+    QMenu* menu = w.row("a")->menu();
+    QAction* remove = menu->actions().constLast();
+    ASSERT_EQ(remove->text(), QStringLiteral("删除"));
+    EXPECT_TRUE(ToolkitStyle::isDestructive(remove));
+    EXPECT_FALSE(ToolkitStyle::isDestructive(menu->actions().constFirst()));
+    menu->ensurePolished();
+    menu->adjustSize();
+    const QImage drawn = menu->grab().toImage();
+    EXPECT_GT(pixelsNear(drawn, menu->actionGeometry(remove), Colors::destructive()), 5);
+    EXPECT_EQ(pixelsNear(drawn, menu->actionGeometry(menu->actions().constFirst()),
+                         Colors::destructive()),
+              0);
+}
+
+TEST(ShortcutSettingsPage, TheSearchFieldIsRoundedAndSetLikeTheAddButton) {
+    test::ToolkitLook look;
+    PageWorld w;
+    QLineEdit* search = w.page.searchField();
+    EXPECT_EQ(search->width(), 180);
+    EXPECT_EQ(search->font().family(), w.page.addButton()->font().family());
+    EXPECT_EQ(search->font().pixelSize(), w.page.addButton()->font().pixelSize());
+    EXPECT_EQ(search->height(), w.page.addButton()->height()) << "as tall as the button";
+    const QImage drawn = search->grab().toImage();
+    const QColor edge = drawn.pixelColor(search->width() / 2, 0);
+    const QColor corner = drawn.pixelColor(0, 0);
+    EXPECT_LT(edge.value(), 245) << "a border along the top";
+    EXPECT_GT(corner.value(), edge.value()) << "and none in the rounded corner";
+    EXPECT_EQ(drawn.pixelColor(search->width() / 2, search->height() / 2), QColor(Qt::white));
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QLabel>
+#include <QLayout>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimeEdit>
@@ -274,6 +276,46 @@ TEST(WorkPlanEditor, LegacyNoticeAsksForWorkTimes) {
     EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](TextBlock* text) {
         return text->text() == QStringLiteral("原下班时间：18:00、18:30。补齐上班时间后保存。");
     }));
+}
+
+TEST(WorkPlanEditor, WeekdayChipsStartAtTheLeadingEdgeLikeEveryOtherRow) {
+    EditorWorld world;
+    WorkPlanEditor* editor = world.editor;
+    const int leading = editor->layout()->contentsMargins().left();
+    EXPECT_EQ(editor->chip(2)->mapTo(editor, QPoint(0, 0)).x(), leading) << "Monday comes first";
+    EXPECT_EQ(editor->chip(3)->mapTo(editor, QPoint(0, 0)).x(),
+              leading + editor->chip(2)->width() + 8);
+    EXPECT_LT(editor->chip(1)->mapTo(editor, QPoint(0, 0)).x() + editor->chip(1)->width(),
+              editor->width() - 60)
+        << "the row ends well before the trailing edge";
+}
+
+TEST(WorkPlanEditor, RowsKeepTheirPaddingWhenTheyOutgrowTheListAndAnAlertIsOnTop) {
+    const WorkPeriod morning{.start = 540, .end = 720};
+    const WorkPeriod afternoon{.start = 810, .end = 1080};
+    EditorWorld world(WorkPlan{.periods = {morning, afternoon}, .weekdays = {2}});
+    WorkPlanEditor* editor = world.editor;
+    // A third row outgrows the list, and the alert of a refused save opens over the sheet at
+    // once, before the list has scrolled into shape.
+    editor->addButton()->click();
+    QMessageBox alert(QMessageBox::Warning, QStringLiteral("工作时段未保存"),
+                      QStringLiteral("工作时段配置无效。"), QMessageBox::Ok, editor);
+    alert.setWindowModality(Qt::WindowModal);
+    alert.open();
+    ASSERT_EQ(editor->rows().size(), 3u);
+    for (PeriodRow* row : editor->rows()) {
+        EXPECT_EQ(row->height(), row->sizeHint().height());
+        QTimeEdit* start = row->startEdit();
+        EXPECT_GE(start->height(), start->sizeHint().height()) << "the time field is not squashed";
+        const int top = start->mapTo(row, QPoint(0, 0)).y();
+        EXPECT_GE(top, 12) << "the padding above the controls";
+        EXPECT_GE(row->height() - top - start->height(), 12) << "and below them";
+    }
+    QApplication::processEvents();
+    for (PeriodRow* row : editor->rows()) {
+        EXPECT_EQ(row->height(), row->sizeHint().height()) << "and once the list scrolls";
+    }
+    alert.close();
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "drawing/YUpSpace.h"
 #include "farm/FarmControls.h"
 #include "pet/PetPanel.h"
+#include "support/FarmPanelScene.h"
 #include "support/ModelTestWorld.h"
 #include "support/PaintCounter.h"
 #include "support/RunUntil.h"
@@ -17,13 +18,8 @@ TEST(PetCanvasFarmTest, TheCanvasDrawsTheFarmAndItsButtonsSendThePetToWork) {
     std::unique_ptr<AppModel> model = world.model();
     model->setFarmVisible(true);
     FarmStore& farm = model->farm();
-    PetPanel panel(
-        *model, farm,
-        {[&world] { return world.scheduler.now(); }, [&world] { return world.scheduler.elapsed; }});
-    panel.setGeometry(100, 80, 444, 600);
-    panel.show();
-    PetCanvas& canvas = panel.canvas();
-    canvas.tick();
+    test::FarmPanelScene shown(world, *model);
+    PetCanvas& canvas = shown.canvas();
 
     // The panel's green shows beside the pet, left of the sprite.
     const YUpSpace space(canvas.height());
@@ -60,6 +56,51 @@ TEST(PetCanvasFarmTest, TheCanvasDrawsTheFarmAndItsButtonsSendThePetToWork) {
     EXPECT_EQ(canvas.cursor().shape(), Qt::ArrowCursor);
     // A press beside the farm is left to the pet's drag.
     EXPECT_FALSE(canvas.farmMousePressed({scene.right() + 5, 5}));
+}
+
+// The share of pixels inside `rect` (y-up canvas points) that differ between two pictures.
+double changedShare(const QImage& one, const QImage& other, const YUpSpace& space,
+                    const QRectF& rect) {
+    const QRect area = space.toQt(rect).toAlignedRect().intersected(one.rect());
+    int changed = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            changed += one.pixel(x, y) != other.pixel(x, y) ? 1 : 0;
+        }
+    }
+    return area.isEmpty() ? 0 : double(changed) / (area.width() * area.height());
+}
+
+TEST(PetCanvasFarmTest, ThePetStandingAtAPlotLeavesEverySeedButtonVisible) {
+    test::ModelTestWorld world;
+    std::unique_ptr<AppModel> model = world.model();
+    model->setFarmVisible(true);
+    test::FarmPanelScene scene(world, *model);
+    PetCanvas& canvas = scene.canvas();
+    scene.loosen(4);
+    const std::vector<FarmInlineButton> seeds = canvas.farmInlineButtons();
+    ASSERT_EQ(seeds.size(), 3u) << "the tilled plot offers three seeds";
+    ASSERT_EQ(model->farmPetPlot(), 4) << "the pet stands beside the plot";
+
+    const YUpSpace space(canvas.height());
+    const QImage withButtons = canvas.grab().toImage();
+    // Pressing the plot again above its buttons hides them; the pet stays where it is.
+    const QRectF plotRect = canvas.plotRects()[4];
+    const QPointF above(plotRect.center().x(), plotRect.y() + plotRect.height() - 2);
+    scene.click(above);
+    ASSERT_TRUE(canvas.farmInlineButtons().empty());
+    ASSERT_EQ(model->farmPetPlot(), 4);
+    const QImage without = canvas.grab().toImage();
+    for (const FarmInlineButton& seed : seeds) {
+        EXPECT_GT(changedShare(withButtons, without, space, seed.rect), 0.75)
+            << qPrintable(seed.title) << " is drawn over the pet";
+        EXPECT_EQ(canvas.farmInlineAction(seed.rect.center()), std::nullopt);
+    }
+    scene.click(above);
+    for (const FarmInlineButton& seed : seeds) {
+        EXPECT_EQ(canvas.farmInlineAction(seed.rect.center()), seed.action)
+            << qPrintable(seed.title) << " takes the press";
+    }
 }
 
 }  // namespace

@@ -191,6 +191,62 @@ TEST(PetCanvasTest, AStillPetSleepsAndAFrameRepaintsOnlyTheSprite) {
     EXPECT_EQ(c.wakes.pending(), 0);
 }
 
+TEST(PetCanvasTest, AStillFarmIsDrawnOnceUntilSomethingItShowsChanges) {
+    CanvasWorld w(true);
+    w.model->dismissBubble();
+    w.model->room().update([](RoomPreferences& room) {
+        room.mode = RoomMode::fixed;
+        room.fixedWeather = RoomWeather::clear;
+        room.fixedPhase = RoomPhase::day;
+    });
+    w.farm.loosen(0);
+    w.farm.sow(FarmCrop::corn, 0, w.now);
+    SleepingCanvas c(w);
+    PetCanvas& canvas = c.canvas();
+    const QImage& still = canvas.stillFarm();
+    ASSERT_FALSE(still.isNull());
+    // Kept at the size of the farm panel, not of the whole canvas.
+    EXPECT_LT(still.width() * still.height(), canvas.width() * canvas.height() * 2 / 3);
+    qint64 drawn = still.cacheKey();
+
+    // Seven seconds of the pet's frames, past a step of the farm's five-second clock: only the
+    // sprite is painted, over the same picture of the farm.
+    const auto advance = [&](double seconds) {
+        w.now = w.now.addMSecs(qint64(seconds * 1000) + 1);
+        c.wakes.advance(seconds + 0.001);
+        QCoreApplication::processEvents();
+    };
+    c.counter.painted = {};
+    int frames = 0;
+    for (const QDateTime end = w.now.addSecs(7); w.now < end; ++frames) {
+        const std::optional<double> next = NextChange::after(canvas.clockDrivenState(w.now));
+        ASSERT_TRUE(next);
+        advance(*next);
+    }
+    EXPECT_GT(frames, 40);
+    EXPECT_EQ(c.counter.painted.boundingRect(), canvas.spriteRegion());
+    EXPECT_EQ(canvas.stillFarm().cacheKey(), drawn);
+
+    // The crop grows into its next stage with no word from the model: the farm is drawn again,
+    // the rest of the canvas is not.
+    c.counter.painted = {};
+    advance(700);
+    EXPECT_NE(canvas.stillFarm().cacheKey(), drawn);
+    EXPECT_FALSE(c.counter.painted.contains(QPoint(canvas.width() / 2, 5)));
+    drawn = canvas.stillFarm().cacheKey();
+
+    // A change in the store and a new selection draw it again.
+    w.farm.loosen(1);
+    c.settle();
+    EXPECT_NE(canvas.stillFarm().cacheKey(), drawn);
+    drawn = canvas.stillFarm().cacheKey();
+    const QPointF plot = canvas.plotRects().at(0).center();
+    canvas.farmMousePressed(plot);
+    canvas.farmMouseReleased(plot);
+    c.settle();
+    EXPECT_NE(canvas.stillFarm().cacheKey(), drawn);
+}
+
 TEST(PetCanvasTest, EveryPartOfThePaintKeyRepaints) {
     CanvasWorld w(true);
     w.farm.loosen(0);

@@ -2,11 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <link.h>
+
 #include <QAction>
 #include <QMenu>
+#include <cstring>
 
+#include "content/ContentHTTP.h"
 #include "controlcentre/BreathingPanel.h"
+#include "editors/RoomSettingsSheet.h"
 #include "support/MemoryDefaults.h"
+#include "support/RunUntil.h"
 
 namespace tundle {
 namespace {
@@ -19,6 +25,15 @@ QAction* menuItem(TundleAppDelegate& delegate, const QString& title) {
         }
     }
     return nullptr;
+}
+
+// Whether OpenSSL's TLS library is in the process: Qt's TLS backend brings it in.
+bool tlsLoaded() {
+    return dl_iterate_phdr(
+               [](dl_phdr_info* info, size_t, void*) {
+                   return info->dlpi_name && std::strstr(info->dlpi_name, "libssl.so") ? 1 : 0;
+               },
+               nullptr) != 0;
 }
 
 class TundleAppDelegateTest : public ::testing::Test {
@@ -68,6 +83,23 @@ TEST_F(TundleAppDelegateTest, StartsOnceShowsThePetAndOpensTheHomePage) {
     model->setFarmVisible(false);
     EXPECT_EQ(delegate->petPanel()->width(), 444);
     EXPECT_EQ(delegate->petPanel()->height(), 569);
+}
+
+TEST_F(TundleAppDelegateTest, NothingOfTlsLoadsBeforeTheFirstRequest) {
+    if (tlsLoaded()) {
+        GTEST_SKIP() << "an earlier test in this process loaded TLS";
+    }
+    delegate->applicationDidFinishLaunching();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(delegate->model());
+    EXPECT_FALSE(tlsLoaded());
+
+    // Nothing listens there: the download fails, after TLS was set up for it.
+    bool done = false;
+    ContentHTTP::get(QStringLiteral("https://127.0.0.1:1/content.json"), 1024,
+                     [&done](ContentFetchResult) { done = true; });
+    ASSERT_TRUE(test::runUntil([&done] { return done; }));
+    EXPECT_TRUE(tlsLoaded());
 }
 
 TEST_F(TundleAppDelegateTest, TheBreathingSwitchReplacesTheHomePage) {
@@ -131,6 +163,26 @@ TEST_F(TundleAppDelegateTest, TheTrayCheckItemsReachTheUpdateChecksOrOpenTheSett
     EXPECT_EQ(contentChecks, 1);
     EXPECT_EQ(model.page(), PanelPage::home) << "a check that runs leaves the window alone";
     EXPECT_FALSE(delegate->controlWindow()->isVisible());
+}
+
+TEST_F(TundleAppDelegateTest, TheTrayOpensTheRoomSheetOverAClosedWindowAndTheHomePage) {
+    delegate->applicationDidFinishLaunching();
+    AppModel& model = *delegate->model();
+    ControlCenterWindow& window = *delegate->controlWindow();
+    model.setPage(PanelPage::settings);
+    window.close();
+
+    QAction* room = menuItem(*delegate, QStringLiteral("房间设置"));
+    ASSERT_TRUE(room);
+    room->trigger();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(model.page(), PanelPage::home);
+    ASSERT_TRUE(window.controlCenter().roomSheet());
+    EXPECT_TRUE(model.roomSettingsPresented());
+
+    window.controlCenter().roomSheet()->cancel();
+    EXPECT_FALSE(model.roomSettingsPresented());
+    EXPECT_TRUE(window.isVisible()) << "the window stays when its sheet goes";
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWindow>
 
 #include "toolkit/Popover.h"
 #include "toolkit/SettingsHelp.h"
@@ -58,6 +61,54 @@ TEST(SettingsHelpTest, PopoversSitBelowTheirAnchorUnlessThereIsNoRoom) {
     EXPECT_FALSE(above.arrowOnTop);
     EXPECT_EQ(above.topLeft, QPoint(561, 600));
     EXPECT_DOUBLE_EQ(above.arrowX, 150);
+}
+
+namespace {
+
+// Presses and releases the left button at `widget`'s centre as the window system would, so an
+// open popup sees the press first.
+void clickThroughWindow(QWidget& widget) {
+    QWindow* window = widget.window()->windowHandle();
+    const QPoint at = window->mapFromGlobal(widget.mapToGlobal(widget.rect().center()));
+    QTest::mousePress(window, Qt::LeftButton, {}, at);
+    QCoreApplication::processEvents();
+    QTest::mouseRelease(window, Qt::LeftButton, {}, at);
+    QCoreApplication::processEvents();
+}
+
+}  // namespace
+
+TEST(SettingsHelpTest, APressOutsideAPopoverReachesTheControlUnderItButNotItsOwnButton) {
+    QWidget page;
+    auto* layout = new QHBoxLayout(&page);
+    auto* sound = new SettingsHelp(QStringLiteral("音效"), QStringLiteral("声音。"));
+    auto* motion = new SettingsHelp(QStringLiteral("减少动态效果"), QStringLiteral("停下动画。"));
+    auto* other = new QPushButton(QStringLiteral("别处"));
+    int otherClicks = 0;
+    QObject::connect(other, &QPushButton::clicked, [&otherClicks] { ++otherClicks; });
+    layout->addWidget(sound);
+    layout->addWidget(motion);
+    layout->addWidget(other);
+    page.setGeometry(100, 500, 300, 60);
+    page.show();
+    page.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
+
+    clickThroughWindow(*sound);
+    ASSERT_TRUE(sound->presented());
+    clickThroughWindow(*motion);
+    EXPECT_FALSE(sound->presented()) << "the first popover closes";
+    EXPECT_TRUE(motion->presented()) << "the same press opens the second one";
+
+    clickThroughWindow(*other);
+    EXPECT_FALSE(motion->presented());
+    EXPECT_EQ(otherClicks, 1) << "any control under the press gets it";
+
+    clickThroughWindow(*sound);
+    ASSERT_TRUE(sound->presented());
+    clickThroughWindow(*sound);
+    EXPECT_FALSE(sound->presented()) << "its own button closes it and does not open it again";
+    EXPECT_FALSE(sound->popover()->isVisible());
 }
 
 }  // namespace tundle

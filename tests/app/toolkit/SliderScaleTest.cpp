@@ -8,7 +8,10 @@ namespace {
 TEST(SliderScaleTest, EndsAreExactAndStepsAreWholeHundredths) {
     const SliderScale farm = SliderScale::farmScale;
     ASSERT_EQ(farm.lastPosition(), 12);
-    EXPECT_GT(0.6 + 12 * 0.05, 1.2) << "the sum of steps would overshoot";
+    for (int position = 0; position <= farm.lastPosition(); ++position) {
+        EXPECT_EQ(farm.value(position), (60 + 5 * position) / 100.0)
+            << "position " << position << " names its hundredths, not a sum of steps";
+    }
     EXPECT_EQ(farm.value(12), 1.2);
     EXPECT_LE(farm.value(12), farm.maximum());
     EXPECT_EQ(farm.value(0), 0.6);

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWidget>
 
 #include "toolkit/Colors.h"
 #include "toolkit/LightPalette.h"
@@ -18,13 +19,25 @@
 
 namespace tundle {
 
-TEST(ToolkitControlsTest, ColoursAndFontsAreTheStatedOnes) {
-    EXPECT_EQ(Colors::ink(), QColor::fromRgbF(0.20f, 0.21f, 0.23f));
-    EXPECT_EQ(Colors::canvas().rgb(), qRgb(251, 249, 244));
-    EXPECT_EQ(Colors::accent().rgb(), qRgb(245, 117, 36));
-    EXPECT_EQ(Colors::muted().rgb(), qRgb(133, 125, 110));
-    EXPECT_EQ(LightPalette::palette().color(QPalette::Window), Colors::canvas());
-    EXPECT_EQ(LightPalette::palette().color(QPalette::Highlight), Colors::accent());
+TEST(ToolkitControlsTest, WindowsTakeTheLightPaletteWhateverTheDesktopsTheme) {
+    QWidget window;
+    QPalette dark;
+    dark.setColor(QPalette::Window, Qt::black);
+    dark.setColor(QPalette::WindowText, Qt::white);
+    window.setPalette(dark);
+    LightPalette::apply(window);
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        EXPECT_EQ(window.palette().color(group, QPalette::Window), Colors::canvas());
+        EXPECT_EQ(window.palette().color(group, QPalette::WindowText), Colors::ink());
+        EXPECT_EQ(window.palette().color(group, QPalette::Highlight), Colors::accent());
+    }
+    EXPECT_NE(window.palette().color(QPalette::Disabled, QPalette::Text), Colors::ink())
+        << "disabled text reads as disabled";
+    EXPECT_EQ(window.font().pixelSize(), 13);
+
+    const QColor faded = Colors::withOpacity(Colors::accent(), 0.25);
+    EXPECT_EQ(faded.rgb(), Colors::accent().rgb());
+    EXPECT_NEAR(faded.alphaF(), 0.25, 1e-3);
 
     const QFont semibold = Typography::font(27, FontWeight::semibold);
     EXPECT_EQ(semibold.pixelSize(), 27);

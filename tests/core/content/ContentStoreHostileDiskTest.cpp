@@ -143,7 +143,8 @@ TEST_F(ContentStoreHostileDiskTest, RootsParentReplacedByALinkLeadsNothingOutsid
 }
 
 // What a damaged state file still reads as for callers is the empty state, but the newest
-// release the store holds keeps every older one out.
+// release the store holds keeps every older one out; so it does when a well-formed state file
+// says less than the releases held.
 TEST_F(ContentStoreHostileDiskTest, DamagedStateFileLetsNoOlderReleaseBackIn) {
     const std::map<const char*, std::function<void(const QString&)>> damages{
         {"cut-short",
@@ -168,6 +169,7 @@ TEST_F(ContentStoreHostileDiskTest, DamagedStateFileLetsNoOlderReleaseBackIn) {
              QFile::link(QStringLiteral("/dev/zero"), path);
          }},
         {"deleted", [](const QString& path) { QFile::remove(path); }},
+        {"lowered", [](const QString& path) { test::writeAll(path, R"({"highestSequence":0})"); }},
     };
     for (const auto& [name, damage] : damages) {
         SCOPED_TRACE(name);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <QTemporaryDir>
@@ -21,6 +22,60 @@ TEST(FileIO, ReadsAtMostOneByteOverTheLimit) {
     EXPECT_EQ(FileIO::readAtMost(path, 100).size(), 100);
     test::writeAll(path, QByteArray());
     EXPECT_TRUE(FileIO::readAtMost(path, 10).isEmpty());
+}
+
+// A generous limit costs nothing for a small file; a file that says it holds nothing (as
+// /proc's do) is still read whole, up to the limit.
+TEST(FileIO, BoundedReadsHoldWhatTheFileHoldsNotTheLimit) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("clip.wav");
+    test::writeAll(path, QByteArray(2048, 'x'));
+    const QByteArray small = FileIO::readAtMost(path, 64 * 1024 * 1024);
+    EXPECT_EQ(small.size(), 2048);
+    EXPECT_LE(small.capacity(), 2049);
+
+    const QByteArray mounts = FileIO::readAtMost(QStringLiteral("/proc/self/mountinfo"), 1 << 23);
+    EXPECT_TRUE(mounts.endsWith('\n'));
+    EXPECT_EQ(mounts.count('\n'),
+              test::readAll(QStringLiteral("/proc/self/mountinfo")).count('\n'));
+    EXPECT_LE(mounts.capacity(), mounts.size() + 1);
+    EXPECT_EQ(FileIO::readAtMost(QStringLiteral("/proc/self/mountinfo"), 10).size(), 11);
+}
+
+TEST(FileIO, WritingAllGoesOnAfterShortWritesAndFailsOnWritesThatTakeNothing) {
+    QByteArray written;
+    int interruptions = 1;
+    const auto piecemeal = [&](const char* data, std::size_t size) -> ssize_t {
+        if (interruptions-- > 0) {
+            errno = EINTR;
+            return -1;
+        }
+        written.append(data, qsizetype(std::min<std::size_t>(size, 3)));
+        return ssize_t(std::min<std::size_t>(size, 3));
+    };
+    EXPECT_EQ(FileIO::writeAll(piecemeal, "ten bytes!"), 0);
+    EXPECT_EQ(written, "ten bytes!");
+
+    int calls = 0;
+    const auto stuck = [&](const char*, std::size_t) -> ssize_t { return ++calls > 1 ? 0 : 4; };
+    EXPECT_EQ(FileIO::writeAll(stuck, "ten bytes!"), EIO);
+    EXPECT_EQ(calls, 2);
+    const auto full = [](const char*, std::size_t) -> ssize_t {
+        errno = ENOSPC;
+        return -1;
+    };
+    EXPECT_EQ(FileIO::writeAll(full, "x"), ENOSPC);
+
+    const int device = ::open("/dev/full", O_WRONLY | O_CLOEXEC);
+    ASSERT_GE(device, 0);
+    try {
+        FileIO::writeAll(device, "x", QStringLiteral("/dev/full"));
+        ADD_FAILURE() << "a full device took the bytes";
+    } catch (const FileError& error) {
+        EXPECT_EQ(error.message(),
+                  QStringLiteral("无法写入文件“/dev/full”：") + qt_error_string(ENOSPC));
+    }
+    ::close(device);
 }
 
 TEST(FileIO, BoundedReadRefusesOverLongFilesAndNamesMissingOnes) {

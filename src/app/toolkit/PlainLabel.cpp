@@ -1,4 +1,4 @@
-#include "editors/PlainLabel.h"
+#include "toolkit/PlainLabel.h"
 
 namespace tundle {
 

@@ -7,7 +7,8 @@
 
 namespace tundle {
 
-// A plain-text label of the editors in the interface font at `points`, in `color`.
+// The one way a label is made: plain text (never read as markup, whatever a user, a pack or
+// the clipboard put in it) in the interface font at `points`, in `color`.
 QLabel* plainLabel(const QString& text, double points, const QColor& color, QWidget* parent,
                    FontWeight weight = FontWeight::regular);
 

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QApplication>
+#include <QPalette>
+
+#include "toolkit/ToolkitStyle.h"
+
+namespace tundle::test {
+
+// The application's look for one test: the toolkit's style and palette while it lives, Qt's
+// plain Fusion afterwards, so the tests that follow in the same process see what they expect.
+class ToolkitLook {
+public:
+    ToolkitLook() : palette_(QApplication::palette()) { ToolkitStyle::install(); }
+    ~ToolkitLook() {
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        QApplication::setPalette(palette_);
+    }
+    ToolkitLook(const ToolkitLook&) = delete;
+    ToolkitLook& operator=(const ToolkitLook&) = delete;
+
+private:
+    QPalette palette_;
+};
+
+}  // namespace tundle::test
