@@ -194,10 +194,10 @@ key ctrl+a
 type_text "Example"
 # A new shortcut is pinned to the desktop unless the editor's switch says otherwise; it is pinned
 # from the list afterwards.
-click_in 453 295 "$editor"
+click_in 453 313 "$editor"
 sleep 0.3
 picture shortcut-editor $(geometry_of "$editor")
-expect_save click_in 440 405 "$editor"
+expect_save click_in 440 421 "$editor"
 window_closes "添加快捷方式"
 [ "$(saved 'c["shortcuts"][0]["target"]')" = "\"$address\"" ] || fail "the shortcut was not saved"
 [ "$(saved 'c["shortcuts"][0]["name"]')" = '"Example"' ] || fail "the shortcut's name was not saved"
@@ -241,9 +241,9 @@ set_time() {
 shift_start=$(date -d '-1 hour' +%H:%M)
 shift_end=$(date -d '+2 hours' +%H:%M)
 set_time 135 276 "$shift_start"
-set_time 245 276 "$shift_end"
-click_in 374 166 "$plan"
-click_in 426 166 "$plan"
+set_time 255 276 "$shift_end"
+click_in 308 166 "$plan"
+click_in 360 166 "$plan"
 picture work-plan-editor $(geometry_of "$plan")
 expect_save click_in 483 46 "$plan"
 window_closes "我的作息"
