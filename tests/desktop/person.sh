@@ -66,14 +66,14 @@ person_install() {
 screen_width=1440
 screen_height=900
 person_desktop() {
-  local display=130
-  while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
-    display=$((display + 1))
-  done
-  Xvfb ":$display" -screen 0 "${screen_width}x${screen_height}x24" -nolisten tcp >/dev/null 2>&1 &
+  # The server picks a free display itself and says which once it takes connections, so two
+  # scripts starting at once never share one.
+  Xvfb -displayfd 3 -screen 0 "${screen_width}x${screen_height}x24" -nolisten tcp \
+    3>"$work/display" >/dev/null 2>&1 &
   person_pids+=($!)
-  export DISPLAY=":$display"
-  wait_until 10 xdpyinfo || fail "Xvfb did not start"
+  wait_until 10 test -s "$work/display" || fail "Xvfb did not start"
+  export DISPLAY=":$(head -n 1 "$work/display")"
+  wait_until 10 xdpyinfo || fail "Xvfb does not answer"
   xcompmgr >/dev/null 2>&1 &
   person_pids+=($!)
   trayer --edge top --align right --widthtype request --height 24 --transparent false \
