@@ -1,4 +1,7 @@
 # shellcheck shell=bash
+# The sourcing script sets some variables and reads others (`pet`, `app_pid`); key sequences are
+# split into words on purpose.
+# shellcheck disable=SC2034,SC2046,SC2154
 # A person at a desktop, for scripts that drive the installed application as someone would:
 # a private X server with the compositor and tray host of scripts/screenshot, a fresh home, an
 # install with scripts/install, real pointer and keyboard input through XTest (xdotool), pictures
@@ -72,7 +75,8 @@ person_desktop() {
     3>"$work/display" >/dev/null 2>&1 &
   person_pids+=($!)
   wait_until 10 test -s "$work/display" || fail "Xvfb did not start"
-  export DISPLAY=":$(head -n 1 "$work/display")"
+  DISPLAY=":$(head -n 1 "$work/display")"
+  export DISPLAY
   wait_until 10 xdpyinfo || fail "Xvfb does not answer"
   xcompmgr >/dev/null 2>&1 &
   person_pids+=($!)
