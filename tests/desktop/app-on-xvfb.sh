@@ -5,10 +5,8 @@
 set -euo pipefail
 app=$1
 
-display=120
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
-  display=$((display + 1))
-done
+# shellcheck source=tests/desktop/x-server.sh
+. "$(dirname "$0")/x-server.sh"
 home=$(mktemp -d)
 pids=()
 cleanup() {
@@ -18,13 +16,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb ":$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=":$display"
-for _ in $(seq 100); do
-  xdpyinfo >/dev/null 2>&1 && break
-  sleep 0.05
-done
+start_x_server
 
 mkdir -p "$home/runtime" && chmod 700 "$home/runtime"
 # The breathing switch keeps the control centre from opening over the pet: without a window

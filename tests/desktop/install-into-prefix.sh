@@ -65,17 +65,9 @@ if ! command -v Xvfb >/dev/null || ! command -v xdotool >/dev/null; then
   echo "no X server to start the installed program on; not run"
   exit 0
 fi
-display=140
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
-  display=$((display + 1))
-done
-Xvfb ":$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=":$display"
-for _ in $(seq 100); do
-  xdpyinfo >/dev/null 2>&1 && break
-  sleep 0.05
-done
+# shellcheck source=tests/desktop/x-server.sh
+. "$(dirname "$0")/x-server.sh"
+start_x_server
 
 # How many dialogs the program at $1 shows once its pet is up, run with a fresh home in $2; with
 # $3 set, waits up to ten seconds for one to come.
