@@ -10,29 +10,13 @@
 #include "platform/X11InputShape.h"
 #include "platform/XvfbServer.h"
 #include "shell/ClickThroughTracker.h"
-#include "support/ModelTestWorld.h"
+#include "support/ShownPet.h"
 
 namespace tundle {
 namespace {
 
 // The pet on screen without bubble or farm, on a clock the benchmark moves.
-struct TrackedPet {
-    TrackedPet() {
-        model->dismissBubble();
-        farm.setVisible(false);
-        panel.setGeometry(100, 11, 444, 569);
-        panel.show();
-        QCoreApplication::processEvents();
-        panel.canvas().tick();
-    }
-
-    test::ModelTestWorld world;
-    std::unique_ptr<AppModel> model = world.model();
-    MemoryDefaults farmDefaults;
-    FarmStore farm{farmDefaults};
-    QDateTime now = world.scheduler.now();
-    PetPanel panel{*model, farm, {[this] { return now; }, [] { return qint64(0); }}};
-};
+using TrackedPet = test::ShownPet;
 
 struct CountingShape : InputShape {
     int sent = 0;

@@ -49,6 +49,14 @@ int ActionGrid::columns(int width) {
     return std::max(1, (width + columnSpacing) / (minimumColumn + columnSpacing));
 }
 
+std::vector<StyledButton*> ActionGrid::cells() const {
+    std::vector<StyledButton*> buttons;
+    for (const Cell& part : parts_) {
+        buttons.push_back(part.button);
+    }
+    return buttons;
+}
+
 QMenu* ActionGrid::menuOf(const StyledButton* cell) const {
     for (const Cell& part : parts_) {
         if (part.button == cell) {
@@ -67,7 +75,6 @@ void ActionGrid::setActions(const std::vector<PetAssets::Action>& actions,
         }
     }
     parts_.clear();
-    cells_.clear();
     for (const PetAssets::Action& action : actions) {
         auto* button =
             new StyledButton(recipe(QMarginsF(10, 12, 10, 12)), shown(action.title), this);
@@ -90,7 +97,6 @@ void ActionGrid::setActions(const std::vector<PetAssets::Action>& actions,
         parts_.push_back({button, menu});
     }
     for (const Cell& part : parts_) {
-        cells_.push_back(part.button);
         part.button->show();
     }
     syncEnabled();

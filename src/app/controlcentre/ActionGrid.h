@@ -33,7 +33,7 @@ public:
     // How many columns fit in `width`; at least one.
     static int columns(int width);
     // The cells in order: the action tiles, then the group menus' buttons.
-    const std::vector<StyledButton*>& cells() const { return cells_; }
+    std::vector<StyledButton*> cells() const;
     // The menu a group's cell opens, or nullptr for an action tile.
     QMenu* menuOf(const StyledButton* cell) const;
 
@@ -55,7 +55,6 @@ private:
     int arrange(int width, bool place) const;
 
     AppModel& model_;
-    std::vector<StyledButton*> cells_;
     std::vector<Cell> parts_;
 };
 

@@ -9,32 +9,20 @@
 #include "drawing/YUpSpace.h"
 #include "model/FarmStore.h"
 #include "pet/PetPanel.h"
-#include "support/ModelTestWorld.h"
 #include "support/RunUntil.h"
+#include "support/ShownPet.h"
 
 namespace tundle {
 namespace {
 
 // A shown pet panel (farm hidden, no bubble) on a clock of the test's own, with the regions it
 // publishes.
-struct RegionWorld {
-    test::ModelTestWorld world;
-    std::unique_ptr<AppModel> model = world.model();
-    MemoryDefaults farmDefaults;
-    FarmStore farm{farmDefaults};
-    QDateTime now = world.scheduler.now();
-    PetPanel panel{*model, farm, {[this] { return now; }, [] { return qint64(0); }}};
+struct RegionWorld : test::ShownPet {
     PetCanvas& canvas = panel.canvas();
     QSignalSpy published{&canvas, &PetCanvas::interactiveRegionChanged};
 
-    explicit RegionWorld(bool farmVisible = false) {
-        model->dismissBubble();
-        farm.setVisible(farmVisible);
-        panel.setGeometry(100, 11, 444, 569);
-        panel.show();
-        canvas.tick();
-        published.clear();
-    }
+    explicit RegionWorld(bool farmVisible = false) : ShownPet(farmVisible) {}
+
     const QRegion& region() const { return canvas.interactiveRegion(); }
     // The pixel under a bottom-up point.
     QPoint pixel(QPointF up) const {
