@@ -6,7 +6,7 @@
 #include "model/FarmStore.h"
 #include "pet/PetPanel.h"
 #include "shell/ClickThroughTracker.h"
-#include "support/ModelTestWorld.h"
+#include "support/ShownPet.h"
 
 namespace tundle {
 namespace {
@@ -17,23 +17,12 @@ struct FakeShape : InputShape {
 };
 
 // A shown pet panel at (100, 11) without bubble or farm, and a tracker following it.
-struct TrackedPet {
-    test::ModelTestWorld world;
-    std::unique_ptr<AppModel> model = world.model();
-    MemoryDefaults farmDefaults;
-    FarmStore farm{farmDefaults};
-    PetPanel panel{*model, farm};
+// On a clock that stands still, so no frame of the pet's own sends a region between two looks.
+struct TrackedPet : test::ShownPet {
     PetCanvas& canvas = panel.canvas();
     FakeShape shape;
     ClickThroughTracker tracker{canvas, shape};
 
-    TrackedPet() {
-        model->dismissBubble();
-        farm.setVisible(false);
-        panel.setGeometry(100, 11, 444, 569);
-        panel.show();
-        canvas.tick();
-    }
     QPoint global(QPointF up) const {
         return canvas.mapToGlobal(YUpSpace(canvas.height()).toQt(up)).toPoint();
     }
