@@ -80,7 +80,7 @@ QImage drawOffWork(const OffWorkScene& scene) {
     const QDateTime now = scene.now;
     layout->addWidget(new OffWorkView(
         model.configuration(), [now] { return now; }, Calendar(QTimeZone::utc()),
-        RestArtwork::builtIn(model.resourceFolder())));
+        QImage(RestArtwork::builtInPath(model.resourceFolder()))));
     page.resize(520, page.heightForWidth(520) > 0 ? page.heightForWidth(520) : 130);
     return renderWidget(page, Colors::canvas());
 }

@@ -10,6 +10,7 @@
 #include "controlcentre/ReminderCard.h"
 #include "controlcentre/RestArtwork.h"
 #include "controlcentre/RoomPreview.h"
+#include "drawing/PictureCache.h"
 #include "model/AppModel.h"
 #include "toolkit/Colors.h"
 #include "toolkit/PlainLabel.h"
@@ -30,20 +31,23 @@ HomePage::HomePage(AppModel& model, SessionEvents& session, PictureCache& pictur
 
     auto* columns = new QHBoxLayout;
     columns->setSpacing(30);
-    columns->addWidget(buildLeftColumn(model, calendar), 1, Qt::AlignTop);
+    columns->addWidget(buildLeftColumn(model, calendar, pictures), 1, Qt::AlignTop);
     columns->addWidget(buildRightColumn(model, session, pictures), 0, Qt::AlignTop);
     page->addLayout(columns);
     page->addStretch(1);
 }
 
-QWidget* HomePage::buildLeftColumn(AppModel& model, const Calendar& calendar) {
+QWidget* HomePage::buildLeftColumn(AppModel& model, const Calendar& calendar,
+                                   PictureCache& pictures) {
     auto* column = new QWidget(this);
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(Spacing::wide);
     diary_ = new DiaryView(model.clock(), calendar, column);
+    // From the shared cache, so the artwork leaves memory a while after the page has gone.
     offWork_ = new OffWorkView(model.configuration(), model.clock(), calendar,
-                               RestArtwork::builtIn(model.resourceFolder()), column);
+                               pictures.picture(RestArtwork::builtInPath(model.resourceFolder())),
+                               column);
     layout->addWidget(diary_);
     layout->addWidget(offWork_);
 

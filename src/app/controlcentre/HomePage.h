@@ -36,7 +36,7 @@ public:
     ActionGrid& actions() const { return *actions_; }
 
 private:
-    QWidget* buildLeftColumn(AppModel& model, const Calendar& calendar);
+    QWidget* buildLeftColumn(AppModel& model, const Calendar& calendar, PictureCache& pictures);
     QWidget* buildRightColumn(AppModel& model, SessionEvents& session, PictureCache& pictures);
 
     DiaryView* diary_ = nullptr;

@@ -19,24 +19,6 @@ constexpr double bandLeft = 0.04;
 constexpr double bandWidth = 0.3;
 constexpr double cornerRadius = 12;
 
-QImage readArtwork(const std::optional<QString>& resourceFolder) {
-    const QString file = QStringLiteral("Rest/rest-strips.png");
-    QStringList candidates;
-    if (resourceFolder) {
-        candidates << QDir(*resourceFolder).filePath(file);
-    }
-    candidates << QDir::current().filePath(QStringLiteral("app/Assets/") + file)
-               << QDir::current().filePath(QStringLiteral("Assets/") + file);
-    for (const QString& candidate : candidates) {
-        QImageReader reader(candidate);
-        const QImage image = reader.read();
-        if (!image.isNull()) {
-            return image;
-        }
-    }
-    return {};
-}
-
 }  // namespace
 
 RestArtwork::RestArtwork(QImage artwork, QWidget* parent)
@@ -79,9 +61,20 @@ QRectF RestArtwork::targetRect(QSizeF bounds, QSizeF source) {
     return {(bounds.width() - width) / 2, (bounds.height() - height) / 2, width, height};
 }
 
-const QImage& RestArtwork::builtIn(const std::optional<QString>& resourceFolder) {
-    static const QImage artwork = readArtwork(resourceFolder);
-    return artwork;
+QString RestArtwork::builtInPath(const std::optional<QString>& resourceFolder) {
+    const QString file = QStringLiteral("Rest/rest-strips.png");
+    QStringList candidates;
+    if (resourceFolder) {
+        candidates << QDir(*resourceFolder).filePath(file);
+    }
+    candidates << QDir::current().filePath(QStringLiteral("app/Assets/") + file)
+               << QDir::current().filePath(QStringLiteral("Assets/") + file);
+    for (const QString& candidate : candidates) {
+        if (QImageReader(candidate).canRead()) {
+            return candidate;
+        }
+    }
+    return {};
 }
 
 void RestArtwork::paintEvent(QPaintEvent*) {

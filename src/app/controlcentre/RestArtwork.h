@@ -27,9 +27,9 @@ public:
     // Where a source of `source` size is drawn: as large as fits `bounds`, centred, unstretched.
     static QRectF targetRect(QSizeF bounds, QSizeF source);
 
-    // The built-in artwork, looked for once per run: the resource folder, then the current
-    // folder's "app/Assets" and "Assets". Null when none is readable; not looked for again.
-    static const QImage& builtIn(const std::optional<QString>& resourceFolder);
+    // The built-in artwork's file: the resource folder, then the current folder's "app/Assets"
+    // and "Assets". Empty when none is readable.
+    static QString builtInPath(const std::optional<QString>& resourceFolder);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

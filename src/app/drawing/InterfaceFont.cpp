@@ -13,8 +13,12 @@ constexpr double oversampling = 4;
 
 }  // namespace
 
+QString interfaceFamily() {
+    return QStringLiteral("Noto Sans CJK SC");
+}
+
 QFont interfaceFont(double size, QFont::Weight weight) {
-    QFont font(QStringLiteral("Noto Sans CJK SC"));
+    QFont font(interfaceFamily());
     font.setPixelSize(std::max(1, qRound(size)));
     font.setWeight(weight);
     font.setHintingPreference(QFont::PreferNoHinting);

@@ -9,6 +9,9 @@ class QPainter;
 
 namespace tundle {
 
+// The interface face's family: the Simplified Chinese cut of Noto Sans CJK.
+QString interfaceFamily();
+
 // The interface font of the custom-drawn views at `size` pixels (one pixel per point); a weight
 // the family lacks falls back to the nearest face it has. Qt shapes text at whole pixel sizes,
 // so this rounds: text drawn at sizes that scale (the farm's) uses FractionalFont.

@@ -33,6 +33,11 @@ QImage PictureCache::picture(const QString& path, QSize pixels) {
     return image;
 }
 
+QImage PictureCache::picture(const QString& path) {
+    const QSize size = QImageReader(path).size();
+    return size.isValid() ? picture(path, size) : QImage();
+}
+
 void PictureCache::released() {
     if (!sweeper_.isActive()) {
         sweeper_.start(0);

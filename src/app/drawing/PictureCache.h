@@ -28,6 +28,8 @@ public:
 
     // The picture at `path` stretched to `pixels`, smoothly; a null image when it cannot be read.
     QImage picture(const QString& path, QSize pixels);
+    // The picture at `path` at its own size.
+    QImage picture(const QString& path);
     // A view let go of pictures: what nobody holds is dropped once the grace period has passed.
     void released();
     // Drops what nobody has held for the grace period; `released()` runs it on a timer.

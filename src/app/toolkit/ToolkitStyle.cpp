@@ -11,6 +11,7 @@
 #include <QStyleOption>
 #include <algorithm>
 
+#include "drawing/InterfaceFont.h"
 #include "toolkit/Colors.h"
 #include "toolkit/FocusRing.h"
 #include "toolkit/LightPalette.h"
@@ -121,6 +122,12 @@ ToolkitStyle::ToolkitStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral(
 void ToolkitStyle::install() {
     QApplication::setStyle(new ToolkitStyle);
     QApplication::setPalette(LightPalette::palette());
+    // Qt's own controls and menus write in the interface face at the desktop's size. The
+    // desktop's face often lacks Chinese, and the face Qt falls back on for it may be the
+    // Japanese cut, whose characters differ in shape, and which costs a face of its own.
+    QFont font = QApplication::font();
+    font.setFamilies({interfaceFamily()});
+    QApplication::setFont(font);
 }
 
 void ToolkitStyle::markDestructive(QObject& buttonOrAction) {

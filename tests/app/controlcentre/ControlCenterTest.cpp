@@ -9,6 +9,7 @@
 
 #include "controlcentre/ClipboardPage.h"
 #include "controlcentre/HomePage.h"
+#include "controlcentre/RestArtwork.h"
 #include "controlcentre/RoomPreview.h"
 #include "controlcentre/Sidebar.h"
 #include "controlcentre/SidebarButton.h"
@@ -191,9 +192,20 @@ TEST_F(ControlCenterTest, ClosedOrMinimisedWindowRunsNothingAndHoldsNoBuffer) {
     EXPECT_TRUE(pet.isVisible());
     EXPECT_EQ(center().page(), home) << "coming back from the dock is not entering the page";
 
+    // The page's pictures, the resting artwork among them, come from the shared cache...
+    const std::size_t held = pictures.size();
+    EXPECT_FALSE(
+        pictures.picture(RestArtwork::builtInPath(model->resourceFolder())).isNull());
+    EXPECT_EQ(pictures.size(), held);
+
     window->close();
     EXPECT_TRUE(test::runUntil([this] { return window->backingStore() == nullptr; }));
     EXPECT_EQ(window->windowHandle(), nullptr);
+    // ...and leave memory once the closed page's grace period is over.
+    pictures.sweep();
+    world.scheduler.elapsed += PictureCache::graceMilliseconds;
+    pictures.sweep();
+    EXPECT_EQ(pictures.size(), 0U);
     present();
     EXPECT_NE(window->backingStore(), nullptr);
     EXPECT_NE(center().page(), nullptr);

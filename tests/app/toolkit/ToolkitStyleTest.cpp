@@ -143,6 +143,19 @@ TEST(ToolkitStyleTest, ScrollBarsAreAThinThumbWithoutArrows) {
     EXPECT_EQ(thumb.height(), 50) << "a quarter of the track for a quarter of the content";
 }
 
+TEST(ToolkitStyleTest, QtsOwnControlsWriteInTheInterfaceFaceAtTheDesktopsSize) {
+    const int desktopSize = QApplication::font().pixelSize();
+    const double desktopPoints = QApplication::font().pointSizeF();
+    const test::ToolkitLook look;
+    QLineEdit field(QStringLiteral("糯墩 Tundle"));
+    QMenu menu;
+    for (const QWidget* control : std::initializer_list<const QWidget*>{&field, &menu}) {
+        EXPECT_EQ(QFontInfo(control->font()).family(), QStringLiteral("Noto Sans CJK SC"));
+        EXPECT_EQ(control->font().pixelSize(), desktopSize);
+        EXPECT_EQ(control->font().pointSizeF(), desktopPoints);
+    }
+}
+
 TEST(ToolkitStyleTest, QtsOwnTextsReadChinese) {
     const QLocale before;
     ASSERT_TRUE(QtTranslations::install(*QCoreApplication::instance()));
