@@ -8,7 +8,8 @@
 namespace tundle {
 
 BreathingPanel::BreathingPanel(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+    : ReleasingWindow(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint,
+                      releaseDelay) {
     setWindowTitle(QStringLiteral("糯墩 · 呼吸练习"));
     setAccessibleName(windowTitle());
     setAttribute(Qt::WA_TranslucentBackground);
@@ -16,15 +17,20 @@ BreathingPanel::BreathingPanel(QWidget* parent)
 }
 
 void BreathingPanel::setView(BreathingView* view) {
-    if (view_) {
-        view_->hide();
-        view_->deleteLater();
-    }
+    dropView();
     view_ = view;
     view_->setParent(this);
     view_->move(0, 0);
     view_->show();
     setFixedSize(view_->size());
+}
+
+void BreathingPanel::dropView() {
+    if (view_) {
+        view_->hide();
+        view_->deleteLater();
+        view_ = nullptr;
+    }
 }
 
 void BreathingPanel::keyPressEvent(QKeyEvent* event) {

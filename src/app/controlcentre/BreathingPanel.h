@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "toolkit/ReleasingWindow.h"
 
 namespace tundle {
 
@@ -9,8 +9,8 @@ class BreathingView;
 // The borderless floating window of the breathing exercise. Unlike the pet's panel it takes
 // the keyboard: Return, Space and Escape are handled here (its buttons never take the focus).
 // Every way of closing it, the window manager's included, ends in `closing`, once, and only
-// for a panel that is shown.
-class BreathingPanel : public QWidget {
+// for a panel that is shown. A closed panel holds no window buffer.
+class BreathingPanel : public ReleasingWindow {
     Q_OBJECT
 
 public:
@@ -18,6 +18,8 @@ public:
 
     // Replaces the content; the panel takes `view` over.
     void setView(BreathingView* view);
+    // Lets go of the content while the panel waits, closed, for the next exercise.
+    void dropView();
     BreathingView* view() const { return view_; }
 
 signals:

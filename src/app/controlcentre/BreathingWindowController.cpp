@@ -108,6 +108,8 @@ void BreathingWindowController::closed() {
     // Presented first turns false, so the reset lets the reminders run again.
     model_.setBreathingPresented(false);
     model_.resetBreathing();
+    // The next exercise starts with a fresh view anyway.
+    panel_->dropView();
 }
 
 void BreathingWindowController::sleeping() {

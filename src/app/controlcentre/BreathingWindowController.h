@@ -18,7 +18,8 @@ class SessionEvents;
 // Owns the breathing panel: builds and shows it centred on the screen under the pointer,
 // pauses a running exercise when the machine or its screens go to sleep or the session is
 // switched away from, and tells the model when the panel closes. Made once by the shell and
-// kept; the panel is hidden, never destroyed, when it closes.
+// kept; the panel is hidden, never destroyed, when it closes, and lets go of its view and its
+// window buffer until it is shown again.
 class BreathingWindowController : public QObject {
     Q_OBJECT
 

@@ -3,13 +3,10 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QHideEvent>
 #include <QScreen>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "drawing/PictureCache.h"
-#include "platform/FreedMemory.h"
 #include "toolkit/Colors.h"
 
 namespace tundle {
@@ -17,13 +14,15 @@ namespace tundle {
 namespace {
 
 const QString controlCenterTitle = QStringLiteral("糯墩 · 桌面小伙伴");
-constexpr int releaseDelay = 500;
 
 }  // namespace
 
 ControlCenterWindow::ControlCenterWindow(AppModel& model, ControlCenter::Services services,
                                          QWidget* parent)
-    : QWidget(parent, Qt::Window),
+    // The closed page's pictures stay in the shared cache for its grace period; the heap is
+    // handed back once they are gone too.
+    : ReleasingWindow(parent, Qt::Window,
+                      std::chrono::milliseconds(PictureCache::graceMilliseconds) + releaseDelay),
       controlCenter_(new ControlCenter(model, std::move(services), this)) {
     setWindowTitle(controlCenterTitle);
     setMinimumSize(940, 660);
@@ -63,34 +62,6 @@ void ControlCenterWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange) {
         controlCenter_->setPaused(isMinimized());
     }
-}
-
-void ControlCenterWindow::hideEvent(QHideEvent* event) {
-    QWidget::hideEvent(event);
-    if (!event->spontaneous()) {
-        // Once the hide has finished and the closed page is gone; the next show makes a new one.
-        QTimer::singleShot(releaseDelay, this, &ControlCenterWindow::releaseNativeWindow);
-    }
-}
-
-void ControlCenterWindow::releaseNativeWindow() {
-    if (isVisible() || !windowHandle()) {
-        return;
-    }
-    // Closing destroys only the platform window; the widget keeps its window object and the
-    // backing store with the whole window's buffer. Destroying the widget's native side lets
-    // go of both, and that needs a platform window to destroy.
-    const QPoint position = pos();
-    create();
-    destroy();
-    move(position);
-    // The page's pictures stay in the shared cache for its grace period; the heap is handed back
-    // once they are gone too.
-    QTimer::singleShot(PictureCache::graceMilliseconds + releaseDelay, this, [this] {
-        if (!isVisible()) {
-            returnFreedMemory();
-        }
-    });
 }
 
 }  // namespace tundle

@@ -1,15 +1,14 @@
 #pragma once
 
-#include <QWidget>
-
 #include "controlcentre/ControlCenter.h"
+#include "toolkit/ReleasingWindow.h"
 
 namespace tundle {
 
 // The control centre's window. Made once and kept: closing it only hides it, and opening it
 // again shows the same window. While it is closed it holds no native window (and so no window
 // buffer); while it is minimised its page is paused.
-class ControlCenterWindow : public QWidget {
+class ControlCenterWindow : public ReleasingWindow {
     Q_OBJECT
 
 public:
@@ -22,11 +21,8 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
 
 private:
-    void releaseNativeWindow();
-
     ControlCenter* controlCenter_;
 };
 

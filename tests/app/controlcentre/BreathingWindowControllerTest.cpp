@@ -12,6 +12,7 @@
 #include "controlcentre/BreathingWindowController.h"
 #include "support/FakeSessionEvents.h"
 #include "support/ModelTestWorld.h"
+#include "support/RunUntil.h"
 
 namespace tundle {
 
@@ -150,6 +151,22 @@ TEST(BreathingWindowControllerTest, EveryRoadClosesThePanelOnce) {
     rig.view().closeButton().click();
     EXPECT_FALSE(rig.panel().isVisible());
     EXPECT_FALSE(rig.model->breathingPresented());
+}
+
+TEST(BreathingWindowControllerTest, AClosedPanelHoldsNeitherItsViewNorAWindowBuffer) {
+    Rig rig;
+    rig.present();
+    QTest::keyClick(&rig.panel(), Qt::Key_Escape);
+    EXPECT_EQ(rig.controller->view(), nullptr);
+    EXPECT_TRUE(test::runUntil([&rig] { return rig.panel().backingStore() == nullptr; }));
+    EXPECT_EQ(rig.panel().windowHandle(), nullptr);
+
+    rig.present();
+    EXPECT_NE(rig.panel().backingStore(), nullptr);
+    EXPECT_TRUE(rig.view().isVisible()) << "a fresh view for the next exercise";
+    rig.panel().showMinimized();
+    QTest::qWait(2 * int(ReleasingWindow::releaseDelay.count()));
+    EXPECT_NE(rig.panel().windowHandle(), nullptr) << "a minimised panel keeps its window";
 }
 
 TEST(BreathingWindowControllerTest, SleepPausesOnlyARunningExercise) {
