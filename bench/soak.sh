@@ -7,9 +7,9 @@
 # installs or deletes anything outside its temporary home (file choosers are closed unanswered,
 # the desktop's opener only records). Every 30 s it samples the resident memory, threads and open
 # files of the process and checks the saved configuration; a crash is recorded with its backtrace
-# (the application runs under gdb). Three samples are taken after 35 s without input, so that
-# short-lived worker threads have ended: at the start, at minute 5 (the baseline, once everything
-# has been used once) and at the end.
+# (the application runs under gdb). Three samples are taken with the pet hidden after 35 s
+# without input, so that short-lived worker threads have ended: at the start, at minute 5 (the
+# baseline, once everything has been used once) and at the end.
 #   bench/soak.sh [MINUTES] [OUTPUT FOLDER]   defaults: 60 and build/soak
 #   TUNDLE_BUILD=DIR bench/soak.sh            another build tree than build/
 # Writes OUTPUT/table.txt (the samples and a summary), OUTPUT/actions.log, OUTPUT/gdb.log, the
@@ -281,7 +281,10 @@ crashed() {
   exit 1
 }
 
-# Puts every window but the pet's away and leaves the application alone for 35 s.
+# Puts every window away, the pet's too, and leaves the application alone for 35 s. A shown pet
+# holds its frames drawn at the size it has now, which the random use changes (the farm folded
+# or not, the size slider): up to 16 MB that say nothing about growth, so samples to be compared
+# are taken with the pet hidden.
 quiet() {
   close_popups
   local title
@@ -290,6 +293,10 @@ quiet() {
     [ -n "$title" ] && "$close_window" "$title" >/dev/null 2>&1 && sleep 0.5
   done
   close_control_centre
+  if pet_shown; then
+    log "tray: hide the pet for a quiet sample"
+    tray_pick 4
+  fi
   sleep 35
   alive || crashed
 }
@@ -318,6 +325,7 @@ printf '%8s %8s %8s %8s %8s %8s %8s  %s\n' minute rss_mb anon_mb files_mb thread
 quiet
 sample
 ls -l "/proc/$process/fd" >"$out/files-start.txt" 2>&1
+show_pet_again
 next_sample=$(($(date +%s) + 30))
 next_picture=$(($(date +%s) + 600))
 # Minute 5, after a first round of everything (sounds played, pictures decoded, worker threads
@@ -328,6 +336,7 @@ sample
 tail -n 1 "$work/samples" >"$work/baseline"
 ls -l "/proc/$process/fd" >"$out/files-minute-5.txt" 2>&1
 largest_mappings >"$out/memory-minute-5.txt"
+show_pet_again
 drive_until $((started + minutes * 60 - 35))
 quiet
 sample

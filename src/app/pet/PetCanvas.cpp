@@ -114,6 +114,7 @@ void PetCanvas::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     wake_->cancel();
     releaseFarmPictures();
+    frames_.clear();
 }
 
 void PetCanvas::tick() {

@@ -106,6 +106,8 @@ public:
     // The farm as last drawn while nothing of it moved, at the size of the farm panel and its
     // shadow; null before the first such paint and while the farm is hidden.
     const QImage& stillFarm() const { return stillFarm_; }
+    // The pet's frames as drawn on screen; empty while the pet is hidden.
+    const SpriteFrames& spriteFrames() const { return frames_; }
     // Lets go of every picture of the farm; the farm is drawn afresh when it shows again.
     void releaseFarmPictures();
 

@@ -14,12 +14,14 @@ void SpriteFrames::draw(QPainter& painter, const QRectF& target, const QImage& f
     const Key key{frame.cacheKey(), device.x(), device.y(), device.width(), device.height()};
     auto found = frames_.find(key);
     if (found == frames_.end()) {
-        const bool samePlace =
-            !frames_.empty() && frames_.begin()->second.pixels == device.toAlignedRect();
-        if (!samePlace || frames_.size() >= maximumFrames) {
-            frames_.clear();
+        const QRect pixels = device.toAlignedRect();
+        const qsizetype frameBytes = qsizetype(pixels.width()) * pixels.height() * 4;
+        const bool samePlace = !frames_.empty() && frames_.begin()->second.pixels == pixels;
+        if (!samePlace || frames_.size() >= maximumFrames ||
+            bytes_ + frameBytes > maximumBytes) {
+            clear();
         }
-        Drawn drawn{device.toAlignedRect(), {}};
+        Drawn drawn{pixels, {}};
         drawn.image = QImage(drawn.pixels.size(), QImage::Format_ARGB32_Premultiplied);
         drawn.image.fill(Qt::transparent);
         QPainter render(&drawn.image);
@@ -28,6 +30,7 @@ void SpriteFrames::draw(QPainter& painter, const QRectF& target, const QImage& f
         render.drawImage(device, frame);
         render.end();
         drawn.image.setDevicePixelRatio(toDevice.m11());
+        bytes_ += drawn.image.sizeInBytes();
         found = frames_.emplace(key, std::move(drawn)).first;
     }
     // At whole device pixels and its own size the copy needs no smoothing; with the hint set Qt
@@ -37,6 +40,11 @@ void SpriteFrames::draw(QPainter& painter, const QRectF& target, const QImage& f
     const QTransform fromDevice = toDevice.inverted();
     painter.drawImage(fromDevice.map(QPointF(found->second.pixels.topLeft())), found->second.image);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
+}
+
+void SpriteFrames::clear() {
+    frames_.clear();
+    bytes_ = 0;
 }
 
 }  // namespace tundle

@@ -14,16 +14,21 @@ namespace tundle {
 // place in device pixels, then copied for every later paint. A copy at whole pixels takes the
 // painter's plain path; scaling the frame again on every paint would hand the work to Qt's
 // drawing threads and wait for them. Kept for one size and place: a move or a new size starts
-// afresh.
+// afresh, and so does a frame that would take the cache past its frames or its bytes (a large
+// pet's frames are a quarter of a megabyte each; the idle loop still fits).
 class SpriteFrames {
 public:
     static constexpr std::size_t maximumFrames = 64;
+    static constexpr qsizetype maximumBytes = 16 * 1024 * 1024;
 
     // Draws `frame` stretched into `target` (the painter's logical coordinates) as the painter
     // itself would, smoothly and source-over; `painter` must not rotate or shear.
     void draw(QPainter& painter, const QRectF& target, const QImage& frame);
 
     std::size_t size() const { return frames_.size(); }
+    qsizetype bytes() const { return bytes_; }
+    // Lets go of every frame, for a pet that left the screen.
+    void clear();
 
 private:
     struct Drawn {
@@ -33,6 +38,7 @@ private:
     // The frame's cache key and where it lands, in device pixels.
     using Key = std::tuple<qint64, double, double, double, double>;
     std::map<Key, Drawn> frames_;
+    qsizetype bytes_ = 0;
 };
 
 }  // namespace tundle

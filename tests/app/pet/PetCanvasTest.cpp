@@ -335,7 +335,7 @@ TEST(PetCanvasTest, ThePreviewNeverResizesAndShowsNoBubbleWithoutWidth) {
     EXPECT_FALSE(canvas.scene().bubble);
 }
 
-TEST(PetCanvasTest, TheFarmHoldsOnlyThePicturesItShowsAndLetsGoWhenHidden) {
+TEST(PetCanvasTest, TheFarmAndThePetHoldOnlyThePicturesTheyShowAndLetGoWhenHidden) {
     CanvasWorld w(true);
     qint64 uptime = 0;
     PictureCache pictures([&uptime] { return uptime; });
@@ -373,6 +373,13 @@ TEST(PetCanvasTest, TheFarmHoldsOnlyThePicturesItShowsAndLetsGoWhenHidden) {
     uptime += PictureCache::graceMilliseconds;
     pictures.sweep();
     EXPECT_EQ(pictures.size(), 2u);
+
+    // Hiding the pet lets go of its drawn frames too.
+    EXPECT_GT(canvas.spriteFrames().size(), 0u);
+    c.panel.hide();
+    EXPECT_EQ(canvas.spriteFrames().size(), 0u);
+    c.panel.show();
+    c.settle();
 
     // Hiding the farm lets go of everything it showed.
     w.farm.setVisible(false);

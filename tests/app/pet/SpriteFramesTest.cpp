@@ -80,5 +80,28 @@ TEST(SpriteFramesTest, ACopiedFrameLooksAsIfDrawnAndIsDrawnOnce) {
     }
 }
 
+TEST(SpriteFramesTest, TheCacheKeepsWithinItsFramesAndItsBytes) {
+    // Small frames fill the cache up to its count; large ones up to its bytes.
+    for (const double side : {40.0, 600.0}) {
+        SpriteFrames frames;
+        QImage canvas(int(side) + 20, int(side) + 20, QImage::Format_ARGB32_Premultiplied);
+        std::size_t most = 0;
+        for (int seed = 0; seed < 70; ++seed) {
+            QPainter painter(&canvas);
+            frames.draw(painter, QRectF(10, 10, side, side), frame(seed % 8));
+            ASSERT_LE(frames.size(), SpriteFrames::maximumFrames);
+            ASSERT_LE(frames.bytes(), SpriteFrames::maximumBytes);
+            most = std::max(most, frames.size());
+        }
+        const qsizetype frameBytes = qsizetype(side) * qsizetype(side) * 4;
+        EXPECT_EQ(most, std::min<std::size_t>(SpriteFrames::maximumFrames,
+                                              std::size_t(SpriteFrames::maximumBytes / frameBytes)))
+            << side;
+        frames.clear();
+        EXPECT_EQ(frames.size(), 0u);
+        EXPECT_EQ(frames.bytes(), 0);
+    }
+}
+
 }  // namespace
 }  // namespace tundle
