@@ -281,7 +281,7 @@ void BreathingView::paintEvent(QPaintEvent*) {
     painter.drawText(QRectF(0, at.hintTop, design.width(), hintHeight), Qt::AlignCenter,
                      hint(state));
     if (exercising(state)) {
-        painter.setFont(Typography::monospaced(TextSize::control));
+        painter.setFont(Typography::counter(TextSize::control));
         painter.drawText(QRectF(0, at.firstRow, design.width(), firstRowHeight), Qt::AlignCenter,
                          remainingLine());
     }

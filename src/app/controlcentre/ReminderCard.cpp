@@ -80,7 +80,7 @@ QWidget* ReminderCard::buildCountdown() {
     auto* countdown = new QWidget;
     QHBoxLayout* layout = row(countdown, 6);
     countdown_ = plainLabel({}, 26, Colors::ink(), countdown);
-    countdown_->setFont(Typography::monospaced(26, FontWeight::medium));
+    countdown_->setFont(Typography::counter(26, FontWeight::medium));
     caption_ = plainLabel(QStringLiteral("后提醒"), TextSize::caption, Colors::muted(), countdown);
     layout->addWidget(countdown_, 0, Qt::AlignBaseline);
     layout->addWidget(caption_, 0, Qt::AlignBaseline);

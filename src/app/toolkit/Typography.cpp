@@ -33,6 +33,10 @@ QFont Typography::monospaced(double points, FontWeight weight) {
     return font;
 }
 
+QFont Typography::counter(double points, FontWeight weight) {
+    return font(points, weight);
+}
+
 QFont Typography::tracked(QFont font, double points) {
     font.setLetterSpacing(QFont::AbsoluteSpacing, points);
     return font;

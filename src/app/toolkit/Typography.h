@@ -32,8 +32,11 @@ public:
     Typography() = delete;
 
     static QFont font(double points, FontWeight weight = FontWeight::regular);
-    // Noto Sans Mono CJK SC: monospaced text and counters whose digits must not jump.
+    // Noto Sans Mono CJK SC: text in the monospaced design (the size percentages).
     static QFont monospaced(double points, FontWeight weight = FontWeight::regular);
+    // Counters whose digits must not jump as they tick: the interface face itself, whose digits
+    // all have one width (a face of its own would also cost megabytes of memory).
+    static QFont counter(double points, FontWeight weight = FontWeight::regular);
     // `font` with `points` of extra space after every character.
     static QFont tracked(QFont font, double points);
 };

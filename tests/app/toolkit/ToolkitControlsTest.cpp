@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QSignalSpy>
@@ -44,6 +45,17 @@ TEST(ToolkitControlsTest, WindowsTakeTheLightPaletteWhateverTheDesktopsTheme) {
     EXPECT_EQ(semibold.weight(), QFont::Bold);
     EXPECT_EQ(Typography::font(12, FontWeight::medium).weight(), QFont::Normal);
     EXPECT_EQ(Typography::monospaced(13).families().value(0), "Noto Sans Mono CJK SC");
+    // A ticking counter keeps its width in the interface face.
+    for (const QFont& counter : {Typography::counter(26, FontWeight::medium),
+                                 Typography::counter(TextSize::control)}) {
+        const QFontMetricsF metrics(counter);
+        EXPECT_EQ(QFontInfo(counter).family(), "Noto Sans CJK SC");
+        for (const QString digits : {"11:11", "00:00", "59:48", "23:07"}) {
+            EXPECT_DOUBLE_EQ(metrics.horizontalAdvance(digits),
+                             metrics.horizontalAdvance(QStringLiteral("88:88")))
+                << digits.toStdString();
+        }
+    }
     EXPECT_EQ(Typography::tracked(semibold, 2).letterSpacing(), 2);
 }
 
