@@ -1,6 +1,7 @@
 #include "pet/SpriteFrames.h"
 
 #include <QPainter>
+#include <algorithm>
 
 namespace tundle {
 
@@ -15,10 +16,13 @@ void SpriteFrames::draw(QPainter& painter, const QRectF& target, const QImage& f
     auto found = frames_.find(key);
     if (found == frames_.end()) {
         const QRect pixels = device.toAlignedRect();
-        const qsizetype frameBytes = qsizetype(pixels.width()) * pixels.height() * 4;
+        const qsizetype frameBytes =
+            std::max<qsizetype>(qsizetype(pixels.width()) * pixels.height() * 4, 1);
         const bool samePlace = !frames_.empty() && frames_.begin()->second.pixels == pixels;
-        if (!samePlace || frames_.size() >= maximumFrames ||
-            bytes_ + frameBytes > maximumBytes) {
+        // Every frame kept has this size, so the bytes come down to a count (at least one).
+        const std::size_t room =
+            std::clamp<std::size_t>(std::size_t(maximumBytes / frameBytes), 1, maximumFrames);
+        if (!samePlace || frames_.size() >= room) {
             clear();
         }
         Drawn drawn{pixels, {}};
@@ -30,7 +34,6 @@ void SpriteFrames::draw(QPainter& painter, const QRectF& target, const QImage& f
         render.drawImage(device, frame);
         render.end();
         drawn.image.setDevicePixelRatio(toDevice.m11());
-        bytes_ += drawn.image.sizeInBytes();
         found = frames_.emplace(key, std::move(drawn)).first;
     }
     // At whole device pixels and its own size the copy needs no smoothing; with the hint set Qt
@@ -42,9 +45,10 @@ void SpriteFrames::draw(QPainter& painter, const QRectF& target, const QImage& f
     painter.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
 }
 
-void SpriteFrames::clear() {
-    frames_.clear();
-    bytes_ = 0;
+qsizetype SpriteFrames::bytes() const {
+    return frames_.empty()
+               ? 0
+               : qsizetype(frames_.size()) * frames_.begin()->second.image.sizeInBytes();
 }
 
 }  // namespace tundle

@@ -26,9 +26,9 @@ public:
     void draw(QPainter& painter, const QRectF& target, const QImage& frame);
 
     std::size_t size() const { return frames_.size(); }
-    qsizetype bytes() const { return bytes_; }
+    qsizetype bytes() const;
     // Lets go of every frame, for a pet that left the screen.
-    void clear();
+    void clear() { frames_.clear(); }
 
 private:
     struct Drawn {
@@ -38,7 +38,6 @@ private:
     // The frame's cache key and where it lands, in device pixels.
     using Key = std::tuple<qint64, double, double, double, double>;
     std::map<Key, Drawn> frames_;
-    qsizetype bytes_ = 0;
 };
 
 }  // namespace tundle
