@@ -31,8 +31,10 @@ PetCanvas::PetCanvas(AppModel& model, FarmStore& farm, bool preview, PetClocks c
     if (!preview_) {
         setAccessibleName(QStringLiteral("糯墩桌宠与功能按钮"));
         ring_ = new AccessoryRing(*this, model_, farm_, model_.qa().hover, model_.qa().compact);
-        connect(ring_, &AccessoryRing::hitAreaChanged, this,
-                [this] { publishInteractiveRegion(false); });
+        connect(ring_, &AccessoryRing::hitAreaChanged, this, [this] {
+            surroundings_.reset();
+            publishInteractiveRegion(false);
+        });
         new FileDropFilter(*this, model_);
     }
     if (!clocks_.scheduler) {
@@ -58,10 +60,16 @@ PetCanvas::PetCanvas(AppModel& model, FarmStore& farm, bool preview, PetClocks c
         layoutPending_ = true;
         farmChanged();
     });
-    // What the farm shows of the model besides the store: its buttons and countdown wait for a
-    // resting pet, the feedback label comes and goes.
-    connect(&model_, &AppModel::animationChanged, this, &PetCanvas::farmChanged);
-    connect(&model_, &AppModel::farmWalkChanged, this, &PetCanvas::farmChanged);
+    // What the farm shows of the model besides the store: the selected plot's buttons and
+    // countdown wait for a resting pet, the feedback label comes and goes. Without a selected
+    // plot the pet's clips change nothing of the farm.
+    const auto petChanged = [this] {
+        if (farmPointer_.selected) {
+            farmChanged();
+        }
+    };
+    connect(&model_, &AppModel::animationChanged, this, petChanged);
+    connect(&model_, &AppModel::farmWalkChanged, this, petChanged);
     connect(&model_, &AppModel::farmFeedbackChanged, this, &PetCanvas::farmChanged);
     connect(&model_.room(), &RoomEnvironment::changed, this, [this] {
         atmosphere_.reset();
@@ -129,8 +137,10 @@ void PetCanvas::tick() {
         farmChanged();
     }
     if (layoutPending_ || farmStale_ || !lastKey_ || key != *lastKey_) {
-        repaintChange(std::exchange(lastKey_, key), key, now);
-        publishInteractiveRegion(false);
+        // The frame's place is in bottom-up points, which a new height for the bubble keeps.
+        const PetFrameState state = frameState(now);
+        repaintChange(std::exchange(lastKey_, key), key, state, now);
+        publishInteractiveRegion(false, state);
     } else if (farmMoving(now)) {
         update(farmRegion());
     }
@@ -157,7 +167,7 @@ bool onlyFrameOrFarmContent(const PaintKey& previous, const PaintKey& next) {
 }  // namespace
 
 void PetCanvas::repaintChange(const std::optional<PaintKey>& previous, const PaintKey& key,
-                              const QDateTime& now) {
+                              const PetFrameState& frame, const QDateTime& now) {
     const bool whole = layoutPending_ || !previous || !onlyFrameOrFarmContent(*previous, key);
     layoutPending_ = false;
     if (whole) {
@@ -168,15 +178,16 @@ void PetCanvas::repaintChange(const std::optional<PaintKey>& previous, const Pai
     }
     // The farm's own changes come with a signal or with its clock, and the time bucket of its
     // key alone changes nothing on screen.
-    QRegion region;
-    if (key.frame != previous->frame) {
-        region += spriteRegion();
-    }
-    if (farmStale_ || farmMoving(now)) {
-        region += farmRegion();
-    }
-    if (!region.isEmpty()) {
-        update(region);
+    // A rectangle is cheaper to hand to Qt than a region, and the pet's frame alone is the
+    // common case.
+    const bool frameTurned = key.frame != previous->frame;
+    const bool farm = farmStale_ || farmMoving(now);
+    if (frameTurned && farm) {
+        update(QRegion(spriteRegion(frame)) + farmRegion());
+    } else if (frameTurned) {
+        update(spriteRegion(frame));
+    } else if (farm) {
+        update(farmRegion());
     }
 }
 
@@ -216,7 +227,10 @@ ClockDrivenState PetCanvas::clockDrivenState(const QDateTime& now) const {
 }
 
 QRect PetCanvas::spriteRegion() const {
-    const PetFrameState frame = frameState(clocks_.now());
+    return spriteRegion(frameState(clocks_.now()));
+}
+
+QRect PetCanvas::spriteRegion(const PetFrameState& frame) const {
     const PetSpriteGeometry geometry = PetSpriteGeometry::of(frame);
     if (geometry.eating || geometry.harvest || geometry.poof) {
         return rect();
@@ -232,6 +246,10 @@ void PetCanvas::updateFunctionLayout() {
     if (ring_) {
         ring_->update(spriteRect());
     }
+    // Only now that every control has its place (each moved one may have published on the
+    // way); also after a layout that moved nothing, since the bubble and the farm come and go
+    // with one.
+    surroundings_.reset();
 }
 
 void PetCanvas::setDraggingFile(bool dragging) {
@@ -283,7 +301,7 @@ PaintKey PetCanvas::paintKey(const QDateTime& now, int frame) const {
     };
 }
 
-QRectF PetCanvas::spriteRect() const {
+QRectF PetCanvas::spriteRectAt(const QDateTime& now) const {
     return PetStageLayout::spriteRect(SpritePlacement{
         .preview = preview_,
         .boundsWidth = double(width()),
@@ -293,10 +311,10 @@ QRectF PetCanvas::spriteRect() const {
         .farmBalance = farm_.balance(),
         .farmSpot = FarmLayout::petPosition({model_.farmPetPlot(), model_.farmMoveFromPlot(),
                                              model_.farmMoveToPlot(), model_.farmMoveStart()},
-                                            clocks_.now()),
+                                            now),
         .walking = model_.farmMoveToPlot().has_value(),
         .reduceMotion = model_.reduceMotion(),
-        .referenceSeconds = ReferenceDate::secondsSince(clocks_.now()),
+        .referenceSeconds = ReferenceDate::secondsSince(now),
     });
 }
 
@@ -322,7 +340,7 @@ PetFrameState PetCanvas::frameState(const QDateTime& now) const {
             .animation = model_.animation(),
             .elapsed = elapsed(now),
             .still = still(),
-            .spriteRect = spriteRect(),
+            .spriteRect = spriteRectAt(now),
             .boundsWidth = double(width()),
             .draggingFile = draggingFile_};
 }
@@ -361,16 +379,21 @@ QRegion PetCanvas::interactivePixels() const {
     if (preview_) {
         return {};
     }
+    return petPixels(frameState(clocks_.now())) + surroundingPixels();
+}
+
+QRegion PetCanvas::petPixels(const PetFrameState& frame) const {
     const double ratio = devicePixelRatioF();
-    const PetFrameState frame = frameState(clocks_.now());
-    PixelArea area(height(), ratio);
-    // The pet's pixels first: the rectangles are then added to one region instead of the
-    // other way round.
     if (draggingFile_) {
+        PixelArea area(height(), ratio);
         area.addUp(frame.spriteRect);
-    } else {
-        area.add(PetSilhouette::of(frame).pixels(frameRegions_, height(), ratio));
+        return area.region();
     }
+    return PetSilhouette::of(frame).pixels(frameRegions_, height(), ratio);
+}
+
+QRegion PetCanvas::surroundingPixels() const {
+    PixelArea area(height(), devicePixelRatioF());
     if (ring_) {
         ring_->addHitArea(area);
     }
@@ -384,10 +407,22 @@ QRegion PetCanvas::interactivePixels() const {
 }
 
 void PetCanvas::publishInteractiveRegion(bool always) {
+    if (!preview_) {
+        publishInteractiveRegion(always, frameState(clocks_.now()));
+    }
+}
+
+void PetCanvas::publishInteractiveRegion(bool always, const PetFrameState& frame) {
     if (preview_) {
         return;
     }
-    QRegion pixels = interactivePixels();
+    const double ratio = devicePixelRatioF();
+    const std::optional<double> room = screenRoom();
+    if (!surroundings_ || surroundings_->height != height() || surroundings_->ratio != ratio ||
+        surroundings_->screenRoom != room || surroundings_->sprite != frame.spriteRect) {
+        surroundings_ = Surroundings{surroundingPixels(), height(), ratio, room, frame.spriteRect};
+    }
+    QRegion pixels = petPixels(frame) + surroundings_->pixels;
     if (always || pixels != interactiveRegion_) {
         interactiveRegion_ = std::move(pixels);
         emit interactiveRegionChanged(interactiveRegion_);

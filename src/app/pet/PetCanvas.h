@@ -74,7 +74,8 @@ public:
     QRect spriteRegion() const;
 
     // Geometry in the canvas's bottom-up points.
-    QRectF spriteRect() const;
+    QRectF spriteRect() const { return spriteRectAt(clocks_.now()); }
+    QRectF spriteRectAt(const QDateTime& now) const;
     QRectF farmSceneRect() const;
     BubbleLayout bubbleLayout() const;
     QRectF bubbleRect() const;
@@ -156,12 +157,18 @@ private:
     void sleepUntilNextChange(const QDateTime& now);
     // Repaints what the change from `previous` to `key` touches.
     void repaintChange(const std::optional<PaintKey>& previous, const PaintKey& key,
-                       const QDateTime& now);
+                       const PetFrameState& frame, const QDateTime& now);
     // The farm panel with its shadow, in Qt coordinates; empty while it is hidden.
     QRect farmRegion() const;
     bool farmMoving(const QDateTime& now) const;
+    QRect spriteRegion(const PetFrameState& frame) const;
     // Publishes the interactive pixels when they changed, or `always`.
     void publishInteractiveRegion(bool always);
+    void publishInteractiveRegion(bool always, const PetFrameState& frame);
+    // The interactive pixels of the pet drawn as `frame`.
+    QRegion petPixels(const PetFrameState& frame) const;
+    // The interactive pixels besides the pet's: the accessory controls, the bubble and the farm.
+    QRegion surroundingPixels() const;
     // The farm as it would be drawn at `now` from the pictures already loaded.
     std::optional<FarmScene> farmScene(const QDateTime& now) const;
     FarmTime farmTime(const QDateTime& now) const;
@@ -209,6 +216,17 @@ private:
     SpriteFrames frames_;
     mutable FrameRegions frameRegions_;
     QRegion interactiveRegion_;
+    // `surroundingPixels` as last worked out, and for what: they change with the layout, the
+    // pet's place, the panel's place under the screen's top (the bubble) and the accessory
+    // labels, not with the pet's frame, which turns many times a second.
+    struct Surroundings {
+        QRegion pixels;
+        int height = 0;
+        double ratio = 0;
+        std::optional<double> screenRoom;
+        QRectF sprite;
+    };
+    std::optional<Surroundings> surroundings_;
     AccessoryRing* ring_ = nullptr;
     FarmArtwork farmArtwork_;
     FarmSceneCache farmCache_;

@@ -235,6 +235,13 @@ TEST(PetCanvasTest, AStillFarmIsDrawnOnceUntilSomethingItShowsChanges) {
     EXPECT_FALSE(c.counter.painted.contains(QPoint(canvas.width() / 2, 5)));
     drawn = canvas.stillFarm().cacheKey();
 
+    // The pet's clips show nothing of a farm without a selected plot.
+    w.model->play(QStringLiteral("happy"));
+    c.settle();
+    w.model->stopAnimation();
+    c.settle();
+    EXPECT_EQ(canvas.stillFarm().cacheKey(), drawn);
+
     // A change in the store and a new selection draw it again.
     w.farm.loosen(1);
     c.settle();
@@ -243,6 +250,11 @@ TEST(PetCanvasTest, AStillFarmIsDrawnOnceUntilSomethingItShowsChanges) {
     const QPointF plot = canvas.plotRects().at(0).center();
     canvas.farmMousePressed(plot);
     canvas.farmMouseReleased(plot);
+    c.settle();
+    EXPECT_NE(canvas.stillFarm().cacheKey(), drawn);
+    // The selected plot's buttons wait for a resting pet.
+    drawn = canvas.stillFarm().cacheKey();
+    w.model->play(QStringLiteral("happy"));
     c.settle();
     EXPECT_NE(canvas.stillFarm().cacheKey(), drawn);
 }
