@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QWindow>
+#include <cmath>
 
 #include "accessories/AccessoryRing.h"
 #include "drawing/PixelArea.h"
@@ -71,13 +72,31 @@ PetCanvas::PetCanvas(AppModel& model, FarmStore& farm, bool preview, PetClocks c
     connect(&model_, &AppModel::animationChanged, this, petChanged);
     connect(&model_, &AppModel::farmWalkChanged, this, petChanged);
     connect(&model_, &AppModel::farmFeedbackChanged, this, &PetCanvas::farmChanged);
-    connect(&model_.room(), &RoomEnvironment::changed, this, [this] {
+    const auto roomRedrawn = [this] {
         atmosphere_.reset();
         roomPicturesStale_ = true;
         farmChanged();
         requestTick();
+    };
+    connect(&model_.room(), &RoomEnvironment::sceneChanged, this, roomRedrawn);
+    connect(&model_.room(), &RoomEnvironment::preferencesChanged, this, roomRedrawn);
+    // The room also speaks up every minute and with every status line: the farm is drawn again
+    // only when its light or weather changed.
+    connect(&model_.room(), &RoomEnvironment::changed, this, [this] {
+        const std::optional<RoomAtmosphere> shown = std::exchange(atmosphere_, std::nullopt);
+        if (!shown || atmosphere() != *shown) {
+            roomPicturesStale_ = true;
+            farmChanged();
+        }
+        requestTick();
     });
     connect(&model_, &AppModel::changed, this, &PetCanvas::requestTick);
+    // What the paint key reads of the model that may come without its catch-all signal.
+    for (const auto signal : {&AppModel::animationChanged, &AppModel::bubbleChanged,
+                              &AppModel::breathingQuietChanged, &AppModel::assetPackChanged,
+                              &AppModel::assetRevisionChanged}) {
+        connect(&model_, signal, this, &PetCanvas::requestTick);
+    }
     connect(&model_.breathing(), &BreathingService::stateChanged, this, &PetCanvas::requestTick);
     connect(&farm_, &FarmStore::changed, this, [this] {
         roomPicturesStale_ = true;
@@ -87,6 +106,7 @@ PetCanvas::PetCanvas(AppModel& model, FarmStore& farm, bool preview, PetClocks c
 }
 
 void PetCanvas::farmChanged() {
+    settled_ = false;
     // Without a picture there is nothing to throw away: the next paint of the farm draws one.
     if (!stillFarm_.isNull()) {
         farmStale_ = true;
@@ -108,6 +128,7 @@ bool PetCanvas::still() const {
 }
 
 void PetCanvas::requestTick() {
+    settled_ = false;
     if (isVisible()) {
         wake_->start(0, [this] { tick(); });
     }
@@ -131,6 +152,10 @@ void PetCanvas::tick() {
         return;
     }
     const QDateTime now = clocks_.now();
+    if (settled_ && !layoutPending_ && !farmStale_ && (!settledUntil_ || now < *settledUntil_)) {
+        turnFrame(now);
+        return;
+    }
     const int frame = model_.assets().frameIndex(model_.animation(), elapsed(now), still());
     PaintKey key = paintKey(now, frame);
     if (!stillFarm_.isNull() && farmTime(now) != stillFarmTime_) {
@@ -191,11 +216,40 @@ void PetCanvas::repaintChange(const std::optional<PaintKey>& previous, const Pai
     }
 }
 
+void PetCanvas::turnFrame(const QDateTime& now) {
+    const double seconds = elapsed(now);
+    const int frame = model_.assets().frameIndex(model_.animation(), seconds, still());
+    if (frame != lastKey_->frame) {
+        lastKey_->frame = frame;
+        const PetFrameState state = frameState(now);
+        update(spriteRegion(state));
+        publishInteractiveRegion(false, state);
+    }
+    std::optional<double> wait =
+        model_.assets().secondsToNextFrame(model_.animation(), seconds, still());
+    if (settledUntil_) {
+        wait = std::min(wait.value_or(HUGE_VAL), now.msecsTo(*settledUntil_) / 1000.0);
+    }
+    wakeAfter(wait);
+}
+
 void PetCanvas::sleepUntilNextChange(const QDateTime& now) {
-    if (const std::optional<double> wait = NextChange::after(clockDrivenState(now))) {
+    ClockDrivenState state = clockDrivenState(now);
+    const std::optional<double> frame = std::exchange(state.nextFrame, std::nullopt);
+    const std::optional<double> other = NextChange::after(state);
+    // Until the clock changes something else, and while no signal comes, the looks in between
+    // only turn the pet's frame. A moving farm is painted at every look.
+    settled_ = !farmMoving(now);
+    settledUntil_ =
+        other ? std::optional(now.addMSecs(qint64(std::floor(*other * 1000)))) : std::nullopt;
+    wakeAfter(frame && (!other || *frame < *other) ? frame : other);
+}
+
+void PetCanvas::wakeAfter(std::optional<double> seconds) {
+    if (seconds) {
         // A millisecond late rather than early: a wake just before the frame turns finds nothing
         // new and has to wake again.
-        wake_->start(*wait + 0.001, [this] { tick(); });
+        wake_->start(*seconds + 0.001, [this] { tick(); });
     }
 }
 
@@ -255,6 +309,7 @@ void PetCanvas::updateFunctionLayout() {
 void PetCanvas::setDraggingFile(bool dragging) {
     if (dragging != draggingFile_) {
         draggingFile_ = dragging;
+        settled_ = false;
         update();
         publishInteractiveRegion(false);
     }

@@ -155,6 +155,9 @@ private:
     // Looks again on the next turn of the event loop.
     void requestTick();
     void sleepUntilNextChange(const QDateTime& now);
+    // A look while settled: only the pet's frame can have changed.
+    void turnFrame(const QDateTime& now);
+    void wakeAfter(std::optional<double> seconds);
     // Repaints what the change from `previous` to `key` touches.
     void repaintChange(const std::optional<PaintKey>& previous, const PaintKey& key,
                        const PetFrameState& frame, const QDateTime& now);
@@ -199,6 +202,10 @@ private:
     bool draggingFile_ = false;
     FarmPointerState farmPointer_;
     std::optional<PaintKey> lastKey_;
+    // No signal came since the last full look, and the clock changes nothing but the pet's
+    // frame before `settledUntil_` (ever, without one): the looks in between skip the key.
+    bool settled_ = false;
+    std::optional<QDateTime> settledUntil_;
     // A change that only moves things (scale, function panel, reduced motion) is not in the
     // key: the next tick lays out and repaints anyway.
     bool layoutPending_ = false;

@@ -235,12 +235,19 @@ TEST(PetCanvasTest, AStillFarmIsDrawnOnceUntilSomethingItShowsChanges) {
     EXPECT_FALSE(c.counter.painted.contains(QPoint(canvas.width() / 2, 5)));
     drawn = canvas.stillFarm().cacheKey();
 
-    // The pet's clips show nothing of a farm without a selected plot.
+    // The pet's clips show nothing of a farm without a selected plot, nor does the room's
+    // minute while its light stays.
     w.model->play(QStringLiteral("happy"));
     c.settle();
     w.model->stopAnimation();
     c.settle();
+    w.model->room().tick();
+    c.settle();
     EXPECT_EQ(canvas.stillFarm().cacheKey(), drawn);
+    w.model->room().update([](RoomPreferences& room) { room.fixedPhase = RoomPhase::dusk; });
+    c.settle();
+    EXPECT_NE(canvas.stillFarm().cacheKey(), drawn);
+    drawn = canvas.stillFarm().cacheKey();
 
     // A change in the store and a new selection draw it again.
     w.farm.loosen(1);
