@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QWindow>
@@ -152,7 +153,7 @@ void PetCanvas::tick() {
         return;
     }
     const QDateTime now = clocks_.now();
-    if (settled_ && !layoutPending_ && !farmStale_ && (!settledUntil_ || now < *settledUntil_)) {
+    if (settledAt(now)) {
         turnFrame(now);
         return;
     }
@@ -165,7 +166,7 @@ void PetCanvas::tick() {
         // The frame's place is in bottom-up points, which a new height for the bubble keeps.
         const PetFrameState state = frameState(now);
         repaintChange(std::exchange(lastKey_, key), key, state, now);
-        publishInteractiveRegion(false, state);
+        publishInteractiveRegion(false, state, devicePixelRatioF());
     } else if (farmMoving(now)) {
         update(farmRegion());
     }
@@ -196,6 +197,7 @@ void PetCanvas::repaintChange(const std::optional<PaintKey>& previous, const Pai
     const bool whole = layoutPending_ || !previous || !onlyFrameOrFarmContent(*previous, key);
     layoutPending_ = false;
     if (whole) {
+        regionPictures_.clear();
         resizeForBubble();
         updateFunctionLayout();
         update();
@@ -207,6 +209,9 @@ void PetCanvas::repaintChange(const std::optional<PaintKey>& previous, const Pai
     // common case.
     const bool frameTurned = key.frame != previous->frame;
     const bool farm = farmStale_ || farmMoving(now);
+    if (farm) {
+        regionPictures_.clear();
+    }
     if (frameTurned && farm) {
         update(QRegion(spriteRegion(frame)) + farmRegion());
     } else if (frameTurned) {
@@ -216,14 +221,18 @@ void PetCanvas::repaintChange(const std::optional<PaintKey>& previous, const Pai
     }
 }
 
+bool PetCanvas::settledAt(const QDateTime& now) const {
+    return settled_ && !layoutPending_ && !farmStale_ && (!settledUntil_ || now < *settledUntil_);
+}
+
 void PetCanvas::turnFrame(const QDateTime& now) {
     const double seconds = elapsed(now);
     const int frame = model_.assets().frameIndex(model_.animation(), seconds, still());
     if (frame != lastKey_->frame) {
         lastKey_->frame = frame;
-        const PetFrameState state = frameState(now);
+        const PetFrameState state = frameState(now, settledSprite_);
         update(spriteRegion(state));
-        publishInteractiveRegion(false, state);
+        publishInteractiveRegion(false, state, settledRatio_);
     }
     std::optional<double> wait =
         model_.assets().secondsToNextFrame(model_.animation(), seconds, still());
@@ -240,6 +249,9 @@ void PetCanvas::sleepUntilNextChange(const QDateTime& now) {
     // Until the clock changes something else, and while no signal comes, the looks in between
     // only turn the pet's frame. A moving farm is painted at every look.
     settled_ = !farmMoving(now);
+    // Neither moves while settled: the pet walks only with the clock, and a new screen says so.
+    settledSprite_ = spriteRectAt(now);
+    settledRatio_ = devicePixelRatioF();
     settledUntil_ =
         other ? std::optional(now.addMSecs(qint64(std::floor(*other * 1000)))) : std::nullopt;
     wakeAfter(frame && (!other || *frame < *other) ? frame : other);
@@ -391,17 +403,21 @@ bool PetCanvas::bubbleShown() const {
 }
 
 PetFrameState PetCanvas::frameState(const QDateTime& now) const {
+    return frameState(now, spriteRectAt(now));
+}
+
+PetFrameState PetCanvas::frameState(const QDateTime& now, const QRectF& sprite) const {
     return {.assets = &model_.assets(),
             .animation = model_.animation(),
             .elapsed = elapsed(now),
             .still = still(),
-            .spriteRect = spriteRectAt(now),
+            .spriteRect = sprite,
             .boundsWidth = double(width()),
             .draggingFile = draggingFile_};
 }
 
-PetScene PetCanvas::scene() const {
-    PetScene scene{.frame = frameState(clocks_.now()), .bubble = std::nullopt};
+PetScene PetCanvas::sceneAt(const QDateTime& now) const {
+    PetScene scene{.frame = frameState(now), .bubble = std::nullopt};
     if (bubbleShown() && !model_.functionPanel()) {
         const BubbleLayout layout = bubbleLayout();
         scene.bubble =
@@ -434,11 +450,10 @@ QRegion PetCanvas::interactivePixels() const {
     if (preview_) {
         return {};
     }
-    return petPixels(frameState(clocks_.now())) + surroundingPixels();
+    return petPixels(frameState(clocks_.now()), devicePixelRatioF()) + surroundingPixels();
 }
 
-QRegion PetCanvas::petPixels(const PetFrameState& frame) const {
-    const double ratio = devicePixelRatioF();
+QRegion PetCanvas::petPixels(const PetFrameState& frame, double ratio) const {
     if (draggingFile_) {
         PixelArea area(height(), ratio);
         area.addUp(frame.spriteRect);
@@ -463,29 +478,38 @@ QRegion PetCanvas::surroundingPixels() const {
 
 void PetCanvas::publishInteractiveRegion(bool always) {
     if (!preview_) {
-        publishInteractiveRegion(always, frameState(clocks_.now()));
+        publishInteractiveRegion(always, frameState(clocks_.now()), devicePixelRatioF());
     }
 }
 
-void PetCanvas::publishInteractiveRegion(bool always, const PetFrameState& frame) {
+void PetCanvas::publishInteractiveRegion(bool always, const PetFrameState& frame,
+                                         double ratio) {
     if (preview_) {
         return;
     }
-    const double ratio = devicePixelRatioF();
-    const std::optional<double> room = screenRoom();
+    // The room under the screen's top places only the bubble.
+    const std::optional<double> room = bubbleShown() ? screenRoom() : std::nullopt;
     if (!surroundings_ || surroundings_->height != height() || surroundings_->ratio != ratio ||
         surroundings_->screenRoom != room || surroundings_->sprite != frame.spriteRect) {
         surroundings_ = Surroundings{surroundingPixels(), height(), ratio, room, frame.spriteRect};
     }
-    QRegion pixels = petPixels(frame) + surroundings_->pixels;
+    QRegion pixels = petPixels(frame, ratio) + surroundings_->pixels;
     if (always || pixels != interactiveRegion_) {
         interactiveRegion_ = std::move(pixels);
         emit interactiveRegionChanged(interactiveRegion_);
     }
 }
 
+bool PetCanvas::event(QEvent* event) {
+    if (event->type() == QEvent::ScreenChangeInternal) {
+        requestTick();
+    }
+    return QWidget::event(event);
+}
+
 void PetCanvas::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    settled_ = false;
     publishInteractiveRegion(true);
 }
 
@@ -530,18 +554,50 @@ void PetCanvas::releaseFarmPictures() {
     stillFarm_ = QImage();
     farmStale_ = false;
     farmCache_ = FarmSceneCache();
+    regionPictures_.clear();
     pictures_->released();
 }
 
-void PetCanvas::paintEvent(QPaintEvent*) {
+void PetCanvas::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const YUpSpace space(height());
+    const QDateTime now = clocks_.now();
+    const PetScene scene = sceneAt(now);
+    if (const std::optional<int> frame = pictureFrame(event->region(), scene, now)) {
+        const QImage& picture =
+            regionPictures_.picture(*frame, event->rect(), devicePixelRatioF(), [&](QPainter& p) {
+                // The frames already drawn lie at the window's pixels, not the picture's.
+                drawFarmBackdrop(p, space);
+                drawPetScene(p, space, scene, films_);
+            });
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(event->rect().topLeft(), picture);
+        return;
+    }
     const std::optional<FarmScene> farm = drawFarmBackdrop(painter, space);
-    drawPetScene(painter, space, scene(), films_, &frames_);
+    drawPetScene(painter, space, scene, films_, &frames_);
     // The plot's buttons stay visible and pressable while the pet stands beside the plot.
     if (farm) {
         drawFarmControls(painter, space, *farm);
     }
+}
+
+std::optional<int> PetCanvas::pictureFrame(const QRegion& region, const PetScene& scene,
+                                           const QDateTime& now) const {
+    const double ratio = devicePixelRatioF();
+    // Only the sprite over a still farm, at whole device pixels, with nothing else that moves
+    // on its own in the region: no bubble, no plot controls, no effect, no cross-fade.
+    if (!settledAt(now) || stillFarm_.isNull() || farmPointer_.selected || scene.bubble ||
+        draggingFile_ || region.rectCount() != 1 || ratio != std::floor(ratio)) {
+        return std::nullopt;
+    }
+    const PetSpriteGeometry geometry = PetSpriteGeometry::of(scene.frame);
+    if (geometry.eating || geometry.harvest || geometry.poof || geometry.opacity < 1 ||
+        region.boundingRect() != spriteRegion(scene.frame)) {
+        return std::nullopt;
+    }
+    return model_.assets().frameIndex(scene.frame.animation, scene.frame.elapsed,
+                                      scene.frame.still);
 }
 
 std::optional<double> PetCanvas::screenRoom() const {

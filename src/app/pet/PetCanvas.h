@@ -21,6 +21,7 @@
 #include "pet/PaintKey.h"
 #include "pet/PetScene.h"
 #include "pet/PetStageLayout.h"
+#include "pet/RegionPictures.h"
 #include "pet/SpriteFrames.h"
 #include "room/RoomAtmosphere.h"
 
@@ -82,7 +83,8 @@ public:
     // Whether the speech bubble shows at all: it has a text and the canvas is wide enough.
     bool bubbleShown() const;
     // The frame as it would be painted now.
-    PetScene scene() const;
+    PetScene scene() const { return sceneAt(clocks_.now()); }
+    PetScene sceneAt(const QDateTime& now) const;
 
     // Whether the panel should take clicks at `point`, in the canvas's own (Qt) coordinates:
     // on the accessory controls, on the bubble, on the farm scene, on the opaque pixels of the
@@ -109,6 +111,8 @@ public:
     const QImage& stillFarm() const { return stillFarm_; }
     // The pet's frames as drawn on screen; empty while the pet is hidden.
     const SpriteFrames& spriteFrames() const { return frames_; }
+    // The painted sprite over the still farm, one picture per frame, while settled.
+    const RegionPictures& regionPictures() const { return regionPictures_; }
     // Lets go of every picture of the farm; the farm is drawn afresh when it shows again.
     void releaseFarmPictures();
 
@@ -138,6 +142,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -155,9 +160,14 @@ private:
     // Looks again on the next turn of the event loop.
     void requestTick();
     void sleepUntilNextChange(const QDateTime& now);
+    // Whether, at `now`, nothing but the pet's frame can have changed since the last full look.
+    bool settledAt(const QDateTime& now) const;
     // A look while settled: only the pet's frame can have changed.
     void turnFrame(const QDateTime& now);
     void wakeAfter(std::optional<double> seconds);
+    // The frame whose picture can stand for the paint of `region`, if it can.
+    std::optional<int> pictureFrame(const QRegion& region, const PetScene& scene,
+                                    const QDateTime& now) const;
     // Repaints what the change from `previous` to `key` touches.
     void repaintChange(const std::optional<PaintKey>& previous, const PaintKey& key,
                        const PetFrameState& frame, const QDateTime& now);
@@ -167,9 +177,9 @@ private:
     QRect spriteRegion(const PetFrameState& frame) const;
     // Publishes the interactive pixels when they changed, or `always`.
     void publishInteractiveRegion(bool always);
-    void publishInteractiveRegion(bool always, const PetFrameState& frame);
+    void publishInteractiveRegion(bool always, const PetFrameState& frame, double ratio);
     // The interactive pixels of the pet drawn as `frame`.
-    QRegion petPixels(const PetFrameState& frame) const;
+    QRegion petPixels(const PetFrameState& frame, double ratio) const;
     // The interactive pixels besides the pet's: the accessory controls, the bubble and the farm.
     QRegion surroundingPixels() const;
     // The farm as it would be drawn at `now` from the pictures already loaded.
@@ -179,6 +189,7 @@ private:
     void farmChanged();
     const RoomAtmosphere& atmosphere() const;
     PetFrameState frameState(const QDateTime& now) const;
+    PetFrameState frameState(const QDateTime& now, const QRectF& sprite) const;
     double elapsed(const QDateTime& now) const;
     bool still() const;
     // Grows or shrinks the panel upward from its bottom-left corner to leave room for the
@@ -206,6 +217,8 @@ private:
     // frame before `settledUntil_` (ever, without one): the looks in between skip the key.
     bool settled_ = false;
     std::optional<QDateTime> settledUntil_;
+    QRectF settledSprite_;
+    double settledRatio_ = 1;
     // A change that only moves things (scale, function panel, reduced motion) is not in the
     // key: the next tick lays out and repaints anyway.
     bool layoutPending_ = false;
@@ -221,6 +234,7 @@ private:
     std::map<QString, QImage> roomImages_;
     SoapFilm films_;
     SpriteFrames frames_;
+    RegionPictures regionPictures_;
     mutable FrameRegions frameRegions_;
     QRegion interactiveRegion_;
     // `surroundingPixels` as last worked out, and for what: they change with the layout, the

@@ -144,7 +144,8 @@ std::optional<FarmScene> PetCanvas::drawFarmBackdrop(QPainter& painter, const YU
         loadFarmAssetsIfNeeded();
     }
     const QDateTime now = clocks_.now();
-    if (farmMoving(now)) {
+    // A settled canvas knows its farm is still.
+    if (!settledAt(now) && farmMoving(now)) {
         std::optional<FarmScene> scene = farmScene(now);
         tundle::drawFarmBackdrop(painter, space, *scene, farmCache_);
         // The picture of the still farm is out of date once anything moved; the farm is painted

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QTest>
+#include <set>
 
 #include "accessories/AccessoryButton.h"
 #include "accessories/AccessoryRing.h"
@@ -264,6 +265,45 @@ TEST(PetCanvasTest, AStillFarmIsDrawnOnceUntilSomethingItShowsChanges) {
     w.model->play(QStringLiteral("happy"));
     c.settle();
     EXPECT_NE(canvas.stillFarm().cacheKey(), drawn);
+}
+
+TEST(PetCanvasTest, ASettledPetOverTheStillFarmShowsEachFrameFromItsOwnPicture) {
+    CanvasWorld w(true);
+    w.model->dismissBubble();
+    SleepingCanvas c(w);
+    PetCanvas& canvas = c.canvas();
+    std::set<int> shown;
+    for (const QDateTime end = w.now.addSecs(3); w.now < end;) {
+        const double next = *NextChange::after(canvas.clockDrivenState(w.now));
+        w.now = w.now.addMSecs(qint64(next * 1000) + 1);
+        c.wakes.advance(next + 0.001);
+        QCoreApplication::processEvents();
+        shown.insert(
+            w.model->assets().frameIndex(w.model->animation(), canvas.scene().frame.elapsed, false));
+    }
+    ASSERT_GT(shown.size(), 1u);
+    EXPECT_EQ(canvas.regionPictures().size(), shown.size());
+
+    // The picture shows what a full paint of the region shows.
+    const QRect sprite = canvas.spriteRegion();
+    const auto render = [&] {
+        QImage image(sprite.size(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        canvas.render(&image, QPoint(), QRegion(sprite), {});
+        return image;
+    };
+    const QImage fromPicture = render();
+    canvas.setDraggingFile(true);
+    canvas.setDraggingFile(false);
+    EXPECT_EQ(render(), fromPicture);
+
+    // Anything else that changes starts the pictures afresh; a hidden pet keeps none.
+    c.settle();
+    w.model->setPetScale(1.2);
+    c.settle();
+    EXPECT_EQ(canvas.regionPictures().size(), 0u);
+    c.panel.hide();
+    EXPECT_EQ(canvas.regionPictures().size(), 0u);
 }
 
 TEST(PetCanvasTest, EveryPartOfThePaintKeyRepaints) {
