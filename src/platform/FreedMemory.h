@@ -11,7 +11,9 @@ namespace tundle {
 // use, and every glyph ever drawn leaves its part of the font files (some 20 MB each for the
 // Chinese faces) counted in the process's resident memory, so a control centre closed for the
 // day would otherwise go on counting there. The glyphs already drawn stay in Qt's cache; a new
-// one reads its pages again, from the system's file cache as a rule.
+// one reads its pages again, from the system's file cache as a rule. Call it on the main thread:
+// it is the only one here that opens and closes fonts, so a font mapping it lists is still that
+// font when its pages are dropped.
 void returnFreedMemory();
 
 // Gives every large block (pictures, frames, window contents) a mapping of its own that goes back
