@@ -21,9 +21,12 @@ void ClickThroughTracker::stop() {
 }
 
 void ClickThroughTracker::send(const QRegion& canvasPixels) {
-    // The window's pixels: the canvas fills the panel, but the shape is the window's.
-    const QPoint offset = canvas_.mapTo(canvas_.window(), QPoint()) * canvas_.devicePixelRatioF();
-    shape_.set(canvasPixels.translated(offset));
+    // The window's pixels: the canvas fills the panel, but the shape is the window's. The pixel
+    // ratio is asked of the window's screen, on every frame, so only an offset that needs it
+    // asks.
+    const QPoint offset = canvas_.mapTo(canvas_.window(), QPoint());
+    shape_.set(offset.isNull() ? canvasPixels
+                               : canvasPixels.translated(offset * canvas_.devicePixelRatioF()));
 }
 
 bool ClickThroughTracker::takesClickAt(QPoint global) const {
