@@ -1,6 +1,7 @@
 #include "toolkit/ReleasingWindow.h"
 
 #include <QHideEvent>
+#include <QPixmapCache>
 #include <QTimer>
 
 #include "platform/FreedMemory.h"
@@ -31,6 +32,10 @@ void ReleasingWindow::releaseNativeWindow() {
     move(position);
     QTimer::singleShot(returnHeapAfter_, this, [this] {
         if (!isVisible()) {
+            // Qt's style keeps what it drew for the controls (frames, gradients, at every size
+            // drawn) in a shared cache that only a full 10 MB makes it trim; the few pictures the
+            // pet's own controls need are drawn again.
+            QPixmapCache::clear();
             returnFreedMemory();
         }
     });

@@ -10,7 +10,8 @@ namespace tundle {
 // backing store with the whole window's buffer, megabytes for a large window left closed for
 // the day. Half a second after the window is hidden (by the program or by the user's close, not
 // by being minimised) its native side is destroyed; `returnHeapAfter` later, if it is still
-// hidden, the heap its closed content freed is handed back to the system.
+// hidden, the pictures Qt cached for its controls are dropped and the heap its closed content
+// freed is handed back to the system.
 class ReleasingWindow : public QWidget {
     Q_OBJECT
 

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QPixmapCache>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -156,10 +157,15 @@ TEST(BreathingWindowControllerTest, EveryRoadClosesThePanelOnce) {
 TEST(BreathingWindowControllerTest, AClosedPanelHoldsNeitherItsViewNorAWindowBuffer) {
     Rig rig;
     rig.present();
+    // A picture Qt's style cached for the panel's controls.
+    const QPixmapCache::Key drawn = QPixmapCache::insert(QPixmap(64, 64));
     QTest::keyClick(&rig.panel(), Qt::Key_Escape);
     EXPECT_EQ(rig.controller->view(), nullptr);
     EXPECT_TRUE(test::runUntil([&rig] { return rig.panel().backingStore() == nullptr; }));
     EXPECT_EQ(rig.panel().windowHandle(), nullptr);
+    QPixmap kept;
+    EXPECT_TRUE(test::runUntil([&] { return !QPixmapCache::find(drawn, &kept); }))
+        << "the closed panel's cached pictures leave with it";
 
     rig.present();
     EXPECT_NE(rig.panel().backingStore(), nullptr);
