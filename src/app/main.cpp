@@ -13,8 +13,6 @@
 #include "toolkit/ToolkitStyle.h"
 
 int main(int argc, char** argv) {
-    // Before any thread starts.
-    tundle::shareOneHeap();
     tundle::returnLargeBlocksWhenFreed();
     // Qt's other media backend crashes when the machine has no audio device.
     qputenv("QT_MEDIA_BACKEND", "gstreamer");

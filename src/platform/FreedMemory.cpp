@@ -99,10 +99,4 @@ void returnLargeBlocksWhenFreed() {
 #endif
 }
 
-void shareOneHeap() {
-#if defined(__GLIBC__)
-    mallopt(M_ARENA_MAX, 1);
-#endif
-}
-
 }  // namespace tundle

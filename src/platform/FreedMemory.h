@@ -22,13 +22,6 @@ void returnFreedMemory();
 // it cannot hand back: a day of use grew the process by tens of megabytes that way.
 void returnLargeBlocksWhenFreed();
 
-// Lets worker threads (picture decoding, the network, sounds) allocate from the one heap the
-// main thread uses instead of heaps of their own. What a worker allocates is mostly freed on
-// the main thread, and a heap of a worker that then idles keeps those pages, scattered among a
-// few live blocks, out of reach of the trim: an hour of use grew the process by ten megabytes
-// that way. The few workers seldom allocate at the same time, so sharing costs nothing.
-void shareOneHeap();
-
 struct MappedRange {
     std::uintptr_t begin = 0;
     std::uintptr_t end = 0;
