@@ -403,11 +403,11 @@ key Escape
 window_closes "$breathing"
 picture_changes reminders-while-breathing reminders-after-breathing 2 \
   $(control_centre_region 136 468 504 140) || fail "the reminder cards still wait for the breathing"
-# The water reminder's countdown moves on.
+# The water reminder's countdown moves on (on a loaded machine a second's tick may be late).
 picture countdown $(control_centre_region 146 518 120 40)
-sleep 1.5
-picture countdown-later $(control_centre_region 146 518 120 40)
-pictures_differ countdown countdown-later 2 || fail "the reminders did not resume"
+sleep 1
+picture_changes countdown countdown-later 2 $(control_centre_region 146 518 120 40) ||
+  fail "the reminders did not resume"
 quit_from_tray
 
 # ---------------------------------------------------------------- a damaged configuration
