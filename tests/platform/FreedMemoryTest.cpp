@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/mman.h>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextStream>
-#include <sys/mman.h>
 
 #include "platform/FreedMemory.h"
 
@@ -58,8 +58,8 @@ TEST(FreedMemoryTest, AFontFilesPagesLeaveTheProcessAndReadBackTheSame) {
     font.write(contents);
     font.close();
     ASSERT_TRUE(font.open(QIODevice::ReadOnly));
-    void* mapped = mmap(nullptr, std::size_t(contents.size()), PROT_READ, MAP_PRIVATE,
-                        font.handle(), 0);
+    void* mapped =
+        mmap(nullptr, std::size_t(contents.size()), PROT_READ, MAP_PRIVATE, font.handle(), 0);
     ASSERT_NE(mapped, MAP_FAILED);
     const QByteArray read(static_cast<const char*>(mapped), contents.size());
     EXPECT_EQ(read, contents);

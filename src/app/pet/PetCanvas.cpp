@@ -93,9 +93,9 @@ PetCanvas::PetCanvas(AppModel& model, FarmStore& farm, bool preview, PetClocks c
     });
     connect(&model_, &AppModel::changed, this, &PetCanvas::requestTick);
     // What the paint key reads of the model that may come without its catch-all signal.
-    for (const auto signal : {&AppModel::animationChanged, &AppModel::bubbleChanged,
-                              &AppModel::breathingQuietChanged, &AppModel::assetPackChanged,
-                              &AppModel::assetRevisionChanged}) {
+    for (const auto signal :
+         {&AppModel::animationChanged, &AppModel::bubbleChanged, &AppModel::breathingQuietChanged,
+          &AppModel::assetPackChanged, &AppModel::assetRevisionChanged}) {
         connect(&model_, signal, this, &PetCanvas::requestTick);
     }
     connect(&model_.breathing(), &BreathingService::stateChanged, this, &PetCanvas::requestTick);
@@ -190,6 +190,10 @@ bool onlyFrameOrFarmContent(const PaintKey& previous, const PaintKey& next) {
     return aligned == previous;
 }
 
+std::optional<double> sooner(std::optional<double> a, std::optional<double> b) {
+    return a && (!b || *a < *b) ? a : b;
+}
+
 }  // namespace
 
 void PetCanvas::repaintChange(const std::optional<PaintKey>& previous, const PaintKey& key,
@@ -204,9 +208,8 @@ void PetCanvas::repaintChange(const std::optional<PaintKey>& previous, const Pai
         return;
     }
     // The farm's own changes come with a signal or with its clock, and the time bucket of its
-    // key alone changes nothing on screen.
-    // A rectangle is cheaper to hand to Qt than a region, and the pet's frame alone is the
-    // common case.
+    // key alone changes nothing on screen. A rectangle is cheaper to hand to Qt than a region,
+    // and the pet's frame alone is the common case.
     const bool frameTurned = key.frame != previous->frame;
     const bool farm = farmStale_ || farmMoving(now);
     if (farm) {
@@ -234,12 +237,9 @@ void PetCanvas::turnFrame(const QDateTime& now) {
         update(spriteRegion(state));
         publishInteractiveRegion(false, state, settledRatio_);
     }
-    std::optional<double> wait =
-        model_.assets().secondsToNextFrame(model_.animation(), seconds, still());
-    if (settledUntil_) {
-        wait = std::min(wait.value_or(HUGE_VAL), now.msecsTo(*settledUntil_) / 1000.0);
-    }
-    wakeAfter(wait);
+    wakeAfter(
+        sooner(model_.assets().secondsToNextFrame(model_.animation(), seconds, still()),
+               settledUntil_ ? std::optional(now.msecsTo(*settledUntil_) / 1000.0) : std::nullopt));
 }
 
 void PetCanvas::sleepUntilNextChange(const QDateTime& now) {
@@ -254,7 +254,7 @@ void PetCanvas::sleepUntilNextChange(const QDateTime& now) {
     settledRatio_ = devicePixelRatioF();
     settledUntil_ =
         other ? std::optional(now.addMSecs(qint64(std::floor(*other * 1000)))) : std::nullopt;
-    wakeAfter(frame && (!other || *frame < *other) ? frame : other);
+    wakeAfter(sooner(frame, other));
 }
 
 void PetCanvas::wakeAfter(std::optional<double> seconds) {
@@ -482,8 +482,7 @@ void PetCanvas::publishInteractiveRegion(bool always) {
     }
 }
 
-void PetCanvas::publishInteractiveRegion(bool always, const PetFrameState& frame,
-                                         double ratio) {
+void PetCanvas::publishInteractiveRegion(bool always, const PetFrameState& frame, double ratio) {
     if (preview_) {
         return;
     }
@@ -563,9 +562,10 @@ void PetCanvas::paintEvent(QPaintEvent* event) {
     const YUpSpace space(height());
     const QDateTime now = clocks_.now();
     const PetScene scene = sceneAt(now);
-    if (const std::optional<int> frame = pictureFrame(event->region(), scene, now)) {
+    const double ratio = devicePixelRatioF();
+    if (const std::optional<int> frame = pictureFrame(event->region(), scene, now, ratio)) {
         const QImage& picture =
-            regionPictures_.picture(*frame, event->rect(), devicePixelRatioF(), [&](QPainter& p) {
+            regionPictures_.picture(*frame, event->rect(), ratio, [&](QPainter& p) {
                 // The frames already drawn lie at the window's pixels, not the picture's.
                 drawFarmBackdrop(p, space);
                 drawPetScene(p, space, scene, films_);
@@ -583,8 +583,7 @@ void PetCanvas::paintEvent(QPaintEvent* event) {
 }
 
 std::optional<int> PetCanvas::pictureFrame(const QRegion& region, const PetScene& scene,
-                                           const QDateTime& now) const {
-    const double ratio = devicePixelRatioF();
+                                           const QDateTime& now, double ratio) const {
     // Only the sprite over a still farm, at whole device pixels, with nothing else that moves
     // on its own in the region: no bubble, no plot controls, no effect, no cross-fade.
     if (!settledAt(now) || stillFarm_.isNull() || farmPointer_.selected || scene.bubble ||

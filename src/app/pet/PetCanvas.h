@@ -167,7 +167,7 @@ private:
     void wakeAfter(std::optional<double> seconds);
     // The frame whose picture can stand for the paint of `region`, if it can.
     std::optional<int> pictureFrame(const QRegion& region, const PetScene& scene,
-                                    const QDateTime& now) const;
+                                    const QDateTime& now, double ratio) const;
     // Repaints what the change from `previous` to `key` touches.
     void repaintChange(const std::optional<PaintKey>& previous, const PaintKey& key,
                        const PetFrameState& frame, const QDateTime& now);

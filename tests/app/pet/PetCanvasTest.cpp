@@ -278,8 +278,8 @@ TEST(PetCanvasTest, ASettledPetOverTheStillFarmShowsEachFrameFromItsOwnPicture) 
         w.now = w.now.addMSecs(qint64(next * 1000) + 1);
         c.wakes.advance(next + 0.001);
         QCoreApplication::processEvents();
-        shown.insert(
-            w.model->assets().frameIndex(w.model->animation(), canvas.scene().frame.elapsed, false));
+        shown.insert(w.model->assets().frameIndex(w.model->animation(),
+                                                  canvas.scene().frame.elapsed, false));
     }
     ASSERT_GT(shown.size(), 1u);
     EXPECT_EQ(canvas.regionPictures().size(), shown.size());
