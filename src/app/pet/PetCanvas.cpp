@@ -490,9 +490,25 @@ void PetCanvas::publishInteractiveRegion(bool always, const PetFrameState& frame
     const std::optional<double> room = bubbleShown() ? screenRoom() : std::nullopt;
     if (!surroundings_ || surroundings_->height != height() || surroundings_->ratio != ratio ||
         surroundings_->screenRoom != room || surroundings_->sprite != frame.spriteRect) {
-        surroundings_ = Surroundings{surroundingPixels(), height(), ratio, room, frame.spriteRect};
+        surroundings_ =
+            Surroundings{surroundingPixels(), height(), ratio, room, frame.spriteRect, {}};
     }
-    QRegion pixels = petPixels(frame, ratio) + surroundings_->pixels;
+    QRegion pixels;
+    if (draggingFile_) {
+        pixels = petPixels(frame, ratio) + surroundings_->pixels;
+    } else {
+        const PetSilhouette silhouette = PetSilhouette::of(frame);
+        std::map<PetSilhouette::Key, QRegion>& withPet = surroundings_->withPet;
+        if (withPet.size() >= FrameRegions::maximumRegions) {
+            withPet.clear();
+        }
+        const auto [place, added] = withPet.try_emplace(silhouette.key());
+        if (added) {
+            place->second =
+                silhouette.pixels(frameRegions_, height(), ratio) + surroundings_->pixels;
+        }
+        pixels = place->second;
+    }
     if (always || pixels != interactiveRegion_) {
         interactiveRegion_ = std::move(pixels);
         emit interactiveRegionChanged(interactiveRegion_);

@@ -20,6 +20,7 @@
 #include "pet/NextChange.h"
 #include "pet/PaintKey.h"
 #include "pet/PetScene.h"
+#include "pet/PetSilhouette.h"
 #include "pet/PetStageLayout.h"
 #include "pet/RegionPictures.h"
 #include "pet/SpriteFrames.h"
@@ -246,6 +247,10 @@ private:
         double ratio = 0;
         std::optional<double> screenRoom;
         QRectF sprite;
+        // The whole area with each silhouette of the pet met since: the pet shows the same few
+        // frames over and over, and uniting them with the rest every time was most of a frame's
+        // own work.
+        std::map<PetSilhouette::Key, QRegion> withPet;
     };
     std::optional<Surroundings> surroundings_;
     AccessoryRing* ring_ = nullptr;

@@ -32,6 +32,19 @@ PetSilhouette PetSilhouette::of(const PetFrameState& state) {
     return silhouette;
 }
 
+PetSilhouette::Key PetSilhouette::key() const {
+    Key key;
+    if (placeholder_) {
+        key.emplace_back(0, placeholder_->x(), placeholder_->y(), placeholder_->width(),
+                         placeholder_->height());
+    }
+    for (const Part& part : parts_) {
+        key.emplace_back(part.frame->cacheKey(), part.rect.x(), part.rect.y(), part.rect.width(),
+                         part.rect.height());
+    }
+    return key;
+}
+
 bool PetSilhouette::contains(QPointF point) const {
     if (placeholder_) {
         return YUpSpace::contains(*placeholder_, point);

@@ -4,6 +4,7 @@
 #include <QRectF>
 #include <QRegion>
 #include <optional>
+#include <tuple>
 #include <vector>
 
 #include "pet/PetSprite.h"
@@ -22,9 +23,13 @@ public:
         QRectF rect;  // bottom-up points
     };
 
+    // What tells two silhouettes apart: each frame drawn (0 for the placeholder) and where.
+    using Key = std::vector<std::tuple<qint64, double, double, double, double>>;
+
     static PetSilhouette of(const PetFrameState& state);
 
     const std::vector<Part>& parts() const { return parts_; }
+    Key key() const;
     bool contains(QPointF point) const;
     // The device pixels of a view `viewHeight` points high where `contains` answers true.
     QRegion pixels(FrameRegions& regions, double viewHeight, double ratio) const;

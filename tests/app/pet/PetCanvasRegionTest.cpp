@@ -2,6 +2,7 @@
 
 #include <QSignalSpy>
 #include <QTest>
+#include <set>
 
 #include "accessories/AccessoryButton.h"
 #include "accessories/AccessoryRing.h"
@@ -85,6 +86,31 @@ TEST(PetCanvasRegionTest, TheRegionFollowsTheFramesAndIsSentOnlyWhenItChanges) {
         changes += w.region() != before ? 1 : 0;
     }
     EXPECT_GE(changes, 4);
+}
+
+TEST(PetCanvasRegionTest, ARepeatedFrameGetsTheAreaOfWhatIsAroundItNow) {
+    RegionWorld w;
+    // Runs the pet for two seconds at its own pace: every frame shown twice or more, each time
+    // with the area of what surrounds it now; `outlines`: how many different areas at least.
+    const auto loop = [&w](const char* what, std::size_t outlines) {
+        std::set<std::pair<int, int>> areas;
+        for (int step = 0; step < 24; ++step) {
+            w.now = w.now.addMSecs(1000 / 12 + 1);
+            w.canvas.tick();
+            ASSERT_EQ(w.region(), w.canvas.interactivePixels()) << what << " " << step;
+            areas.insert({int(w.region().rectCount()), w.region().boundingRect().height()});
+        }
+        EXPECT_GE(areas.size(), outlines) << what;
+    };
+    loop("the idle pet", 2);
+    w.model->toggleShortcuts();
+    w.canvas.tick();
+    loop("with the shortcut bubbles", 2);
+    w.model->toggleShortcuts();
+    w.canvas.setDraggingFile(true);
+    w.canvas.tick();
+    // The whole sprite takes files, whatever its frame.
+    loop("with a file over the pet", 1);
 }
 
 TEST(PetCanvasRegionTest, TheRegionFollowsTheBubbleTheFarmTheScaleAndADrag) {
