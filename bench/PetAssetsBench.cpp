@@ -42,6 +42,18 @@ void PetAssetsLoadAndDecodeAllH3(benchmark::State& state) {
 }
 BENCHMARK(PetAssetsLoadAndDecodeAllH3)->Unit(benchmark::kMillisecond);
 
+// The pause when a clip that let go of its frames is shown again: its sheet decoded anew.
+void PetAssetsDecodeAClipAgain(benchmark::State& state) {
+    const PetAssets assets(h3Folder(), PetAssetPack::h3, std::nullopt,
+                           PetAssets::Decoding::onFirstUse);
+    const QString clip = QStringLiteral("dance");
+    for (auto _ : state) {
+        assets.releaseFrames(QStringLiteral("idle"));
+        benchmark::DoNotOptimize(assets.frame(clip, 0, false));
+    }
+}
+BENCHMARK(PetAssetsDecodeAClipAgain)->Unit(benchmark::kMillisecond);
+
 void PetAssetsValidateH3(benchmark::State& state) {
     ContentModule module{QStringLiteral("H3"), QStringLiteral("pet.actions"), 1, {}};
     for (const QFileInfo& file : QDir(h3Folder()).entryInfoList(QDir::Files)) {

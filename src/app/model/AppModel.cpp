@@ -30,6 +30,7 @@ AppModel::AppModel(AppWorld world, std::shared_ptr<const PetAssets> assets, Asse
       farmMoveStart_(world_.clock()),
       messageTimer_(world_.scheduler.makeOneShot()),
       animationTimer_(world_.scheduler.makeOneShot()),
+      clipFramesRelease_(world_.scheduler.makeOneShot()),
       farmMoveTask_(world_.scheduler.makeOneShot()),
       farmFeedbackTask_(world_.scheduler.makeOneShot()),
       farmCelebrationTask_(world_.scheduler.makeOneShot()),

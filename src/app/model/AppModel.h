@@ -368,6 +368,8 @@ private:
     std::function<void()> bubbleSecondary_;
     std::unique_ptr<OneShot> messageTimer_;
     std::unique_ptr<OneShot> animationTimer_;
+    // Lets the clips that stopped showing a while ago go of their frames.
+    std::unique_ptr<OneShot> clipFramesRelease_;
     std::unique_ptr<OneShot> farmMoveTask_;
     std::unique_ptr<OneShot> farmFeedbackTask_;
     std::unique_ptr<OneShot> farmCelebrationTask_;

@@ -6,9 +6,19 @@
 
 namespace tundle {
 
+namespace {
+
+// How long a clip keeps its frames after it stopped showing: a pet poked again soon plays it
+// again without decoding it afresh.
+constexpr double clipFramesGraceSeconds = 30;
+
+}  // namespace
+
 void AppModel::setAnimation(const QString& clip) {
     animation_ = clip;
     animationStart_ = world_.clock();
+    clipFramesRelease_->start(clipFramesGraceSeconds,
+                              [this] { assets_->releaseFrames(animation_); });
     emit animationChanged();
     emit changed();
 }

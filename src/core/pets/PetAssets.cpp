@@ -141,16 +141,17 @@ void PetAssets::dropClip(const QString& id) {
 }
 
 bool PetAssets::decode(const PetClip& clip) const {
-    if (clip.decoded()) {
-        return !clip.frames.empty();
+    if (clip.decoded() || clip.failed) {
+        return !clip.failed;
     }
     const auto idle = clips_.find(QStringLiteral("idle"));
     const bool isIdle = idle != clips_.end() && &idle->second == &clip;
-    const QImage sheet = clip.sheet->decodeFirst();
-    clip.sheet.reset();
+    const QImage sheet = clip.sheet ? clip.sheet->decodeFirst() : QImage();
     const qint64 neededWidth = clip.info.columns * size_;
     const qint64 neededHeight = clip.info.rows() * size_;
     if (sheet.isNull() || sheet.width() < neededWidth || sheet.height() < neededHeight) {
+        clip.failed = true;
+        clip.sheet.reset();
         return false;
     }
     const int side = static_cast<int>(size_);
@@ -161,6 +162,8 @@ bool PetAssets::decode(const PetClip& clip) const {
         const int row = static_cast<int>(i / clip.info.columns);
         QImage frame = sheet.copy(column * side, row * side, side, side);
         if (frame.isNull()) {
+            clip.failed = true;
+            clip.sheet.reset();
             return false;
         }
         if (i == 0 && isIdle) {
@@ -189,6 +192,16 @@ const std::vector<QImage>& PetAssets::frames(const QString& clip) const {
     static const std::vector<QImage> none;
     const PetClip* found = usable(clip);
     return found != nullptr && decode(*found) ? found->frames : none;
+}
+
+void PetAssets::releaseFrames(const QString& keep) const {
+    const PetClip* idle = usable(QStringLiteral("idle"));
+    const PetClip* kept = playing(keep);
+    for (const auto& [id, clip] : clips_) {
+        if (&clip != idle && &clip != kept && clip.sheet) {
+            clip.frames = {};
+        }
+    }
 }
 
 int PetAssets::decodedClipCount() const {

@@ -18,17 +18,19 @@ namespace tundle {
 struct BreathMoment;
 struct ContentModule;
 
-// One clip that passed every limit: its manifest entry and, once the clip is first shown, its
-// frames, each a square of the pack's frame size. Until then the sheet waits encoded in `sheet`
-// (clips that share a file share its bytes).
+// One clip that passed every limit: its manifest entry and, while the clip is shown, its
+// frames, each a square of the pack's frame size. The sheet stays encoded in `sheet` (clips
+// that share a file share its bytes), so frames let go of can be decoded again.
 struct PetClip {
     ClipInfo info;
     mutable std::optional<ImageSource> sheet;
     mutable std::vector<QImage> frames;
+    // The sheet did not decode.
+    mutable bool failed = false;
 
-    bool decoded() const { return !sheet.has_value(); }
+    bool decoded() const { return !frames.empty(); }
     // A clip whose sheet did not decode has no frames and counts as left out.
-    bool usable() const { return !decoded() || !frames.empty(); }
+    bool usable() const { return !failed; }
 };
 
 // One loaded pet pack. Loading never fails loudly: a clip outside its limits is left out and a
@@ -88,6 +90,10 @@ public:
     // The clip's frames, decoded now when they were not yet; empty when the pack lacks the clip
     // or its sheet does not decode.
     const std::vector<QImage>& frames(const QString& clip) const;
+    // Lets go of the frames of every clip but idle and the one that plays for `keep`: a pack's
+    // clips hold several megabytes of frames each, and most play for seconds an hour. They are
+    // decoded again when next shown. Frames handed out before are no longer valid.
+    void releaseFrames(const QString& keep) const;
     // How many clips hold decoded frames, and the bytes those frames and the hit mask hold.
     int decodedClipCount() const;
     qint64 decodedBytes() const;

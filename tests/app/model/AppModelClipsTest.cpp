@@ -68,5 +68,29 @@ TEST(AppModelClipsTest, ReducedMotionAndBreathingKeepThePetStill) {
     EXPECT_TRUE(model->bubble().isEmpty());
 }
 
+TEST(AppModelClipsTest, AClipLetsGoOfItsFramesHalfAMinuteAfterItStoppedShowing) {
+    ModelTestWorld world;
+    auto model = world.model();
+    model->play("jump", 3);
+    ASSERT_NE(model->assets().frame("jump", 0.5, false), nullptr);
+    world.scheduler.advance(1);
+    model->play("dance", 100);
+    ASSERT_NE(model->assets().frame("dance", 0.5, false), nullptr);
+
+    // Still dancing half a minute on: the dance keeps its frames, the hop has let go of them.
+    world.scheduler.advance(30);
+    EXPECT_EQ(model->animation(), "dance");
+    EXPECT_EQ(model->assets().decodedClipCount(), 2);
+
+    // Back to idle, the dance holds its frames for half a minute more.
+    world.scheduler.advance(70);
+    EXPECT_EQ(model->animation(), "idle");
+    world.scheduler.advance(29.5);
+    EXPECT_EQ(model->assets().decodedClipCount(), 2);
+    world.scheduler.advance(0.5);
+    EXPECT_EQ(model->assets().decodedClipCount(), 1);
+    EXPECT_NE(model->assets().frame("dance", 0.5, false), nullptr);
+}
+
 }  // namespace
 }  // namespace tundle

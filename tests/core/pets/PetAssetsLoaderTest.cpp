@@ -160,6 +160,38 @@ TEST(PetAssetsLoaderTest, DecodesIdleAtLoadAndEachOtherClipOnFirstUseFromOneRead
     EXPECT_EQ(assets.decodedClipCount(), 3);
 }
 
+TEST(PetAssetsLoaderTest, LetsGoOfTheFramesOfClipsNotPlayingAndDecodesThemAgainWhenShown) {
+    PetPackFixture pack;
+    pack.writeSheet(QStringLiteral("sheet.png"), 4, 3, 8);
+    pack.writeSheet(QStringLiteral("jump.png"), 4, 3, 8);
+    const QImage jumpSheet(pack.path(QStringLiteral("jump.png")));
+    pack.writeManifest(PetPackFixture::manifest(
+        8, {{"idle", PetPackFixture::clip(QStringLiteral("sheet.png"), 4, 10)},
+            {"wave", PetPackFixture::clip(QStringLiteral("sheet.png"), 4, 12)},
+            {"jump", PetPackFixture::clip(QStringLiteral("jump.png"), 4, 10)}}));
+    const PetAssets assets(pack.folder(), PetAssetPack::h3, std::nullopt,
+                           PetAssets::Decoding::onFirstUse);
+    const qint64 idleOnly = assets.decodedBytes();
+    ASSERT_EQ(assets.frames("wave").size(), 12u);
+    ASSERT_EQ(assets.frames("jump").size(), 10u);
+    QFile::remove(pack.path(QStringLiteral("jump.png")));
+
+    // "stretch", missing from the pack, plays as jump: jump stays, wave goes.
+    assets.releaseFrames(QStringLiteral("stretch"));
+    EXPECT_EQ(assets.decodedClipCount(), 2);
+    assets.releaseFrames(QStringLiteral("idle"));
+    EXPECT_EQ(assets.decodedClipCount(), 1);
+    EXPECT_EQ(assets.decodedBytes(), idleOnly);
+    EXPECT_TRUE(assets.hasClip("jump"));
+
+    // Decoded again from the bytes read at load, the file long gone.
+    const QImage* frame = assets.frame("jump", 0.75, false);
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(*frame, jumpSheet.copy(3 * 8, 1 * 8, 8, 8));
+    EXPECT_EQ(PetPackFixture::frameNumber(assets.frames("wave")[11]), 11);
+    EXPECT_EQ(assets.decodedClipCount(), 3);
+}
+
 TEST(PetAssetsLoaderTest, LeavesOutAClipWhoseSheetDoesNotDecode) {
     PetPackFixture pack;
     pack.writeSheet(QStringLiteral("sheet.png"), 4, 3, 8);
