@@ -417,7 +417,9 @@ PetFrameState PetCanvas::frameState(const QDateTime& now, const QRectF& sprite) 
 }
 
 PetScene PetCanvas::sceneAt(const QDateTime& now) const {
-    PetScene scene{.frame = frameState(now), .bubble = std::nullopt};
+    // While settled the pet stands where the last full look found it.
+    PetScene scene{.frame = settledAt(now) ? frameState(now, settledSprite_) : frameState(now),
+                   .bubble = std::nullopt};
     if (bubbleShown() && !model_.functionPanel()) {
         const BubbleLayout layout = bubbleLayout();
         scene.bubble =
