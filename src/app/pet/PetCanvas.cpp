@@ -581,7 +581,15 @@ void PetCanvas::paintEvent(QPaintEvent* event) {
     const QDateTime now = clocks_.now();
     const PetScene scene = sceneAt(now);
     const double ratio = devicePixelRatioF();
-    if (const std::optional<int> frame = pictureFrame(event->region(), scene, now, ratio)) {
+    const std::optional<int> frame = pictureFrame(event->region(), scene, now, ratio);
+    if (frame && stillFarm_.isNull() && !farm_.visible()) {
+        // Nothing lies under the pet: its frame takes the cleared pixels as they are, a copy
+        // where drawing it over them would blend every pixel of a frame of up to 256 px.
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        drawPetSprite(painter, space, scene.frame, &frames_);
+        return;
+    }
+    if (frame && !stillFarm_.isNull()) {
         const QImage& picture =
             regionPictures_.picture(*frame, event->rect(), ratio, [&](QPainter& p) {
                 // The frames already drawn lie at the window's pixels, not the picture's.
@@ -602,10 +610,8 @@ void PetCanvas::paintEvent(QPaintEvent* event) {
 
 std::optional<int> PetCanvas::pictureFrame(const QRegion& region, const PetScene& scene,
                                            const QDateTime& now, double ratio) const {
-    // Only the sprite over a still farm, at whole device pixels, with nothing else that moves
-    // on its own in the region: no bubble, no plot controls, no effect, no cross-fade.
-    if (!settledAt(now) || stillFarm_.isNull() || farmPointer_.selected || scene.bubble ||
-        draggingFile_ || region.rectCount() != 1 || ratio != std::floor(ratio)) {
+    if (!settledAt(now) || farmPointer_.selected || scene.bubble || draggingFile_ ||
+        region.rectCount() != 1 || ratio != std::floor(ratio)) {
         return std::nullopt;
     }
     const PetSpriteGeometry geometry = PetSpriteGeometry::of(scene.frame);

@@ -166,7 +166,8 @@ private:
     // A look while settled: only the pet's frame can have changed.
     void turnFrame(const QDateTime& now);
     void wakeAfter(std::optional<double> seconds);
-    // The frame whose picture can stand for the paint of `region`, if it can.
+    // The settled pet's frame when `region` holds nothing else that needs drawing over or under
+    // it but the still farm: no bubble, plot controls, effect or cross-fade, at whole pixels.
     std::optional<int> pictureFrame(const QRegion& region, const PetScene& scene,
                                     const QDateTime& now, double ratio) const;
     // Repaints what the change from `previous` to `key` touches.

@@ -306,6 +306,37 @@ TEST(PetCanvasTest, ASettledPetOverTheStillFarmShowsEachFrameFromItsOwnPicture) 
     EXPECT_EQ(canvas.regionPictures().size(), 0u);
 }
 
+TEST(PetCanvasTest, ASettledPetWithoutTheFarmIsCopiedAsAFullPaintDrawsIt) {
+    CanvasWorld w(false);
+    w.model->dismissBubble();
+    SleepingCanvas c(w);
+    PetCanvas& canvas = c.canvas();
+    const QRect sprite = canvas.spriteRegion();
+    const auto render = [&] {
+        QImage image(sprite.size(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        canvas.render(&image, QPoint(), QRegion(sprite), {});
+        return image;
+    };
+    std::vector<QImage> seen;
+    for (int step = 0; step < 6; ++step) {
+        const double next = *NextChange::after(canvas.clockDrivenState(w.now));
+        w.now = w.now.addMSecs(qint64(next * 1000) + 1);
+        c.wakes.advance(next + 0.001);
+        QCoreApplication::processEvents();
+        const QImage copied = render();
+        // A drag and its end call for a full look, drawn over the cleared pixels.
+        canvas.setDraggingFile(true);
+        canvas.setDraggingFile(false);
+        EXPECT_EQ(render(), copied) << step;
+        c.settle();
+        if (std::find(seen.begin(), seen.end(), copied) == seen.end()) {
+            seen.push_back(copied);
+        }
+    }
+    EXPECT_GT(seen.size(), 1u);
+}
+
 TEST(PetCanvasTest, EveryPartOfThePaintKeyRepaints) {
     CanvasWorld w(true);
     w.farm.loosen(0);
