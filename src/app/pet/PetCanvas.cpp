@@ -616,7 +616,7 @@ std::optional<int> PetCanvas::pictureFrame(const QRegion& region, const PetScene
     }
     const PetSpriteGeometry geometry = PetSpriteGeometry::of(scene.frame);
     if (geometry.eating || geometry.harvest || geometry.poof || geometry.opacity < 1 ||
-        region.boundingRect() != spriteRegion(scene.frame)) {
+        region.boundingRect() != spriteRegion(scene.frame).intersected(rect())) {
         return std::nullopt;
     }
     return model_.assets().frameIndex(scene.frame.animation, scene.frame.elapsed,
