@@ -146,13 +146,17 @@ bool PetAssets::decode(const PetClip& clip) const {
     }
     const auto idle = clips_.find(QStringLiteral("idle"));
     const bool isIdle = idle != clips_.end() && &idle->second == &clip;
-    const QImage sheet = clip.sheet ? clip.sheet->decodeFirst() : QImage();
-    const qint64 neededWidth = clip.info.columns * size_;
-    const qint64 neededHeight = clip.info.rows() * size_;
-    if (sheet.isNull() || sheet.width() < neededWidth || sheet.height() < neededHeight) {
+    // A sheet that did not decode never will: its bytes go.
+    const auto fail = [&clip] {
         clip.failed = true;
         clip.sheet.reset();
         return false;
+    };
+    const QImage sheet = clip.sheet->decodeFirst();
+    const qint64 neededWidth = clip.info.columns * size_;
+    const qint64 neededHeight = clip.info.rows() * size_;
+    if (sheet.isNull() || sheet.width() < neededWidth || sheet.height() < neededHeight) {
+        return fail();
     }
     const int side = static_cast<int>(size_);
     std::vector<QImage> frames;
@@ -162,9 +166,7 @@ bool PetAssets::decode(const PetClip& clip) const {
         const int row = static_cast<int>(i / clip.info.columns);
         QImage frame = sheet.copy(column * side, row * side, side, side);
         if (frame.isNull()) {
-            clip.failed = true;
-            clip.sheet.reset();
-            return false;
+            return fail();
         }
         if (i == 0 && isIdle) {
             firstAlpha_ = premultipliedRgba(frame);
@@ -198,7 +200,7 @@ void PetAssets::releaseFrames(const QString& keep) const {
     const PetClip* idle = usable(QStringLiteral("idle"));
     const PetClip* kept = playing(keep);
     for (const auto& [id, clip] : clips_) {
-        if (&clip != idle && &clip != kept && clip.sheet) {
+        if (&clip != idle && &clip != kept) {
             clip.frames = {};
         }
     }

@@ -129,15 +129,21 @@ TEST(PetAssetsLoaderTest, KeepsTriggersGroupsAndConfinedSounds) {
     EXPECT_EQ(assets.actionAudioURL("spin"), std::nullopt);
 }
 
-TEST(PetAssetsLoaderTest, DecodesIdleAtLoadAndEachOtherClipOnFirstUseFromOneRead) {
-    PetPackFixture pack;
+// A pack of 8 px frames: idle (10) and wave (12) from one sheet, jump (10) from its own, whose
+// sheet it answers.
+QImage writeIdleWaveAndJump(PetPackFixture& pack) {
     pack.writeSheet(QStringLiteral("sheet.png"), 4, 3, 8);
     pack.writeSheet(QStringLiteral("jump.png"), 4, 3, 8);
-    const QImage jumpSheet(pack.path(QStringLiteral("jump.png")));
     pack.writeManifest(PetPackFixture::manifest(
         8, {{"idle", PetPackFixture::clip(QStringLiteral("sheet.png"), 4, 10)},
             {"wave", PetPackFixture::clip(QStringLiteral("sheet.png"), 4, 12)},
             {"jump", PetPackFixture::clip(QStringLiteral("jump.png"), 4, 10)}}));
+    return QImage(pack.path(QStringLiteral("jump.png")));
+}
+
+TEST(PetAssetsLoaderTest, DecodesIdleAtLoadAndEachOtherClipOnFirstUseFromOneRead) {
+    PetPackFixture pack;
+    const QImage jumpSheet = writeIdleWaveAndJump(pack);
 
     const PetAssets assets(pack.folder(), PetAssetPack::h3, std::nullopt,
                            PetAssets::Decoding::onFirstUse);
@@ -162,13 +168,7 @@ TEST(PetAssetsLoaderTest, DecodesIdleAtLoadAndEachOtherClipOnFirstUseFromOneRead
 
 TEST(PetAssetsLoaderTest, LetsGoOfTheFramesOfClipsNotPlayingAndDecodesThemAgainWhenShown) {
     PetPackFixture pack;
-    pack.writeSheet(QStringLiteral("sheet.png"), 4, 3, 8);
-    pack.writeSheet(QStringLiteral("jump.png"), 4, 3, 8);
-    const QImage jumpSheet(pack.path(QStringLiteral("jump.png")));
-    pack.writeManifest(PetPackFixture::manifest(
-        8, {{"idle", PetPackFixture::clip(QStringLiteral("sheet.png"), 4, 10)},
-            {"wave", PetPackFixture::clip(QStringLiteral("sheet.png"), 4, 12)},
-            {"jump", PetPackFixture::clip(QStringLiteral("jump.png"), 4, 10)}}));
+    const QImage jumpSheet = writeIdleWaveAndJump(pack);
     const PetAssets assets(pack.folder(), PetAssetPack::h3, std::nullopt,
                            PetAssets::Decoding::onFirstUse);
     const qint64 idleOnly = assets.decodedBytes();
