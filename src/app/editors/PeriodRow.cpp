@@ -6,7 +6,6 @@
 #include <QTimeEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <QWheelEvent>
 
 #include "drawing/SymbolImage.h"
 #include "editors/WorkPlanEditorState.h"
@@ -41,25 +40,8 @@ protected:
     }
 };
 
-// A time picker that leaves the wheel to the list around it unless it has the focus, so
-// scrolling the list never moves a time by accident.
-class ClockEdit : public QTimeEdit {
-public:
-    using QTimeEdit::QTimeEdit;
-
-protected:
-    void wheelEvent(QWheelEvent* event) override {
-        if (hasFocus()) {
-            QTimeEdit::wheelEvent(event);
-        } else {
-            event->ignore();
-        }
-    }
-};
-
 QTimeEdit* timeEdit(const QString& title, QWidget* parent) {
-    auto* edit = new ClockEdit(parent);
-    edit->setFocusPolicy(Qt::StrongFocus);
+    auto* edit = new QTimeEdit(parent);
     edit->setDisplayFormat(QStringLiteral("HH:mm"));
     edit->setAccessibleName(title);
     edit->setKeyboardTracking(true);

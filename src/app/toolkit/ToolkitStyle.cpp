@@ -1,12 +1,14 @@
 #include "toolkit/ToolkitStyle.h"
 
 #include <QAbstractButton>
+#include <QAbstractSlider>
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
 #include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScrollBar>
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <algorithm>
@@ -115,6 +117,13 @@ bool embeddedInField(const QWidget* widget) {
                       qobject_cast<const QAbstractSpinBox*>(widget->parentWidget()));
 }
 
+// The controls whose value the wheel turns; a scroll bar is not one, scrolling is its purpose.
+bool turnedByWheel(const QObject* object) {
+    return (qobject_cast<const QAbstractSlider*>(object) &&
+            !qobject_cast<const QScrollBar*>(object)) ||
+           qobject_cast<const QComboBox*>(object) || qobject_cast<const QAbstractSpinBox*>(object);
+}
+
 }  // namespace
 
 ToolkitStyle::ToolkitStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
@@ -140,6 +149,33 @@ bool ToolkitStyle::isDestructive(const QObject* buttonOrAction) {
 
 QPalette ToolkitStyle::standardPalette() const {
     return LightPalette::palette();
+}
+
+void ToolkitStyle::polish(QWidget* widget) {
+    QProxyStyle::polish(widget);
+    if (!turnedByWheel(widget)) {
+        return;
+    }
+    // A wheel that reached a control would otherwise give it the focus as well.
+    if (widget->focusPolicy() == Qt::WheelFocus) {
+        widget->setFocusPolicy(Qt::StrongFocus);
+    }
+    widget->installEventFilter(this);
+}
+
+void ToolkitStyle::unpolish(QWidget* widget) {
+    widget->removeEventFilter(this);
+    QProxyStyle::unpolish(widget);
+}
+
+bool ToolkitStyle::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel && turnedByWheel(watched) &&
+        !static_cast<QWidget*>(watched)->hasFocus()) {
+        // Ignored, the wheel travels on to the parents, up to the scrolling page.
+        event->ignore();
+        return true;
+    }
+    return QProxyStyle::eventFilter(watched, event);
 }
 
 void ToolkitStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,

@@ -9,6 +9,9 @@ namespace tundle {
 // push buttons of dialogs are drawn flat and warm (white rounded fields with a faint edge, the
 // accent for the focus ring, selections and checks), so none shows the desktop's chrome
 // inside the toolkit's own controls. Built on Fusion, whose geometry the rest keeps.
+//
+// The wheel turns a slider, drop-down, spin, time or date box only while it has the keyboard
+// focus; over any other it scrolls the page around it, so scrolling never changes a setting.
 class ToolkitStyle : public QProxyStyle {
     Q_OBJECT
 
@@ -28,6 +31,11 @@ public:
     static bool isDestructive(const QObject* buttonOrAction);
 
     QPalette standardPalette() const override;
+    using QProxyStyle::polish;
+    using QProxyStyle::unpolish;
+    void polish(QWidget* widget) override;
+    void unpolish(QWidget* widget) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget = nullptr) const override;
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,

@@ -2,11 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QtTest/qtestspontaneevent.h>
 #include <QLineEdit>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QSlider>
 #include <QTest>
+#include <QWheelEvent>
 #include <QWindow>
 
+#include "WidgetLookup.h"
 #include "controlcentre/ClipboardPage.h"
 #include "controlcentre/HomePage.h"
 #include "controlcentre/RestArtwork.h"
@@ -22,6 +27,7 @@
 #include "support/ModelTestWorld.h"
 #include "support/RunUntil.h"
 #include "support/ScriptedFileChooser.h"
+#include "support/ToolkitLook.h"
 #include "toolkit/StyledButton.h"
 
 namespace tundle {
@@ -47,6 +53,17 @@ protected:
     // A click at `point` of `widget`, through the window as the pointer would give it.
     static void clickAt(QWidget& widget, QPoint point) {
         QTest::mouseClick(&widget, Qt::LeftButton, {}, point);
+    }
+
+    // One notch of the wheel down over the middle of `widget`, delivered as the window system
+    // delivers it (spontaneous, as QTest's mouse clicks): what the widget ignores goes on to its
+    // parents.
+    static void wheelDownOver(QWidget& widget) {
+        const QPointF centre = QRectF(widget.rect()).center();
+        QWheelEvent wheel(centre, widget.mapToGlobal(centre), {}, QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QSpontaneKeyEvent::setSpontaneous(&wheel);
+        qApp->notify(&widget, &wheel);
     }
 
     test::ModelTestWorld world;
@@ -194,8 +211,7 @@ TEST_F(ControlCenterTest, ClosedOrMinimisedWindowRunsNothingAndHoldsNoBuffer) {
 
     // The page's pictures, the resting artwork among them, come from the shared cache...
     const std::size_t held = pictures.size();
-    EXPECT_FALSE(
-        pictures.picture(RestArtwork::builtInPath(model->resourceFolder())).isNull());
+    EXPECT_FALSE(pictures.picture(RestArtwork::builtInPath(model->resourceFolder())).isNull());
     EXPECT_EQ(pictures.size(), held);
 
     window->close();
@@ -209,6 +225,39 @@ TEST_F(ControlCenterTest, ClosedOrMinimisedWindowRunsNothingAndHoldsNoBuffer) {
     present();
     EXPECT_NE(window->backingStore(), nullptr);
     EXPECT_NE(center().page(), nullptr);
+}
+
+TEST_F(ControlCenterTest, TheWheelScrollsTheSettingsPageUntilAControlHasTheFocus) {
+    test::ToolkitLook look;
+    model->farm().setVisible(true);
+    model->setPage(PanelPage::settings);
+    present();
+    QSlider* petSize = test::namedChild<QSlider>(*center().page(), QStringLiteral("桌宠大小"));
+    QSlider* farmSize = test::namedChild<QSlider>(*center().page(), QStringLiteral("场景大小"));
+    ASSERT_TRUE(petSize && farmSize);
+    QScrollBar* scroll = center().pageArea().verticalScrollBar();
+    ASSERT_GT(scroll->maximum(), 0) << "the page is taller than its window";
+    const UserConfiguration saved = model->configuration().value();
+    const double farmScale = model->farm().scale();
+
+    for (QSlider* slider : {petSize, farmSize}) {
+        const int position = slider->value();
+        const int scrolled = scroll->value();
+        wheelDownOver(*slider);
+        EXPECT_EQ(slider->value(), position) << slider->accessibleName().toStdString();
+        EXPECT_GT(scroll->value(), scrolled) << slider->accessibleName().toStdString();
+        EXPECT_FALSE(slider->hasFocus()) << "the wheel gives no focus";
+    }
+    EXPECT_EQ(model->configuration().value(), saved);
+    EXPECT_EQ(model->farm().scale(), farmScale);
+
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    petSize->setFocus();
+    const int scrolled = scroll->value();
+    wheelDownOver(*petSize);
+    EXPECT_LT(model->configuration().value().preferences.petScale, saved.preferences.petScale);
+    EXPECT_EQ(scroll->value(), scrolled);
 }
 
 }  // namespace

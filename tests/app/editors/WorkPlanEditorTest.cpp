@@ -19,6 +19,7 @@
 #include "editors/PeriodRow.h"
 #include "editors/WeekdayChip.h"
 #include "editors/WorkPlanEditor.h"
+#include "support/ToolkitLook.h"
 #include "toolkit/SegmentedControl.h"
 #include "toolkit/TextBlock.h"
 
@@ -151,6 +152,7 @@ void turnWheel(QWidget* widget) {
 }
 
 TEST(WorkPlanEditor, WheelMovesATimeOnlyInTheFocusedField) {
+    test::ToolkitLook look;
     EditorWorld world;
     WorkPlanEditor* editor = world.editor;
     editor->addButton()->click();
