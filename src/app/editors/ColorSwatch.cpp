@@ -10,6 +10,8 @@ namespace tundle {
 ColorSwatch::ColorSwatch(ShortcutColor color, QWidget* parent)
     : QAbstractButton(parent), color_(color) {
     setFixedSize(23, 23);
+    // Reached by Tab; a click picks the colour and leaves the focus in the field being typed in.
+    setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
     setToolTip(title(color));
     setAccessibleName(title(color));

@@ -25,6 +25,7 @@
 #include "toolkit/SegmentedControl.h"
 #include "toolkit/Spacing.h"
 #include "toolkit/Switch.h"
+#include "toolkit/TabOrder.h"
 #include "toolkit/Typography.h"
 
 namespace tundle {
@@ -117,6 +118,11 @@ ShortcutEditor::ShortcutEditor(AppModel& model, ShortcutService& service, FileCh
     layout->addLayout(buttons);
     setContentWidth(500);
     setDefaultButton(save_);
+    // The target and the colours are made after the fields below them.
+    std::vector<QWidget*> order{kinds_, address_, choose_, name_, group_};
+    order.insert(order.end(), swatches_.begin(), swatches_.end());
+    order.insert(order.end(), {pin_, try_, cancel_, save_});
+    chainTabOrder(order);
 
     connect(kinds_, &SegmentedControl::activated, this, [this](int index) {
         draft_.setKind(kinds[std::size_t(index)]);

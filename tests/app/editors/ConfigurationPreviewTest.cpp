@@ -8,6 +8,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "FocusWalk.h"
 #include "config/ConfigurationPackage.h"
 #include "editors/ShortcutPreviewList.h"
 #include "toolkit/TextBlock.h"
@@ -37,6 +38,18 @@ TEST(ConfigurationPreview, TitlesAndTheImportNoteFollowTheDirection) {
     EXPECT_TRUE(texts(importing).contains(QStringLiteral("导入内容预览")));
     EXPECT_TRUE(texts(importing).contains(note));
     EXPECT_EQ(importing.confirmButton()->text(), QStringLiteral("确认导入"));
+}
+
+TEST(ConfigurationPreview, TabGoesFromTheContentToTheButtons) {
+    QWidget window;
+    window.resize(700, 600);
+    window.show();
+    UserConfiguration configuration;
+    auto* preview = new ConfigurationPreview(ConfigurationPackage{configuration}, false, &window);
+    preview->open();
+    QApplication::setActiveWindow(preview);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(preview));
+    test::expectFocusFollowsTheForm(*preview, QStringLiteral("import"));
 }
 
 TEST(ConfigurationPreview, EscapeCancelsAndReturnConfirms) {

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "FocusWalk.h"
 #include "editors/BubblePreview.h"
 #include "editors/ColorSwatch.h"
 #include "editors/ErrorLine.h"
@@ -75,6 +76,28 @@ TEST(ShortcutEditor, AWebsiteIsNamedAfterItsHostAndCheckedAsItIsTyped) {
     EXPECT_EQ(w.service.items()[0].target, "https://news.example.org/today");
     EXPECT_EQ(w.service.items()[0].name, "news.example.org");
     EXPECT_TRUE(w.service.items()[0].pinned);
+}
+
+TEST(ShortcutEditor, TabFollowsTheFormForEveryKindAndTypingLandsInTheNextField) {
+    EditorWorld w;
+    for (int kind = 0; kind < 4; ++kind) {
+        auto editor = w.editor(ShortcutDraft::fresh(0, std::nullopt));
+        QApplication::setActiveWindow(editor.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
+        emit editor->kindPicker()->activated(kind);
+        test::expectFocusFollowsTheForm(*editor, title(editor->draft().item().kind));
+    }
+
+    auto editor = w.editor(ShortcutDraft::fresh(0, std::nullopt));
+    QApplication::setActiveWindow(editor.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
+    emit editor->kindPicker()->activated(3);
+    editor->addressField()->setFocus();
+    QTest::keyClicks(editor->addressField(), "example.org");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), editor->nameField());
+    QTest::keyClicks(QApplication::focusWidget(), "x");
+    EXPECT_TRUE(editor->nameField()->text().endsWith("x"));
 }
 
 TEST(ShortcutEditor, AChosenApplicationComesFromTheDesktopEntries) {

@@ -8,6 +8,7 @@
 #include <QMimeData>
 #include <QTest>
 
+#include "FocusWalk.h"
 #include "accessories/DesktopFunctionView.h"
 #include "accessories/WaterShortcutButton.h"
 #include "editors/ErrorLine.h"
@@ -268,6 +269,9 @@ TEST(ShortcutSettingsPage, GroupsAreMadeRenamedAndDeletedFromTheSidebar) {
     w.page.newGroupButton()->click();
     ShortcutGroupEditor* editor = w.page.groupEditor();
     ASSERT_TRUE(editor);
+    QApplication::setActiveWindow(editor);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor));
+    test::expectFocusFollowsTheForm(*editor, QStringLiteral("group"));
     EXPECT_EQ(editor->title()->text(), "新建分组");
     QTest::keyClicks(editor->nameField(), "  Work  ");
     QTest::keyClick(editor->nameField(), Qt::Key_Return);
