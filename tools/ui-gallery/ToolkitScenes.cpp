@@ -17,6 +17,7 @@
 #include <memory>
 
 #include "GalleryScene.h"
+#include "toolkit/Alert.h"
 #include "toolkit/Colors.h"
 #include "toolkit/LightPalette.h"
 #include "toolkit/OrangeButton.h"
@@ -273,10 +274,23 @@ QImage toolkitStyles() {
     return image;
 }
 
+// The configuration section's failure alert, shown, so the box has sized itself as it does
+// on the screen.
+QImage alert() {
+    QWidget window;
+    window.resize(640, 420);
+    window.show();
+    QMessageBox* box = openAlert(
+        &window, Alert{.title = QStringLiteral("配置操作未完成"),
+                       .message = QStringLiteral("预览期间配置已变化，请重新选择文件并预览。")});
+    return renderWidget(*box, LightPalette::palette().window().color());
+}
+
 }  // namespace
 
 void addToolkitScenes(GalleryScenes& scenes) {
     scenes.push_back({QStringLiteral("toolkit-styles"), toolkitStyles});
+    scenes.push_back({QStringLiteral("alert"), alert});
 }
 
 }  // namespace tundle::gallery

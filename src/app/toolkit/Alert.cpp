@@ -1,7 +1,11 @@
 #include "toolkit/Alert.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QTextBoundaryFinder>
+#include <algorithm>
 
 #include "toolkit/ToolkitStyle.h"
 
@@ -27,7 +31,57 @@ QString buttonText(const QString& title) {
     return text.replace(u'&', QStringLiteral("&&"));
 }
 
+// The least width of an alert's text; QMessageBox would size the box on its title alone.
+constexpr int textColumn = 260;
+// Characters of a sentence that fit one line of the column, at any size of the font.
+constexpr int charactersPerLine = 13;
+
+// A path keeps together except after each "/": a zero-width space there offers the break, and
+// a word joiner between its other characters takes away the breaks a hyphen, a space or
+// Chinese characters in a name would offer.
+QString breakingAtSlashes(const QString& path) {
+    const QChar space(0x200B);
+    const QChar joiner(0x2060);
+    QString text;
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, path);
+    qsizetype start = 0;
+    for (qsizetype end = graphemes.toNextBoundary(); end > 0; end = graphemes.toNextBoundary()) {
+        const QStringView character = QStringView(path).mid(start, end - start);
+        text += character;
+        if (end < path.size()) {
+            text += character == u'/' ? space : joiner;
+        }
+        start = end;
+    }
+    return text;
+}
+
+QString withBreakablePaths(const QString& message) {
+    // Two folders at least, so a lone "/" (as in "</b>") is left alone.
+    static const QRegularExpression path(QStringLiteral("~?(?:/[^\\s/，。；：！？、）]+){2,}/?"));
+    QString text;
+    qsizetype done = 0;
+    for (const QRegularExpressionMatch& match : path.globalMatch(message)) {
+        text += QStringView(message).mid(done, match.capturedStart() - done);
+        text += breakingAtSlashes(match.captured());
+        done = match.capturedEnd();
+    }
+    text += QStringView(message).mid(done);
+    return text;
+}
+
 }  // namespace
+
+void shapeAlert(QMessageBox& box) {
+    auto* title = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    auto* message = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel"));
+    const QFontMetrics metrics((message ? message : title)->font());
+    title->setMinimumWidth(
+        std::max(textColumn, metrics.horizontalAdvance(QString(charactersPerLine, u'字'))));
+    if (message) {
+        message->setText(withBreakablePaths(message->text()));
+    }
+}
 
 QMessageBox* openAlert(QWidget* parent, Alert alert) {
     auto* box = new QMessageBox(parent);
@@ -48,6 +102,7 @@ QMessageBox* openAlert(QWidget* parent, Alert alert) {
             message->setTextFormat(Qt::PlainText);
         }
     }
+    shapeAlert(*box);
     if (alert.buttons.empty()) {
         alert.buttons.push_back({QStringLiteral("好")});
     }

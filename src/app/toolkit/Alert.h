@@ -33,6 +33,11 @@ struct Alert {
     std::function<void()> closed = {};
 };
 
+// Gives a message box the alerts' text column: wide enough that a sentence of two dozen
+// characters takes at most two lines, and a path in the message breaks only after a "/".
+// openAlert does it; a box that must run its own loop is shaped before it runs.
+void shapeAlert(QMessageBox& box);
+
 // Opens the alert modal to the parent's window with open() (no nested event loop) and deletes
 // it when it closes; the box is returned for the caller to close it early or to test it.
 QMessageBox* openAlert(QWidget* parent, Alert alert);

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextLayout>
 
 #include "toolkit/Alert.h"
 #include "toolkit/DialogFileChooser.h"
@@ -60,6 +61,78 @@ TEST(Alert, ReturnPressesTheFirstAcceptAndEscapeTheCancel) {
     box = openAlert(&window, alert());
     QTest::keyClick(box, Qt::Key_Escape);
     EXPECT_EQ(pressed, (QStringList{QStringLiteral("导入"), QStringLiteral("取消")}));
+}
+
+// The message label of a shown alert.
+QLabel* shownMessage(QMessageBox* box) {
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(box));
+    return box->findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel"));
+}
+
+// The lines a label shows its text in, at the width it was given: its height for that width
+// against the heights of one and of two lines in a label like it.
+int shownLines(const QLabel& label) {
+    QLabel probe;
+    probe.setFont(label.font());
+    probe.setWordWrap(label.wordWrap());
+    probe.setTextInteractionFlags(label.textInteractionFlags());
+    const auto height = [&](const QString& text) {
+        probe.setText(text);
+        return probe.heightForWidth(label.width());
+    };
+    const int one = height(QStringLiteral("字"));
+    const int line = height(QStringLiteral("字\n字")) - one;
+    return 1 + qRound(double(height(label.text()) - one) / line);
+}
+
+TEST(Alert, ASentenceTakesAtMostTwoLinesAndAPathBreaksOnlyAfterASlash) {
+    QWidget window;
+    window.show();
+    for (const QString& sentence :
+         {QStringLiteral("预览期间配置已变化，请重新选择文件并预览。"), QString(24, u'字')}) {
+        QMessageBox* box = openAlert(
+            &window, Alert{.title = QStringLiteral("配置操作未完成"), .message = sentence});
+        QLabel* message = shownMessage(box);
+        ASSERT_NE(message, nullptr);
+        EXPECT_GE(box->width(), 280);
+        EXPECT_LE(shownLines(*message), 2) << sentence.toStdString();
+        box->close();
+    }
+
+    const QString path = QStringLiteral(
+        "/home/很长的名字-someone/.local/share/pet-tundle/备份 文件夹/"
+        "another-rather-long-folder-name/configuration-backup-2026.json");
+    const QString sentence = QStringLiteral("请在文件管理器中打开 %1，然后退出糯墩。").arg(path);
+    QMessageBox* box =
+        openAlert(&window, Alert{.title = QStringLiteral("未能打开安装位置"), .message = sentence});
+    QLabel* message = shownMessage(box);
+    ASSERT_NE(message, nullptr);
+    const QString shown = message->text();
+    EXPECT_EQ(QString(shown).remove(QChar(0x200B)).remove(QChar(0x2060)), sentence)
+        << "the path reads as written";
+
+    QTextLayout layout(shown, message->font());
+    QTextOption wrapping;
+    wrapping.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(wrapping);
+    layout.beginLayout();
+    std::vector<int> breaks;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(message->width());
+        breaks.push_back(line.textStart() + line.textLength());
+    }
+    layout.endLayout();
+    EXPECT_GT(breaks.size(), 2u);
+    EXPECT_EQ(int(breaks.size()), shownLines(*message)) << "the label breaks where the layout does";
+    const qsizetype pathStart = shown.indexOf(u'/');
+    const qsizetype pathEnd = shown.indexOf(u'，');
+    for (std::size_t i = 0; i + 1 < breaks.size(); ++i) {
+        if (breaks[i] > pathStart && breaks[i] < pathEnd) {
+            EXPECT_EQ(shown.mid(breaks[i] - 2, 2), QStringLiteral("/\u200B"))
+                << "broken after " << shown.left(breaks[i]).toStdString();
+        }
+    }
+    box->close();
 }
 
 TEST(DialogFileChooser, SaveDialogCarriesTheRequest) {
