@@ -24,7 +24,6 @@ int main(int argc, char** argv) {
     tundle::WindowSystemChoice::apply();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("pet-tundle"));
-    QApplication::setApplicationDisplayName(QStringLiteral("糯墩"));
     QApplication::setDesktopFileName(QStringLiteral("pet-tundle"));
     QApplication::setQuitOnLastWindowClosed(false);
     // Every window, Qt's own dialogs included, speaks Chinese and wears the toolkit's look.

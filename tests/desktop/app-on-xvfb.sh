@@ -53,6 +53,29 @@ check_click_through() {
   echo "no part of the pet takes clicks"; exit 1
 }
 
+# The title window managers show for window $1.
+title_of() { xprop -id "$1" _NET_WM_NAME | sed -n 's/^_NET_WM_NAME(UTF8_STRING) = "\(.*\)"$/\1/p'; }
+
+# Every window carries exactly its own title, with nothing added (such as the application's
+# name). A second start opens the first one's control centre.
+check_titles() {
+  "$app" >/dev/null 2>&1
+  local title window shown
+  for title in "糯墩桌宠" "糯墩 · 呼吸练习" "糯墩 · 桌面小伙伴"; do
+    shown=
+    for _ in $(seq 100); do
+      for window in $(xdotool search --name "$title" 2>/dev/null); do
+        shown=$(title_of "$window")
+        [ "$shown" = "$title" ] && break 2
+      done
+      sleep 0.05
+    done
+    if [ "$shown" != "$title" ]; then
+      echo "no window is titled exactly \"$title\" (seen: \"$shown\")"; exit 1
+    fi
+  done
+}
+
 # Runs the application until its pet window exists, then ends it with SIGTERM.
 run_once() {
   "$app" >"$home/app.log" 2>&1 &
@@ -65,7 +88,10 @@ run_once() {
     echo "the application ended on its own"; cat "$home/app.log"; exit 1
   fi
   sleep 0.5
-  [ "${1:-}" = "clicks" ] && check_click_through
+  if [ "${1:-}" = "clicks" ]; then
+    check_click_through
+    check_titles
+  fi
   kill -TERM "$pid"
   local status=0
   wait "$pid" || status=$?

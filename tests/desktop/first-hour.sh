@@ -91,14 +91,14 @@ HOME=$work/other-home XDG_DATA_HOME=$work/other-home/data XDG_CONFIG_HOME=$work/
   XDG_CACHE_HOME=$work/other-home/cache XDG_RUNTIME_DIR=$work/other-home/runtime \
   "$build/src/app/pet-tundle" >/dev/null 2>&1 &
 build_copy=$!
-wait_until 20 has_window "糯墩" || fail "the build tree's copy did not ask to be installed"
+wait_until 20 has_window "先安装糯墩" || fail "the build tree's copy did not ask to be installed"
 kill "$build_copy" && wait "$build_copy" || true
 wait_until 5 no_window "糯墩桌宠" || fail "the build tree's copy did not end"
 
 step="starting the installed copy"
 start_app
 sleep 1
-no_window "糯墩" || fail "the installed copy shows the installation guide"
+no_window "先安装糯墩" || fail "the installed copy shows the installation guide"
 has_window "$control_centre" || fail "the control centre did not open at the first start"
 picture home-at-start $(control_centre_region 110 20 600 90)
 [ -s "$config" ] || fail "no configuration was written at the first start"

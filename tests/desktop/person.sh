@@ -97,12 +97,11 @@ wait_until() {
   return 1
 }
 
-# The visible top-level window titled exactly $1 (Qt adds " — 糯墩" to the title it shows; a
-# window without a title of its own shows the application's name alone).
+# The visible top-level window titled exactly $1.
 window_named() {
   local window
   for window in $(xwininfo -root -children |
-    grep -F -e " \"$1\": " -e " \"$1 — 糯墩\": " | awk '{ print $1 }'); do
+    grep -F " \"$1\": " | awk '{ print $1 }'); do
     if xwininfo -id "$window" | grep -q 'Map State: IsViewable'; then
       echo "$window"
       return

@@ -1,6 +1,5 @@
-// close-window TITLE: sends WM_DELETE_WINDOW to every top-level window of $DISPLAY titled TITLE
-// (or TITLE, " — " and the application's name, as Qt writes it), as a window manager's close
-// button would; prints how many were asked.
+// close-window TITLE: sends WM_DELETE_WINDOW to every top-level window of $DISPLAY titled TITLE,
+// as a window manager's close button would; prints how many were asked.
 #include <xcb/xcb.h>
 
 #include <cstdio>
@@ -60,7 +59,7 @@ int main(int argc, char** argv) {
     for (int i = 0; children && i < xcb_query_tree_children_length(children); ++i) {
         const xcb_window_t window = xcb_query_tree_children(children)[i];
         const std::string shown = title(connection, window, name, utf8);
-        if (shown != argv[1] && !shown.starts_with(std::string(argv[1]) + " — ")) {
+        if (shown != argv[1]) {
             continue;
         }
         xcb_client_message_event_t message{};

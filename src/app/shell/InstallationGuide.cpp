@@ -10,6 +10,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "toolkit/Alert.h"
+
 namespace tundle {
 
 namespace {
@@ -102,7 +104,8 @@ QString InstallationGuide::installFolder() {
 }
 
 void InstallationGuide::show(const std::function<bool(const QUrl&)>& openFolder) {
-    QMessageBox guide(QMessageBox::Information, QString(), QStringLiteral("先安装糯墩"));
+    QMessageBox guide(QMessageBox::Information, QStringLiteral("先安装糯墩"),
+                      QStringLiteral("先安装糯墩"));
     guide.setInformativeText(QStringList{
         QStringLiteral("当前运行位置不适合安装软件更新。"),
         QString(),
@@ -117,6 +120,7 @@ void InstallationGuide::show(const std::function<bool(const QUrl&)>& openFolder)
         guide.addButton(QStringLiteral("打开安装位置并退出"), QMessageBox::AcceptRole);
     guide.addButton(QStringLiteral("稍后安装"), QMessageBox::RejectRole);
     guide.setDefaultButton(install);
+    shapeAlert(guide);
     guide.exec();
     if (guide.clickedButton() != install) {
         return;
@@ -127,9 +131,11 @@ void InstallationGuide::show(const std::function<bool(const QUrl&)>& openFolder)
         QCoreApplication::quit();
         return;
     }
-    QMessageBox failure(QMessageBox::NoIcon, QString(), QStringLiteral("未能打开安装位置"));
+    QMessageBox failure(QMessageBox::NoIcon, QStringLiteral("未能打开安装位置"),
+                        QStringLiteral("未能打开安装位置"));
     failure.setInformativeText(
         QStringLiteral("请在文件管理器中打开 %1，然后退出糯墩并按安装步骤操作。").arg(folder));
+    shapeAlert(failure);
     failure.exec();
 }
 
