@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QScrollArea>
 #include <QToolButton>
+#include <algorithm>
 
 #include "toolkit/Colors.h"
 #include "toolkit/PlainLabel.h"
@@ -78,7 +79,6 @@ DateRangeForm::DateRangeForm(QWidget* parent) : QWidget(parent) {
     listArea_ = new QScrollArea(this);
     listArea_->setWidgetResizable(true);
     listArea_->setFrameShape(QFrame::NoFrame);
-    listArea_->setMaximumHeight(dateListMaximumHeight);
     listArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     listArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     listContent_ = new QWidget(listArea_);
@@ -143,10 +143,17 @@ void DateRangeForm::presentDateList() {
         }
         delete item;
     }
+    // As tall as its rows up to the limit, then it scrolls: a short list is never squeezed to
+    // make room in the sheet. (The new rows show only once the event loop runs, so the
+    // layout cannot measure them yet.)
+    int height = 0;
     for (const DateOverrideRow& row : rows_) {
-        listLayout_->addWidget(dateRow(row, this, listContent_));
+        QWidget* widget = dateRow(row, this, listContent_);
+        listLayout_->addWidget(widget);
+        height += widget->sizeHint().height();
     }
     listLayout_->addStretch();
+    listArea_->setFixedHeight(std::min(height, dateListMaximumHeight));
     shownRows_ = rows_;
 }
 

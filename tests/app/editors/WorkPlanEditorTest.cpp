@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMessageBox>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimeEdit>
@@ -270,6 +272,32 @@ TEST(WorkPlanEditor, RangeFormAppliesAndTheDateListRestores) {
     editor->dateEdit()->setDate(today.addDays(10));
     EXPECT_FALSE(form->feedbackLabel()->isVisibleTo(editor));
     EXPECT_EQ(form->throughEdit()->date(), today.addDays(10));
+}
+
+TEST(WorkPlanEditor, TheDateListShowsThreeDatesWithoutScrolling) {
+    const test::ToolkitLook look;
+    const std::vector<WorkPeriod> day{WorkPeriod{.start = 540, .end = 1080}};
+    EditorWorld world(
+        WorkPlan{.dateOverrides = WorkPeriodTable{{QStringLiteral("2026-03-04"), day},
+                                                  {QStringLiteral("2026-03-05"), {}},
+                                                  {QStringLiteral("2026-03-06"), day}}});
+    WorkPlanEditor* editor = world.editor;
+    chooseMode(editor, WorkPlanMode::singleDate);
+    DateRangeForm* form = editor->rangeForm();
+    form->dateListToggle()->click();
+    QCoreApplication::processEvents();
+    auto* list = qobject_cast<QScrollArea*>(form->dateList());
+    ASSERT_TRUE(list);
+    EXPECT_LE(list->height(), 100);
+    EXPECT_EQ(list->verticalScrollBar()->maximum(), 0);
+    EXPECT_FALSE(list->verticalScrollBar()->isVisible());
+    const auto rows = list->widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    ASSERT_EQ(rows.size(), 3);
+    for (const QWidget* row : rows) {
+        const QRect shown(row->mapTo(list->viewport(), QPoint(0, 0)), row->size());
+        EXPECT_GE(row->height(), row->sizeHint().height()) << "no row is squeezed";
+        EXPECT_TRUE(list->viewport()->rect().contains(shown)) << "every row shows whole";
+    }
 }
 
 TEST(WorkPlanEditor, LegacyNoticeAsksForWorkTimes) {
