@@ -5,6 +5,7 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
+#include <QDateTimeEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
@@ -110,6 +111,11 @@ QColor arrowColor(bool on, bool pressed) {
         return Colors::withOpacity(Colors::muted(), 0.35);
     }
     return pressed ? Colors::accent() : Colors::muted();
+}
+
+bool hasCalendarPopup(const QWidget* widget) {
+    const auto* edit = qobject_cast<const QDateTimeEdit*>(widget);
+    return edit && edit->calendarPopup();
 }
 
 bool embeddedInField(const QWidget* widget) {
@@ -568,8 +574,13 @@ QSize ToolkitStyle::sizeFromContents(ContentsType type, const QStyleOption* opti
             return contents;
         }
         case CT_SpinBox:
-            return {contents.width() + fieldPadding + spinButtonWidth + 4,
-                    std::max(fieldHeight, contents.height() + 4)};
+            // A date field with a calendar asks as a spin box but lays out its text as a
+            // drop-down does, beside the wider arrow.
+            if (!hasCalendarPopup(widget)) {
+                return {contents.width() + fieldPadding + spinButtonWidth + 4,
+                        std::max(fieldHeight, contents.height() + 4)};
+            }
+            [[fallthrough]];
         case CT_ComboBox:
             return {contents.width() + fieldPadding + 2 + comboArrowWidth + 4,
                     std::max(fieldHeight, contents.height() + 8)};

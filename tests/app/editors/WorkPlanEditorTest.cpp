@@ -6,10 +6,12 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyleOptionComboBox>
 #include <QTest>
 #include <QTimeEdit>
 #include <QToolButton>
@@ -272,6 +274,28 @@ TEST(WorkPlanEditor, RangeFormAppliesAndTheDateListRestores) {
     editor->dateEdit()->setDate(today.addDays(10));
     EXPECT_FALSE(form->feedbackLabel()->isVisibleTo(editor));
     EXPECT_EQ(form->throughEdit()->date(), today.addDays(10));
+}
+
+TEST(WorkPlanEditor, DateFieldsShowTheirWholeDateBesideTheArrow) {
+    const test::ToolkitLook look;
+    EditorWorld world;
+    WorkPlanEditor* editor = world.editor;
+    chooseMode(editor, WorkPlanMode::singleDate);
+    editor->rangeForm()->batchToggle()->click();
+    editor->dateEdit()->setDate(QDate(2026, 12, 8));
+    QCoreApplication::processEvents();
+    for (QDateEdit* field : {editor->dateEdit(), editor->rangeForm()->throughEdit()}) {
+        SCOPED_TRACE(field->accessibleName().toStdString());
+        const auto* text = field->findChild<QLineEdit*>();
+        ASSERT_EQ(text->text(), QStringLiteral("2026-12-08"));
+        // The line edit keeps 2 points on either side and a point for the cursor.
+        EXPECT_GE(text->width() - 5, QFontMetrics(text->font()).horizontalAdvance(text->text()));
+        QStyleOptionComboBox option;
+        option.initFrom(field);
+        const QRect arrow = field->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                           QStyle::SC_ComboBoxArrow, field);
+        EXPECT_LE(text->geometry().right(), arrow.left());
+    }
 }
 
 TEST(WorkPlanEditor, TheDateListShowsThreeDatesWithoutScrolling) {
