@@ -16,6 +16,7 @@
 
 #include "drawing/InterfaceFont.h"
 #include "toolkit/Colors.h"
+#include "toolkit/ComboRowDelegate.h"
 #include "toolkit/FocusRing.h"
 #include "toolkit/LightPalette.h"
 
@@ -159,6 +160,12 @@ QPalette ToolkitStyle::standardPalette() const {
 
 void ToolkitStyle::polish(QWidget* widget) {
     QProxyStyle::polish(widget);
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        // Qt's own rows for a drop-down's list are plain item-view rows.
+        if (!qobject_cast<ComboRowDelegate*>(combo->itemDelegate())) {
+            combo->setItemDelegate(new ComboRowDelegate(*combo));
+        }
+    }
     if (!turnedByWheel(widget)) {
         return;
     }
@@ -306,6 +313,14 @@ void ToolkitStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
         case PE_PanelMenu:
             painter->fillRect(option->rect, Qt::white);
             return;
+        case PE_Frame:
+            // A drop-down's open list is edged as a menu is.
+            if (!widget || !widget->isWindow() ||
+                !qobject_cast<const QComboBox*>(widget->parentWidget())) {
+                QProxyStyle::drawPrimitive(element, option, painter, widget);
+                return;
+            }
+            [[fallthrough]];
         case PE_FrameMenu:
             painter->save();
             painter->setPen(QPen(Colors::grey(0, 0.14), 1));
@@ -615,6 +630,21 @@ QSize ToolkitStyle::sizeFromContents(ContentsType type, const QStyleOption* opti
             break;
     }
     return QProxyStyle::sizeFromContents(type, option, contents, widget);
+}
+
+int ToolkitStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                            QStyleHintReturn* returnData) const {
+    switch (hint) {
+        // A drop-down opens a list under itself that scrolls past its maxVisibleItems rows
+        // (Fusion's menu over the field ignores that limit), and the row under the pointer
+        // follows it.
+        case SH_ComboBox_Popup:
+            return 0;
+        case SH_ComboBox_ListMouseTracking:
+            return 1;
+        default:
+            return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
 }
 
 int ToolkitStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -114,6 +115,57 @@ TEST(ToolkitStyleTest, CheckBoxesAreTickedInTheAccentAndMenusSelectInIt) {
     const QRect row = menu.actionGeometry(open);
     const QColor tint = selected.pixelColor(row.left() + 4, row.center().y());
     EXPECT_GT(tint.red(), tint.blue() + 10) << "the selection is a warm tint";
+}
+
+// Opens a drop-down with a click, as the user does, and waits for its list.
+QAbstractItemView* openList(QComboBox* drop) {
+    QTest::mouseClick(drop, Qt::LeftButton, {}, drop->rect().center());
+    QAbstractItemView* list = drop->view();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(list->window()));
+    QCoreApplication::processEvents();
+    return list;
+}
+
+int darkPixels(const QImage& image, const QRect& area) {
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            count += qGray(image.pixel(x, y)) < 120 ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+TEST(ToolkitStyleTest, DropDownListsOpenAsTallAsTheirRowsAndWriteEveryOption) {
+    ControlsWindow w;
+    w.drop->addItem(QStringLiteral("每 60 分钟"));
+    w.drop->setCurrentIndex(1);
+    QAbstractItemView* list = openList(w.drop);
+    ASSERT_TRUE(list->isVisible());
+    const int line = QFontMetrics(w.drop->font()).height();
+    const QImage drawn = list->viewport()->grab().toImage();
+    int rows = 0;
+    for (int row = 0; row < w.drop->count(); ++row) {
+        SCOPED_TRACE(row);
+        const QRect rect = list->visualRect(w.drop->model()->index(row, 0));
+        EXPECT_GE(rect.height(), line);
+        EXPECT_LE(rect.height(), line + 12) << "a row is as tall as a menu row";
+        EXPECT_GT(darkPixels(drawn, rect), 40) << "the option's text is written";
+        rows += rect.height();
+    }
+    EXPECT_LE(list->window()->height(), rows + 12) << "the list is as tall as its rows";
+    EXPECT_GE(list->window()->height(), rows);
+    QTest::keyClick(list, Qt::Key_Escape);
+
+    // A long list shows a screen's part of it and scrolls.
+    for (int minutes = 70; minutes <= 400; minutes += 10) {
+        w.drop->addItem(QStringLiteral("每 %1 分钟").arg(minutes));
+    }
+    list = openList(w.drop);
+    const int row = list->visualRect(w.drop->model()->index(0, 0)).height();
+    EXPECT_LE(list->window()->height(), w.drop->maxVisibleItems() * row + 12);
+    EXPECT_GE(list->viewport()->height(), w.drop->maxVisibleItems() * row);
+    EXPECT_GT(list->verticalScrollBar()->maximum(), 0);
 }
 
 TEST(ToolkitStyleTest, ScrollBarsAreAThinThumbWithoutArrows) {
