@@ -88,7 +88,6 @@ void DiaryView::toggleCalendar() {
         picker_ = new RangeCalendar;
         picker_->setAccessibleName(QStringLiteral("选择日记日期"));
         picker_->setLocale(QLocale(QLocale::Chinese, QLocale::China));
-        picker_->setFirstDayOfWeek(Qt::Monday);
         picker_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
         auto* padded = new QWidget;
         auto* padding = new QVBoxLayout(padded);

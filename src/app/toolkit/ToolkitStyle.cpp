@@ -4,6 +4,7 @@
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QMenu>
@@ -12,9 +13,11 @@
 #include <QScrollBar>
 #include <QStyleFactory>
 #include <QStyleOption>
+#include <QToolButton>
 #include <algorithm>
 
 #include "drawing/InterfaceFont.h"
+#include "drawing/SymbolImage.h"
 #include "toolkit/Colors.h"
 #include "toolkit/ComboRowDelegate.h"
 #include "toolkit/FocusRing.h"
@@ -37,6 +40,7 @@ constexpr int submenuColumn = 14;
 constexpr double buttonRadius = 9;
 constexpr int scrollBarExtent = 10;
 constexpr int scrollSliderMinimum = 24;
+constexpr int calendarArrowSide = 14;
 
 bool keyboardFocus(const QStyleOption* option) {
     return (option->state & QStyle::State_HasFocus) &&
@@ -114,6 +118,18 @@ QColor arrowColor(bool on, bool pressed) {
     return pressed ? Colors::accent() : Colors::muted();
 }
 
+// One of our symbols as an icon, sharp on ordinary and on doubled screens.
+QIcon symbolIcon(const QString& name, int side, const QColor& tint) {
+    QIcon icon;
+    for (const int ratio : {1, 2}) {
+        QPixmap pixmap =
+            QPixmap::fromImage(SymbolImage::render(name, QSize(side, side) * ratio, tint));
+        pixmap.setDevicePixelRatio(ratio);
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
 bool hasCalendarPopup(const QWidget* widget) {
     const auto* edit = qobject_cast<const QDateTimeEdit*>(widget);
     return edit && edit->calendarPopup();
@@ -164,6 +180,21 @@ void ToolkitStyle::polish(QWidget* widget) {
         // Qt's own rows for a drop-down's list are plain item-view rows.
         if (!qobject_cast<ComboRowDelegate*>(combo->itemDelegate())) {
             combo->setItemDelegate(new ComboRowDelegate(*combo));
+        }
+    }
+    if (auto* calendar = qobject_cast<QCalendarWidget*>(widget)) {
+        // Every calendar of the application, the diary's and the date fields' own, starts its
+        // weeks on Monday as Chinese calendars do (the Chinese locale says Sunday), and turns
+        // its months with the chevrons of the day buttons instead of Qt's coloured arrows.
+        calendar->setFirstDayOfWeek(Qt::Monday);
+        const std::pair<const char*, const char*> arrows[] = {
+            {"qt_calendar_prevmonth", "chevron.left"}, {"qt_calendar_nextmonth", "chevron.right"}};
+        for (const auto& [button, symbol] : arrows) {
+            if (auto* arrow = calendar->findChild<QToolButton*>(QLatin1String(button))) {
+                // Drawn over the month's title bar, in the colour of the title.
+                arrow->setIcon(symbolIcon(QLatin1String(symbol), calendarArrowSide,
+                                          calendar->palette().color(QPalette::HighlightedText)));
+            }
         }
     }
     if (!turnedByWheel(widget)) {

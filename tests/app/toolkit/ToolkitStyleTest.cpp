@@ -4,8 +4,10 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenu>
@@ -14,12 +16,18 @@
 #include <QStyleOptionSlider>
 #include <QTest>
 #include <QTimeEdit>
+#include <QToolButton>
 #include <QTranslator>
 #include <QVBoxLayout>
 
+#include "controlcentre/DiaryView.h"
+#include "drawing/SymbolImage.h"
+#include "editors/DateRangeForm.h"
 #include "support/ToolkitLook.h"
 #include "toolkit/Colors.h"
+#include "toolkit/PlainButton.h"
 #include "toolkit/QtTranslations.h"
+#include "toolkit/RangeCalendar.h"
 
 namespace tundle {
 namespace {
@@ -166,6 +174,55 @@ TEST(ToolkitStyleTest, DropDownListsOpenAsTallAsTheirRowsAndWriteEveryOption) {
     EXPECT_LE(list->window()->height(), w.drop->maxVisibleItems() * row + 12);
     EXPECT_GE(list->viewport()->height(), w.drop->maxVisibleItems() * row);
     EXPECT_GT(list->verticalScrollBar()->maximum(), 0);
+}
+
+// The icon a calendar's month arrow shows, as a grey mask.
+QImage arrowImage(const QCalendarWidget& calendar, const char* name) {
+    const auto* arrow = calendar.findChild<QToolButton*>(QLatin1String(name));
+    return arrow ? arrow->icon()
+                       .pixmap(QSize(14, 14), 1)
+                       .toImage()
+                       .convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                 : QImage();
+}
+
+TEST(ToolkitStyleTest, EveryCalendarStartsOnMondayAndTurnsMonthsWithOurChevrons) {
+    const test::ToolkitLook look;
+    const QLocale before;
+    // The interface's locale, whose own weeks start on Sunday.
+    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+
+    // The diary's calendar, opened from its date button.
+    const QDateTime now(QDate(2026, 9, 22), QTime(10, 0), QTimeZone::utc());
+    DiaryView diary([now] { return now; }, Calendar(QTimeZone::utc()));
+    diary.show();
+    diary.dateButton()->click();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(diary.calendarVisible());
+
+    // A date field's calendar, opened from its arrow.
+    DateRangeForm form;
+    form.show();
+    form.batchToggle()->click();
+    form.present(WorkPlanEditorState(WorkPlan{}, QDate(2026, 9, 22)));
+    QDateEdit* through = form.throughEdit();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QTest::mouseClick(through, Qt::LeftButton, {},
+                      QPoint(through->width() - 8, through->height() / 2));
+    QCalendarWidget* popup = through->calendarWidget();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(popup->window()));
+
+    for (const QCalendarWidget* calendar :
+         std::initializer_list<const QCalendarWidget*>{diary.calendarPicker(), popup}) {
+        EXPECT_EQ(calendar->firstDayOfWeek(), Qt::Monday);
+        const QColor title = calendar->palette().color(QPalette::HighlightedText);
+        const QImage left = SymbolImage::render(QStringLiteral("chevron.left"), {14, 14}, title);
+        const QImage right = SymbolImage::render(QStringLiteral("chevron.right"), {14, 14}, title);
+        ASSERT_FALSE(left.isNull());
+        EXPECT_EQ(arrowImage(*calendar, "qt_calendar_prevmonth"), left);
+        EXPECT_EQ(arrowImage(*calendar, "qt_calendar_nextmonth"), right);
+    }
+    QLocale::setDefault(before);
 }
 
 TEST(ToolkitStyleTest, ScrollBarsAreAThinThumbWithoutArrows) {
