@@ -1,3 +1,4 @@
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -286,11 +287,54 @@ QImage alert() {
     return renderWidget(*box, LightPalette::palette().window().color());
 }
 
+// A drop-down as the user opens it: the field with its list open under it, the chosen option
+// ticked and the one under the pointer tinted.
+QImage openDropDown() {
+    QWidget page;
+    LightPalette::apply(page);
+    page.setAutoFillBackground(true);
+    auto* layout = new QVBoxLayout(&page);
+    layout->setContentsMargins(34, 24, 34, 24);
+    auto* row = new QHBoxLayout;
+    row->setSpacing(4);
+    row->addWidget(text(QStringLiteral("每"), 11, Colors::muted()));
+    auto* box = new QComboBox;
+    box->setFont(Typography::font(TextSize::footnote));
+    box->setFixedWidth(89);
+    for (const int minutes : {15, 30, 45, 60, 90, 120}) {
+        box->addItem(QString::number(minutes) + QStringLiteral(" 分钟"));
+    }
+    box->setCurrentIndex(2);
+    row->addWidget(box);
+    row->addStretch();
+    layout->addLayout(row);
+    layout->addStretch();
+    page.resize(320, 260);
+    page.show();
+    QApplication::processEvents();
+    box->showPopup();
+    QAbstractItemView* list = box->view();
+    list->setCurrentIndex(box->model()->index(4, 0));
+    QApplication::processEvents();
+
+    constexpr double ratio = 2;
+    QImage image = renderWidget(page, Colors::canvas(), ratio);
+    // The list is a window of its own; it is drawn where it opened.
+    QWidget* popup = list->window();
+    QPainter painter(&image);
+    popup->render(&painter, page.mapFromGlobal(popup->mapToGlobal(QPoint(0, 0))), QRegion(),
+                  QWidget::DrawChildren);
+    painter.end();
+    box->hidePopup();
+    return image;
+}
+
 }  // namespace
 
 void addToolkitScenes(GalleryScenes& scenes) {
     scenes.push_back({QStringLiteral("toolkit-styles"), toolkitStyles});
     scenes.push_back({QStringLiteral("alert"), alert});
+    scenes.push_back({QStringLiteral("open-drop-down"), openDropDown});
 }
 
 }  // namespace tundle::gallery
