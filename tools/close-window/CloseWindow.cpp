@@ -73,7 +73,9 @@ int main(int argc, char** argv) {
                        reinterpret_cast<const char*>(&message));
         ++asked;
     }
-    xcb_flush(connection);
+    // The server may drop requests it has not handled yet when their client goes: a round trip
+    // makes sure the messages were delivered before disconnecting.
+    std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
     xcb_disconnect(connection);
     std::printf("%d\n", asked);
     return asked > 0 ? 0 : 1;
