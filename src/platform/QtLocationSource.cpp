@@ -70,13 +70,15 @@ LocationAuthorization QtLocationSource::authorization() const {
 }
 
 void QtLocationSource::startUpdating() {
-    if (source_) {
+    if (source_ && !updating_) {
+        updating_ = true;
         source_->startUpdates();
     }
 }
 
 void QtLocationSource::stopUpdating() {
-    if (source_) {
+    if (source_ && updating_) {
+        updating_ = false;
         source_->stopUpdates();
     }
 }

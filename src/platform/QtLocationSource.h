@@ -30,6 +30,9 @@ private:
     Updated updated_;
     Failed failed_;
     bool refused_ = false;
+    // Sources warn on a start while running and a stop while stopped, and the room stops on
+    // every city choice; a failure leaves the source running until it is stopped.
+    bool updating_ = false;
 };
 
 }  // namespace tundle

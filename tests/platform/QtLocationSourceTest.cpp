@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QGeoPositionInfo>
+#include <QStringList>
 
 namespace tundle {
 namespace {
@@ -57,6 +58,37 @@ TEST(QtLocationSource, ReportsCoarseFixesAndRemembersARefusal) {
     const QtLocationSource none(static_cast<QGeoPositionInfoSource*>(nullptr));
     EXPECT_FALSE(none.servicesEnabled());
     EXPECT_EQ(none.authorization(), LocationAuthorization::denied);
+}
+
+QStringList capturedMessages;
+
+void capture(QtMsgType, const QMessageLogContext&, const QString& message) {
+    capturedMessages.append(message);
+}
+
+// The desktop's own source warns when it is stopped while stopped; the room stops locating on
+// every city choice, and again after a fix, a failure or a time-out.
+TEST(QtLocationSource, StopsAndStartsTheDesktopSourceWithoutWarnings) {
+    QGeoPositionInfoSource* desktop = QGeoPositionInfoSource::createSource(
+        QStringLiteral("geoclue2"), {{QStringLiteral("desktopId"), QStringLiteral("pet-tundle")}},
+        nullptr);
+    if (!desktop) {
+        GTEST_SKIP() << "Qt Positioning's GeoClue source is not installed";
+    }
+    QtLocationSource source(desktop);
+    capturedMessages.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(&capture);
+    source.stopUpdating();  // a city chosen before locating ever started
+    source.startUpdating();
+    source.startUpdating();
+    source.stopUpdating();
+    source.stopUpdating();  // a city chosen after the fix came
+    source.startUpdating();
+    emit desktop->errorOccurred(QGeoPositionInfoSource::ClosedError);
+    source.stopUpdating();
+    source.stopUpdating();
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(capturedMessages.join(u'\n').toStdString(), "");
 }
 
 }  // namespace
