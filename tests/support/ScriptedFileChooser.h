@@ -12,24 +12,12 @@ namespace tundle::test {
 // dialog, until the test chooses a path or cancels.
 class ScriptedFileChooser : public FileChooser {
 public:
-    enum class Kind { openFile, openFolder, save };
-
     struct Request {
         Kind kind;
         QPointer<QWidget> parent;
         FileRequest request;
         Completion done;
     };
-
-    void openFile(QWidget* parent, const FileRequest& request, Completion done) override {
-        pending_.push_back({Kind::openFile, parent, request, std::move(done)});
-    }
-    void openFolder(QWidget* parent, const FileRequest& request, Completion done) override {
-        pending_.push_back({Kind::openFolder, parent, request, std::move(done)});
-    }
-    void save(QWidget* parent, const FileRequest& request, Completion done) override {
-        pending_.push_back({Kind::save, parent, request, std::move(done)});
-    }
 
     bool isWaiting() const { return !pending_.empty(); }
     // The oldest request still waiting for an answer.
@@ -38,6 +26,11 @@ public:
     // Answers the oldest waiting request as the user would.
     void choose(const QString& path) { answer(path); }
     void cancel() { answer(std::nullopt); }
+
+protected:
+    void present(Kind kind, QWidget* parent, const FileRequest& request, Completion done) override {
+        pending_.push_back({kind, parent, request, std::move(done)});
+    }
 
 private:
     void answer(std::optional<QString> path) {

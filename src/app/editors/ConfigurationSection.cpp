@@ -137,6 +137,7 @@ void ConfigurationSection::exportShare() {
 void ConfigurationSection::chooseImport() {
     const FileRequest request{
         .caption = QStringLiteral("选择糯墩个人备份或分享配置，下一步预览后才会应用。"),
+        .purpose = FilePurpose::importDocument,
         .filters = jsonOnly,
     };
     chooser_.openFile(this, request, [self = QPointer(this)](std::optional<QString> path) {
@@ -210,6 +211,7 @@ void ConfigurationSection::save(const ConfigurationPackage& package) {
     const bool backup = package.purpose == ConfigurationPurpose::backup;
     const FileRequest request{
         .caption = backup ? QStringLiteral("导出个人备份") : QStringLiteral("导出分享文件"),
+        .purpose = FilePurpose::exportDocument,
         .filters = jsonOnly,
         .proposedName = backup ? backupFileName : shareFileName,
         .defaultSuffix = QStringLiteral("json"),

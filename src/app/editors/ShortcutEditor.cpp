@@ -277,6 +277,9 @@ void ShortcutEditor::present() {
 void ShortcutEditor::chooseTarget() {
     const ShortcutKind kind = draft_.item().kind;
     FileRequest request{.caption = QStringLiteral("选择") + tundle::title(kind),
+                        .purpose = kind == ShortcutKind::application ? FilePurpose::application
+                                   : kind == ShortcutKind::folder    ? FilePurpose::folder
+                                                                     : FilePurpose::file,
                         .acceptLabel = QStringLiteral("选择")};
     const QPointer<ShortcutEditor> self(this);
     auto done = [self](std::optional<QString> path) {
@@ -291,7 +294,6 @@ void ShortcutEditor::chooseTarget() {
     }
     if (kind == ShortcutKind::application) {
         request.filters = {FileFilter{QStringLiteral("应用程序"), {QStringLiteral("*.desktop")}}};
-        request.startFolder = applicationFolder;
     }
     chooser_.openFile(this, request, std::move(done));
 }

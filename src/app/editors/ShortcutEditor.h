@@ -30,9 +30,6 @@ class ShortcutEditor : public Sheet {
     Q_OBJECT
 
 public:
-    // Applications are chosen among the desktop's entries.
-    static inline const QString applicationFolder = QStringLiteral("/usr/share/applications");
-
     // `model`, `service` and `chooser` must outlive the sheet.
     ShortcutEditor(AppModel& model, ShortcutService& service, FileChooser& chooser,
                    ShortcutItem item, QWidget* parent = nullptr);

@@ -12,18 +12,6 @@ QString nameFilter(const FileFilter& filter) {
 
 }  // namespace
 
-void DialogFileChooser::openFile(QWidget* parent, const FileRequest& request, Completion done) {
-    run(makeDialog(parent, request, Kind::openFile), std::move(done));
-}
-
-void DialogFileChooser::openFolder(QWidget* parent, const FileRequest& request, Completion done) {
-    run(makeDialog(parent, request, Kind::openFolder), std::move(done));
-}
-
-void DialogFileChooser::save(QWidget* parent, const FileRequest& request, Completion done) {
-    run(makeDialog(parent, request, Kind::save), std::move(done));
-}
-
 QFileDialog* DialogFileChooser::makeDialog(QWidget* parent, const FileRequest& request, Kind kind) {
     auto* dialog = new QFileDialog(parent, request.caption, request.startFolder);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -66,7 +54,9 @@ QFileDialog* DialogFileChooser::makeDialog(QWidget* parent, const FileRequest& r
     return dialog;
 }
 
-void DialogFileChooser::run(QFileDialog* dialog, Completion done) {
+void DialogFileChooser::present(Kind kind, QWidget* parent, const FileRequest& request,
+                                Completion done) {
+    QFileDialog* dialog = makeDialog(parent, request, kind);
     QObject::connect(dialog, &QDialog::finished, dialog, [dialog, done](int result) {
         const QStringList chosen = dialog->selectedFiles();
         if (result == QDialog::Accepted && !chosen.isEmpty()) {

@@ -10,17 +10,11 @@ namespace tundle {
 // default suffix), opened with open() and deleted when it closes.
 class DialogFileChooser : public FileChooser {
 public:
-    enum class Kind { openFile, openFolder, save };
-
-    void openFile(QWidget* parent, const FileRequest& request, Completion done) override;
-    void openFolder(QWidget* parent, const FileRequest& request, Completion done) override;
-    void save(QWidget* parent, const FileRequest& request, Completion done) override;
-
     // The dialog a request makes, set up but not shown.
     static QFileDialog* makeDialog(QWidget* parent, const FileRequest& request, Kind kind);
 
-private:
-    static void run(QFileDialog* dialog, Completion done);
+protected:
+    void present(Kind kind, QWidget* parent, const FileRequest& request, Completion done) override;
 };
 
 }  // namespace tundle

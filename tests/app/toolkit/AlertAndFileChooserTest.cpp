@@ -169,7 +169,6 @@ TEST(DialogFileChooser, AnswersOnceWithThePathOrNothing) {
     DialogFileChooser chooser;
     std::vector<std::optional<QString>> answers;
     const FileRequest request{.caption = QStringLiteral("导出"),
-                              .startFolder = folder.path(),
                               .proposedName = QStringLiteral("备份"),
                               .defaultSuffix = QStringLiteral("json")};
 
@@ -177,6 +176,7 @@ TEST(DialogFileChooser, AnswersOnceWithThePathOrNothing) {
     auto* dialog = window.findChild<QFileDialog*>();
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(dialog->isVisible());
+    dialog->setDirectory(folder.path());
     QMetaObject::invokeMethod(dialog, "accept");
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
@@ -184,6 +184,8 @@ TEST(DialogFileChooser, AnswersOnceWithThePathOrNothing) {
                      [&](std::optional<QString> path) { answers.push_back(path); });
     dialog = window.findChild<QFileDialog*>();
     ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->directory().absolutePath(), QDir(folder.path()).absolutePath())
+        << "where the last chooser for the same purpose was left";
     dialog->reject();
 
     ASSERT_EQ(answers.size(), 2u);
