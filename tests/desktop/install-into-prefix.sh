@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # An install into a fresh prefix holds the program, its data folder, a desktop entry and icon the
 # desktop finds, and AppStream metadata, and the desktop's own validators accept them. Where an X
-# server can be started, the program installed as scripts/install lays it out starts without
-# asking to be installed, while the copy in the build tree asks.
+# server can be started, the program installed as scripts/install lays it out, under any prefix,
+# starts without asking to be installed, while the copy in the build tree asks.
 #   tests/desktop/install-into-prefix.sh <build folder>
 # Exits 77 (skipped) when the validators are not installed.
 set -euo pipefail
@@ -98,10 +98,14 @@ dialogs_of() {
   echo "$count"
 }
 
-# The layout scripts/install makes in ~/.local: a folder of our own the updater can replace.
-cmake --install "$build" --prefix "$home/installed/.local/pet-tundle" --component program >/dev/null
-installed=$(dialogs_of "$home/installed/.local/pet-tundle/bin/pet-tundle" "$home/installed")
-[ "$installed" = 0 ] || { echo "the installed program asks to be installed ($installed dialogs)"; exit 1; }
+# The layout scripts/install makes in ~/.local, and under a prefix of the user's own choosing
+# outside the home: a folder of our own the updater can replace, wherever it is.
+for root in "$home/installed/.local/pet-tundle" "$prefix/srv/tools/pet-tundle"; do
+  cmake --install "$build" --prefix "$root" --component program >/dev/null
+  installed=$(dialogs_of "$root/bin/pet-tundle" "$home/installed")
+  [ "$installed" = 0 ] ||
+    { echo "the program installed in $root asks to be installed ($installed dialogs)"; exit 1; }
+done
 from_build=$(dialogs_of "$build/src/app/pet-tundle" "$home/build" awaited)
 [ "$from_build" = 1 ] || { echo "the build tree's program did not ask to be installed ($from_build dialogs)"; exit 1; }
 echo "the installed program passes the installation check"

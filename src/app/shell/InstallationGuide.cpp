@@ -19,10 +19,6 @@ namespace {
 constexpr long tmpfsMagic = 0x01021994;
 constexpr long ramfsMagic = 0x858458f6;
 
-QStringList components(const QString& canonicalPath) {
-    return canonicalPath.split(u'/', Qt::SkipEmptyParts);
-}
-
 // A build tree is recognised by the cache CMake leaves at its top.
 bool liesInBuildTree(const QString& canonicalPath) {
     QDir folder = QFileInfo(canonicalPath).dir();
@@ -34,54 +30,37 @@ bool liesInBuildTree(const QString& canonicalPath) {
     return false;
 }
 
-bool startsWith(const QStringList& path, const QStringList& prefix) {
-    return prefix.size() <= path.size() && std::equal(prefix.begin(), prefix.end(), path.begin());
+// scripts/install puts the program and its data in a folder of their own, which updates replace
+// as a whole; a shared prefix such as /usr/local/bin is none.
+std::optional<QString> laidOutFolder(const QString& canonicalPath) {
+    const QFileInfo bin(QFileInfo(canonicalPath).absolutePath());
+    const QDir root(bin.absolutePath());
+    if (bin.fileName() != QStringLiteral("bin") || root.dirName() != QStringLiteral("pet-tundle") ||
+        !QFileInfo(root.filePath(QStringLiteral("share/pet-tundle"))).isDir()) {
+        return std::nullopt;
+    }
+    return root.absolutePath();
 }
 
 }  // namespace
 
 bool InstallationGuide::needsInstallation(const QString& executablePath) {
-    return needsInstallation(executablePath, installedPlaces(QDir::homePath()), &mountOf);
-}
-
-bool InstallationGuide::needsInstallation(const QString& executablePath,
-                                          const QStringList& installedPlaces,
-                                          const std::function<MountKind(const QString&)>& mountOf) {
-    const QString resolved = QFileInfo(executablePath).canonicalFilePath();
-    const QString path = resolved.isEmpty() ? QDir::cleanPath(executablePath) : resolved;
-    const QStringList pathComponents = components(path);
-    if (pathComponents.contains(QStringLiteral("AppTranslocation")) ||
-        mountOf(path) != MountKind::writable || liesInBuildTree(path) || !installLocation(path)) {
-        return true;
-    }
-    for (const QString& place : installedPlaces) {
-        // A folder that does not exist resolves to nothing, and nothing must not count as a
-        // prefix of every path.
-        const QString resolvedPlace = QFileInfo(place).canonicalFilePath();
-        if (!resolvedPlace.isEmpty() && startsWith(pathComponents, components(resolvedPlace))) {
-            return false;
-        }
-    }
-    return true;
+    return !installLocation(executablePath);
 }
 
 std::optional<QString> InstallationGuide::installLocation(const QString& executablePath) {
-    // Software updates replace the whole install folder, so only a folder of our own qualifies,
-    // never a shared prefix.
-    const QFileInfo bin(QFileInfo(executablePath).absolutePath());
-    const QFileInfo root(bin.absolutePath());
-    if (bin.fileName() != QStringLiteral("bin") ||
-        root.fileName() != QStringLiteral("pet-tundle")) {
-        return std::nullopt;
-    }
-    return QDir::cleanPath(root.absoluteFilePath());
+    return installLocation(executablePath, &mountOf);
 }
 
-QStringList InstallationGuide::installedPlaces(const QString& home) {
-    const QDir homeFolder(home);
-    return {QStringLiteral("/Applications"), homeFolder.filePath(QStringLiteral("Applications")),
-            QStringLiteral("/opt"),          QStringLiteral("/usr"),
-            QStringLiteral("/usr/local"),    homeFolder.filePath(QStringLiteral(".local"))};
+std::optional<QString> InstallationGuide::installLocation(
+    const QString& executablePath, const std::function<MountKind(const QString&)>& mountOf) {
+    const QString path = QFileInfo(executablePath).canonicalFilePath();
+    if (path.isEmpty() ||
+        path.split(u'/', Qt::SkipEmptyParts).contains(QStringLiteral("AppTranslocation")) ||
+        mountOf(path) != MountKind::writable || liesInBuildTree(path)) {
+        return std::nullopt;
+    }
+    return laidOutFolder(path);
 }
 
 MountKind InstallationGuide::mountOf(const QString& path) {

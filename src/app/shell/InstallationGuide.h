@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 #include <QUrl>
 #include <functional>
 #include <optional>
@@ -16,18 +15,18 @@ enum class MountKind { writable, readOnly, temporary };
 // updater share this one rule, so an installed copy is never told to install and can update.
 class InstallationGuide {
 public:
-    // `executablePath`: the running program.
+    // `executablePath`: the running program; true when it must be installed first.
     static bool needsInstallation(const QString& executablePath);
-    // The same with the installed places and the file-system question given by the caller.
-    static bool needsInstallation(const QString& executablePath, const QStringList& installedPlaces,
-                                  const std::function<MountKind(const QString&)>& mountOf);
 
-    // The folder software updates replace: <folder named pet-tundle>/bin/pet-tundle gives that
-    // folder; a program in a shared prefix such as /usr/local/bin has none.
+    // The folder software updates replace, or nothing when the copy must be installed first. A
+    // folder laid out as scripts/install does counts wherever it is: a folder named pet-tundle
+    // holding bin/pet-tundle and the data folder share/pet-tundle, found after resolving links,
+    // on a writable file system that outlives a restart, outside any build tree.
     static std::optional<QString> installLocation(const QString& executablePath);
+    // The same with the file-system question given by the caller.
+    static std::optional<QString> installLocation(
+        const QString& executablePath, const std::function<MountKind(const QString&)>& mountOf);
 
-    // The folders a copy counts as installed in, in the order they are tried.
-    static QStringList installedPlaces(const QString& home);
     static MountKind mountOf(const QString& path);
 
     // Where scripts/install puts the program by default; the guide offers to open it.

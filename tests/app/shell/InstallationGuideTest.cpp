@@ -9,74 +9,78 @@
 namespace tundle {
 namespace {
 
-TEST(InstallationGuideTest, InstalledPlacesInOrder) {
-    EXPECT_EQ(InstallationGuide::installedPlaces("/home/ann"),
-              (QStringList{"/Applications", "/home/ann/Applications", "/opt", "/usr", "/usr/local",
-                           "/home/ann/.local"}));
+// What scripts/install lays down under a prefix: the program and its data folder in a folder of
+// their own. Returns the program.
+QString layOut(const QDir& prefix) {
+    prefix.mkpath(QStringLiteral("pet-tundle/bin"));
+    prefix.mkpath(QStringLiteral("pet-tundle/share/pet-tundle/H3"));
+    const QString program = prefix.filePath(QStringLiteral("pet-tundle/bin/pet-tundle"));
+    QFile(program).open(QIODevice::WriteOnly);
+    return program;
 }
 
-TEST(InstallationGuideTest, JudgesTheResolvedPathByWholeComponents) {
+MountKind writable(const QString&) {
+    return MountKind::writable;
+}
+
+TEST(InstallationGuideTest, AFolderLaidOutByTheInstallerCountsWhereverItIs) {
     QTemporaryDir root;
-    const QDir dir(root.path());
-    const char* programs[] = {"Applications/pet-tundle/bin",
-                              "Applications/tools/pet-tundle/bin",
-                              "Applications/bin",
-                              "Applications/other/bin",
-                              "ApplicationsOld/pet-tundle/bin",
-                              "elsewhere/pet-tundle/bin",
-                              "AppTranslocation/pet-tundle/bin",
-                              "build/pet-tundle/bin"};
-    for (const char* folder : programs) {
-        dir.mkpath(folder);
+    const QDir dir(QFileInfo(root.path()).canonicalFilePath());
+    for (const char* prefix : {"srv/tools", "home/ann/apps", "home/ann/.local", "opt", "usr/local",
+                               "Applications/tools"}) {
+        const QString program = layOut(QDir(dir.filePath(prefix)));
+        const QString folder = dir.filePath(prefix + QStringLiteral("/pet-tundle"));
+        // The updater replaces this folder; the guide keeps quiet about it.
+        EXPECT_EQ(InstallationGuide::installLocation(program, &writable),
+                  std::optional<QString>(folder))
+            << prefix;
     }
-    QFile(dir.filePath("build/CMakeCache.txt")).open(QIODevice::WriteOnly);
-    QFile::link(dir.filePath("elsewhere"), dir.filePath("Applications/link"));
-    dir.mkpath("Applications/link/pet-tundle/bin");
-    const QStringList places = {dir.filePath("missing"), dir.filePath("Applications"),
-                                dir.filePath("AppTranslocation"), dir.filePath("build")};
-    const auto writable = [](const QString&) { return MountKind::writable; };
+    // A link is judged by where it points.
+    QFile::link(dir.filePath("srv/tools"), dir.filePath("linked"));
+    EXPECT_EQ(InstallationGuide::installLocation(dir.filePath("linked/pet-tundle/bin/pet-tundle"),
+                                                 &writable),
+              std::optional<QString>(dir.filePath("srv/tools/pet-tundle")));
 
-    struct Case {
-        const char* path;
-        bool needs;
-    };
-    const Case cases[] = {
-        {"Applications/pet-tundle/bin/pet-tundle", false},
-        {"Applications/tools/pet-tundle/bin/pet-tundle", false},
-        // A shared prefix is no folder the updater may replace.
-        {"Applications/bin/pet-tundle", true},
-        {"Applications/other/bin/pet-tundle", true},
-        {"ApplicationsOld/pet-tundle/bin/pet-tundle", true},
-        {"Applications/link/pet-tundle/bin/pet-tundle", true},  // judged by where the link points
-        {"elsewhere/pet-tundle/bin/pet-tundle",
-         true},  // a missing place is no prefix of everything
-        {"AppTranslocation/pet-tundle/bin/pet-tundle", true},
-        {"build/pet-tundle/bin/pet-tundle", true},
-    };
-    for (const Case& c : cases) {
-        QFile(dir.filePath(c.path)).open(QIODevice::WriteOnly);
-    }
-    for (const Case& c : cases) {
-        EXPECT_EQ(InstallationGuide::needsInstallation(dir.filePath(c.path), places, writable),
-                  c.needs)
-            << c.path;
-    }
+    const QString program = dir.filePath("srv/tools/pet-tundle/bin/pet-tundle");
+    // The guide asks the same question of the file system the temporary folder lies on.
+    EXPECT_EQ(InstallationGuide::needsInstallation(program),
+              InstallationGuide::mountOf(program) != MountKind::writable);
     for (const MountKind kind : {MountKind::readOnly, MountKind::temporary}) {
-        EXPECT_TRUE(InstallationGuide::needsInstallation(
-            dir.filePath("Applications/pet-tundle/bin/pet-tundle"), places,
-            [kind](const QString&) { return kind; }));
+        EXPECT_EQ(
+            InstallationGuide::installLocation(program, [kind](const QString&) { return kind; }),
+            std::nullopt);
     }
 }
 
-TEST(InstallationGuideTest, UpdatesReplaceOnlyAFolderOfOurOwn) {
-    EXPECT_EQ(InstallationGuide::installLocation("/home/ann/.local/pet-tundle/bin/pet-tundle"),
-              std::optional<QString>("/home/ann/.local/pet-tundle"));
-    EXPECT_EQ(InstallationGuide::installLocation("/opt/pet-tundle/bin/pet-tundle"),
-              std::optional<QString>("/opt/pet-tundle"));
-    EXPECT_EQ(InstallationGuide::installLocation("/usr/local/bin/pet-tundle"), std::nullopt);
-    EXPECT_EQ(InstallationGuide::installLocation("/opt/pet-tundle/pet-tundle"), std::nullopt);
-    EXPECT_EQ(InstallationGuide::installLocation("/opt/pet-tundle-old/bin/pet-tundle"),
-              std::nullopt);
+TEST(InstallationGuideTest, AnythingElseMustBeInstalledFirst) {
+    QTemporaryDir root;
+    const QDir dir(QFileInfo(root.path()).canonicalFilePath());
+    // A build tree, with its own program and one installed inside it.
+    dir.mkpath("build/src/app");
+    QFile(dir.filePath("build/CMakeCache.txt")).open(QIODevice::WriteOnly);
+    QFile(dir.filePath("build/src/app/pet-tundle")).open(QIODevice::WriteOnly);
+    layOut(QDir(dir.filePath("build/staged")));
+    // A shared prefix, a program without its data folder, a folder of another name.
+    dir.mkpath("usr/bin");
+    dir.mkpath("usr/share/pet-tundle");
+    QFile(dir.filePath("usr/bin/pet-tundle")).open(QIODevice::WriteOnly);
+    dir.mkpath("bare/pet-tundle/bin");
+    QFile(dir.filePath("bare/pet-tundle/bin/pet-tundle")).open(QIODevice::WriteOnly);
+    dir.mkpath("other/tundle/bin");
+    dir.mkpath("other/tundle/share/pet-tundle");
+    QFile(dir.filePath("other/tundle/bin/pet-tundle")).open(QIODevice::WriteOnly);
+    layOut(QDir(dir.filePath("AppTranslocation/x")));
+    QFile::link(dir.filePath("build/staged"), dir.filePath("linked"));
+
+    for (const char* path :
+         {"build/src/app/pet-tundle", "build/staged/pet-tundle/bin/pet-tundle",
+          "linked/pet-tundle/bin/pet-tundle", "usr/bin/pet-tundle",
+          "bare/pet-tundle/bin/pet-tundle", "other/tundle/bin/pet-tundle",
+          "AppTranslocation/x/pet-tundle/bin/pet-tundle", "missing/pet-tundle/bin/pet-tundle"}) {
+        EXPECT_EQ(InstallationGuide::installLocation(dir.filePath(path), &writable), std::nullopt)
+            << path;
+        EXPECT_TRUE(InstallationGuide::needsInstallation(dir.filePath(path))) << path;
+    }
 }
 
 }  // namespace
