@@ -30,12 +30,10 @@ export HOME="$home" XDG_DATA_HOME="$home/data" XDG_CONFIG_HOME="$home/config" \
 
 control_centre="糯墩 · 桌面小伙伴"
 room_sheet="房间设置"
-# The visible top-level window titled $1, as the program titles it or as Qt titles it with the
-# program's name. Asked of xwininfo, which reads the title a dialog without WM_NAME has too.
+# The visible top-level window titled exactly $1.
 shown() {
   local window
-  for window in $(xwininfo -root -children |
-    grep -F -e " \"$1\": " -e " \"$1 — 糯墩\": " | awk '{ print $1 }'); do
+  for window in $(xwininfo -root -children | grep -F " \"$1\": " | awk '{ print $1 }'); do
     if xwininfo -id "$window" | grep -q 'Map State: IsViewable'; then
       echo "$window"
       return
@@ -61,13 +59,14 @@ within 20 is_shown "糯墩桌宠" || fail "the pet did not show"
 within 10 is_shown "$control_centre" || fail "the control centre did not open at start"
 # The build tree's copy asks to be installed at start; the guide, which holds every other window
 # of the program, is put away first.
-within 10 is_shown "糯墩" || fail "the installation guide did not show"
+guide="先安装糯墩"
+within 10 is_shown "$guide" || fail "the installation guide did not show"
 for _ in $(seq 20); do
-  is_gone "糯墩" && break
-  "$close" "糯墩" >/dev/null || true
+  is_gone "$guide" && break
+  "$close" "$guide" >/dev/null || true
   sleep 0.3
 done
-is_gone "糯墩" || fail "the installation guide did not close"
+is_gone "$guide" || fail "the installation guide did not close"
 
 # Asks the window titled $1 to close once and counts a miss when it is still there after two
 # seconds.
