@@ -34,11 +34,9 @@ FarmStore::FarmStore(Defaults& preferences, QObject* parent)
     const QVariant stored = preferences_.value(defaultsKey);
     if (stored.isValid() && !load(stored)) {
         plots_ = emptyField();
-        // One bad field must not cost the coins and plots beside it. A record past the limit
-        // is no farm this application wrote, and keeping it would rewrite it on every save.
-        if (stored.toByteArray().size() <= recordByteLimit) {
-            unreadable_ = stored;
-        }
+        // One bad field must not cost the coins and plots beside it, and a record grown past
+        // the limit may still hold them: whoever looks into it later finds it beside the new one.
+        unreadable_ = stored;
     }
 }
 

@@ -24,7 +24,8 @@ public:
     // A whole farm takes well under a kilobyte; a longer record is not read at all.
     static constexpr qsizetype recordByteLimit = 64 * 1024;
     static const QString defaultsKey;
-    // Where a record that could not be read is kept once the next save replaces it.
+    // Where a record that could not be read (too long ones too) is kept once the next save
+    // replaces it.
     static const QString unreadableKey;
 
     // Loads the stored farm; anything wrong with it gives the starting farm, without a word.

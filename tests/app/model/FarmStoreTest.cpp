@@ -144,17 +144,24 @@ QByteArray paddedRecord(qsizetype total) {
     return bytes.insert(1, padding);
 }
 
-TEST(FarmStore, ARecordPastTheSizeLimitIsNotRead) {
+TEST(FarmStore, ARecordPastTheSizeLimitIsNotReadButKeptAsideOnce) {
     MemoryDefaults defaults;
     defaults.setValue(FarmStore::defaultsKey, paddedRecord(FarmStore::recordByteLimit));
     EXPECT_EQ(FarmStore(defaults).coins(), 500);
 
-    defaults.setValue(FarmStore::defaultsKey, paddedRecord(FarmStore::recordByteLimit + 1));
+    const QByteArray oversized = paddedRecord(FarmStore::recordByteLimit + 1);
+    defaults.setValue(FarmStore::defaultsKey, oversized);
     FarmStore store(defaults);
     EXPECT_EQ(store.coins(), 0);
+    EXPECT_FALSE(defaults.value(FarmStore::unreadableKey).isValid()) << "loading writes nothing";
     ASSERT_TRUE(store.loosen(0));
-    EXPECT_FALSE(defaults.value(FarmStore::unreadableKey).isValid());
+    EXPECT_EQ(defaults.value(FarmStore::unreadableKey).toByteArray(), oversized);
     EXPECT_LT(defaults.value(FarmStore::defaultsKey).toByteArray().size(), 1024);
+
+    defaults.setValue(FarmStore::unreadableKey, "looked at and cleared by hand");
+    ASSERT_TRUE(store.loosen(1));
+    EXPECT_EQ(defaults.value(FarmStore::unreadableKey).toByteArray(),
+              "looked at and cleared by hand");
 }
 
 TEST(FarmStore, ActionsFollowThePlotsStates) {
