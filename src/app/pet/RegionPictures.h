@@ -20,7 +20,9 @@ public:
 
     // The picture of `region` (the view's coordinates; `ratio` a whole number, so the region
     // lies on whole device pixels) for `frame`, painted by `paint` in the view's coordinates
-    // the first time it is asked for.
+    // the first time it is asked for. The reference lives only until the pictures start afresh
+    // (another region or ratio, a picture past the bytes, clear()), which a later call may do:
+    // copy the image (it shares its pixels) to hold it across calls.
     const QImage& picture(int frame, const QRect& region, double ratio,
                           const std::function<void(QPainter&)>& paint);
 

@@ -15,7 +15,7 @@ TEST(RegionPicturesTest, EachFrameIsPaintedOnceWithinTheBytesAndRegion) {
         painter.fillRect(QRect(0, 0, 1000, 1000), Qt::red);
     };
     const QRect region(40, 30, 200, 200);
-    const QImage& first = pictures.picture(0, region, 2, paint);
+    const QImage first = pictures.picture(0, region, 2, paint);
     EXPECT_EQ(first.size(), QSize(400, 400));
     EXPECT_EQ(first.pixelColor(0, 0), QColor(Qt::red));
     pictures.picture(0, region, 2, paint);
