@@ -173,11 +173,6 @@ void drawFarmBackdrop(QPainter& painter, const YUpSpace& space, const FarmScene&
         }
     }
     drawCoinBadge(painter, space, rect, s, scene.coins);
-    if (scene.feedback && scene.feedback->plot >= 0 &&
-        scene.feedback->plot < int(FarmLayout::places.size())) {
-        FarmControls::drawFeedback(painter, space, s, *scene.feedback,
-                                   FarmLayout::plotCentre(rect, scene.feedback->plot), scene.now);
-    }
     painter.restore();
 
     painter.setBrush(Qt::NoBrush);
@@ -196,6 +191,12 @@ void drawFarmControls(QPainter& painter, const YUpSpace& space, const FarmScene&
     painter.setClipPath(panel);
     FarmControls::drawInline(painter, space, s, scene.countdown, scene.buttons, scene.pressed,
                              scene.artwork);
+    if (scene.feedback && scene.feedback->plot >= 0 &&
+        scene.feedback->plot < int(FarmLayout::places.size())) {
+        FarmControls::drawFeedback(painter, space, s, *scene.feedback,
+                                   FarmLayout::plotCentre(scene.rect, scene.feedback->plot),
+                                   scene.now);
+    }
     painter.restore();
 }
 

@@ -66,12 +66,13 @@ struct FarmScene {
                                                    const QDateTime& now);
 };
 
-// The panel without the selected plot's controls: shadowed green panel, weather picture, night
-// picture, fog veil, particles, plots, coin badge, feedback and border.
+// The panel without its overlays: shadowed green panel, weather picture, night picture, fog
+// veil, particles, plots, coin badge and border.
 void drawFarmBackdrop(QPainter& painter, const YUpSpace& space, const FarmScene& scene,
                       FarmSceneCache& cache);
-// The selected plot's countdown and buttons, inside the panel. The pet canvas draws them after
-// the pet, so a pet standing at a plot never hides them.
+// The overlays, inside the panel: the selected plot's countdown and buttons, then the label of
+// the last farm action. The pet canvas draws them after the pet, which stands at the plot it
+// worked and would otherwise hide them.
 void drawFarmControls(QPainter& painter, const YUpSpace& space, const FarmScene& scene);
 // The backdrop with its controls over it, in one pass.
 void drawFarmScene(QPainter& painter, const YUpSpace& space, const FarmScene& scene,

@@ -593,8 +593,11 @@ void PetCanvas::paintEvent(QPaintEvent* event) {
         const QImage& picture =
             regionPictures_.picture(*frame, event->rect(), ratio, [&](QPainter& p) {
                 // The frames already drawn lie at the window's pixels, not the picture's.
-                drawFarmBackdrop(p, space);
+                const std::optional<FarmScene> farm = drawFarmBackdrop(p, space);
                 drawPetScene(p, space, scene, films_);
+                if (farm) {
+                    drawFarmControls(p, space, *farm);
+                }
             });
         painter.setCompositionMode(QPainter::CompositionMode_Source);
         painter.drawImage(event->rect().topLeft(), picture);
@@ -602,7 +605,8 @@ void PetCanvas::paintEvent(QPaintEvent* event) {
     }
     const std::optional<FarmScene> farm = drawFarmBackdrop(painter, space);
     drawPetScene(painter, space, scene, films_, &frames_);
-    // The plot's buttons stay visible and pressable while the pet stands beside the plot.
+    // The plot's buttons and the label of what the pet did there stay visible while the pet
+    // stands at the plot.
     if (farm) {
         drawFarmControls(painter, space, *farm);
     }

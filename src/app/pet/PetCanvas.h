@@ -198,7 +198,7 @@ private:
     // bubble above the pet.
     void resizeForBubble();
     // Draws the farm panel under the pet and hands back the scene it drew when a selected
-    // plot's controls are to go over the pet.
+    // plot's controls or a feedback label are to go over the pet.
     std::optional<FarmScene> drawFarmBackdrop(QPainter& painter, const YUpSpace& space);
     FarmTargets farmTargets() const;
     void applyFarmOutcome(const FarmPointerOutcome& outcome);

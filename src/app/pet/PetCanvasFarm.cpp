@@ -179,8 +179,8 @@ std::optional<FarmScene> PetCanvas::drawFarmBackdrop(QPainter& painter, const YU
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawImage(place.topLeft(), stillFarm_);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    // Only a selected plot has controls to draw over the pet.
-    return farmPointer_.selected ? farmScene(now) : std::nullopt;
+    // Only a selected plot or a feedback label puts something over the pet.
+    return farmPointer_.selected || model_.farmFeedback() ? farmScene(now) : std::nullopt;
 }
 
 }  // namespace tundle

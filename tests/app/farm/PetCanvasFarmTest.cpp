@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QPainter>
+
 #include "drawing/YUpSpace.h"
 #include "farm/FarmControls.h"
 #include "pet/PetPanel.h"
@@ -101,6 +103,67 @@ TEST(PetCanvasFarmTest, ThePetStandingAtAPlotLeavesEverySeedButtonVisible) {
         EXPECT_EQ(canvas.farmInlineAction(seed.rect.center()), seed.action)
             << qPrintable(seed.title) << " takes the press";
     }
+}
+
+// Of the label's solid pixels inside `area` (device pixels), how many `picture` shows at least
+// as light as the white label makes them, and how many there are.
+std::pair<int, int> labelPixelsShown(const QImage& label, const QImage& picture, QRect area) {
+    int shown = 0;
+    int solid = 0;
+    area = area.intersected(label.rect());
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const int alpha = qAlpha(label.pixel(x, y));
+            if (alpha >= 160) {
+                ++solid;
+                const QRgb seen = picture.pixel(x, y);
+                shown += std::min({qRed(seen), qGreen(seen), qBlue(seen)}) >= alpha - 2 ? 1 : 0;
+            }
+        }
+    }
+    return {shown, solid};
+}
+
+TEST(PetCanvasFarmTest, TheFeedbackLabelIsDrawnOverThePetStandingAtItsPlot) {
+    test::ModelTestWorld world;
+    std::unique_ptr<AppModel> model = world.model();
+    model->setFarmVisible(true);
+    test::FarmPanelScene scene(world, *model);
+    PetCanvas& canvas = scene.canvas();
+    scene.loosen(4);
+    ASSERT_EQ(model->farmPetPlot(), 4);
+    ASSERT_TRUE(model->farmFeedback());
+    ASSERT_EQ(model->farmFeedback()->title, QStringLiteral("松土完成"));
+    ASSERT_EQ(FarmControls::feedbackAlpha(*model->farmFeedback(), world.scheduler.now()), 1.0);
+
+    // The label alone, where the canvas draws it.
+    const YUpSpace space(canvas.height());
+    QImage label(canvas.size(), QImage::Format_ARGB32_Premultiplied);
+    label.fill(Qt::transparent);
+    QPainter painter(&label);
+    FarmControls::drawFeedback(painter, space, model->farm().scale(), *model->farmFeedback(),
+                               FarmLayout::plotCentre(canvas.farmSceneRect(), 4),
+                               world.scheduler.now());
+    painter.end();
+    const QRect pet = space.toQt(canvas.spriteRect()).toAlignedRect();
+
+    // With the plot's seeds offered, and after the plot is let go, when the settled pet's
+    // frames are copied from pictures of its region.
+    const auto [shown, solid] = labelPixelsShown(label, canvas.grab().toImage(), pet);
+    EXPECT_GT(solid, 100) << "the label lies across the pet";
+    EXPECT_EQ(shown, solid);
+
+    const QRectF plot = canvas.plotRects()[4];
+    scene.click({plot.center().x(), plot.y() + plot.height() - 2});
+    ASSERT_TRUE(canvas.farmInlineButtons().empty());
+    canvas.tick();
+    QCoreApplication::processEvents();
+    const QRect region = canvas.spriteRegion().intersected(canvas.rect());
+    QImage settled(canvas.size(), QImage::Format_ARGB32_Premultiplied);
+    settled.fill(Qt::transparent);
+    canvas.render(&settled, region.topLeft(), QRegion(region), {});
+    EXPECT_GT(canvas.regionPictures().size(), 0u);
+    EXPECT_EQ(labelPixelsShown(label, settled, pet).first, solid);
 }
 
 }  // namespace
