@@ -35,6 +35,11 @@ QImage drawWindow(PanelPage page, const std::function<void(AppModel&)>& prepare 
 void addControlCentreScenes(GalleryScenes& scenes) {
     scenes.push_back(
         {QStringLiteral("control-centre-home"), [] { return drawWindow(PanelPage::home); }});
+    scenes.push_back({QStringLiteral("control-centre-home-reminder"), [] {
+                          return drawWindow(PanelPage::home, [](AppModel& model) {
+                              model.remind(ReminderKind::water);
+                          });
+                      }});
     scenes.push_back({QStringLiteral("control-centre-home-breathing"), [] {
                           return drawWindow(PanelPage::home,
                                             [](AppModel& model) { model.presentBreathing(); });

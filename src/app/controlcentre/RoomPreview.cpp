@@ -1,5 +1,7 @@
 #include "controlcentre/RoomPreview.h"
 
+#include <QEvent>
+#include <QPainterPath>
 #include <algorithm>
 #include <cmath>
 
@@ -37,6 +39,9 @@ RoomPreview::RoomPreview(AppModel& model, SessionEvents& session, PictureCache& 
     connect(&model_, &AppModel::reduceMotionChanged, backdrop_,
             [this] { backdrop_->setReduceMotion(model_.reduceMotion()); });
     connect(&model_, &AppModel::bubbleChanged, this, &RoomPreview::fitBubble);
+    connect(&model_, &AppModel::functionPanelChanged, this, &RoomPreview::yieldToBubble);
+    // The canvas takes its size from the page's layout, after this widget's own resize.
+    pet_->canvas().installEventFilter(this);
     setFixedWidth(previewWidth);
     fitBubble();
 }
@@ -47,6 +52,26 @@ int RoomPreview::heightFor(double bubbleHeight) {
 
 void RoomPreview::fitBubble() {
     setFixedHeight(heightFor(BubbleLayout(BubbleContent::of(model_), bubbleWidth).height));
+    yieldToBubble();
+}
+
+void RoomPreview::yieldToBubble() {
+    const PetCanvas& canvas = pet_->canvas();
+    const QPainterPath outline = canvas.bubbleOutline();
+    if (outline.isEmpty()) {
+        entry_->clearMask();
+        return;
+    }
+    const QPoint offset = entry_->mapFrom(this, canvas.mapTo(this, QPoint()));
+    const QRegion bubble(outline.translated(offset).toFillPolygon().toPolygon());
+    entry_->setMask(QRegion(entry_->rect()).subtracted(bubble));
+}
+
+bool RoomPreview::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize) {
+        yieldToBubble();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void RoomPreview::resizeEvent(QResizeEvent*) {
@@ -55,6 +80,7 @@ void RoomPreview::resizeEvent(QResizeEvent*) {
         layer->setGeometry(rect());
     }
     entry_->setGeometry(0, 0, width(), entry_->sizeHint().height());
+    yieldToBubble();
 }
 
 }  // namespace tundle

@@ -13,7 +13,8 @@ class SessionEvents;
 
 // The home page's picture of the pet in its room: the live pet over the room backdrop with
 // rounded corners, and the room settings bar along its top. It grows while a tall speech bubble
-// needs the room and shrinks back when the bubble is gone.
+// needs the room and shrinks back when the bubble is gone; the bubble, which rises to the top,
+// lies over the bar.
 class RoomPreview : public QWidget {
     Q_OBJECT
 
@@ -34,9 +35,13 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void fitBubble();
+    // The bar gives way under the bubble's outline where the two meet: the bubble reads whole
+    // and its buttons take their presses, while the rest of the bar stays in reach.
+    void yieldToBubble();
 
     AppModel& model_;
     RoomBackdrop* backdrop_;

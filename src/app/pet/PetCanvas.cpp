@@ -402,6 +402,14 @@ bool PetCanvas::bubbleShown() const {
     return !model_.bubble().isEmpty() && width() - 20 >= 1;
 }
 
+QPainterPath PetCanvas::bubbleOutline() const {
+    const PetScene scene = this->scene();
+    if (!scene.bubble) {
+        return {};
+    }
+    return YUpSpace(height()).toQt(SoapFilm::outline(scene.bubble->rect, true, std::nullopt));
+}
+
 PetFrameState PetCanvas::frameState(const QDateTime& now) const {
     return frameState(now, spriteRectAt(now));
 }

@@ -83,6 +83,9 @@ public:
     QRectF bubbleRect() const;
     // Whether the speech bubble shows at all: it has a text and the canvas is wide enough.
     bool bubbleShown() const;
+    // The outline of the bubble as it is drawn now, in the canvas's own (Qt) coordinates;
+    // empty while none is drawn.
+    QPainterPath bubbleOutline() const;
     // The frame as it would be painted now.
     PetScene scene() const { return sceneAt(clocks_.now()); }
     PetScene sceneAt(const QDateTime& now) const;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QMenu>
+#include <QPainterPath>
 #include <QTest>
 
 #include "controlcentre/ActionGrid.h"
@@ -74,6 +75,67 @@ TEST_F(HomePageTest, PreviewTakesClicksOnThePetAndItsRoomBarOnly) {
     QTest::mouseClick(&settings, Qt::LeftButton);
     EXPECT_TRUE(model->roomSettingsPresented());
     EXPECT_EQ(room.accessibleName(), "房间里的糯墩，点击互动");
+}
+
+// Whether `widget` is `ancestor` or lies inside it.
+bool within(const QWidget* widget, const QWidget& ancestor) {
+    return widget && (widget == &ancestor || ancestor.isAncestorOf(widget));
+}
+
+TEST_F(HomePageTest, ABubbleInThePreviewLiesOverTheRoomBar) {
+    RoomPreview& room = page->room();
+    PetCanvas& canvas = room.pet().canvas();
+    RoomSettingsEntry& bar = room.entry();
+    const std::vector<SpeechBubble> bubbles{
+        {.message = QStringLiteral("你好呀，我是糯墩。"), .duration = 30},
+        {.message = QStringLiteral("喝口水，再慢慢来。"),
+         .detail = QStringLiteral("已经坐了 45 分钟"),
+         .actionTitle = QStringLiteral("喝过啦"),
+         .secondaryTitle = QStringLiteral("5 分钟后")},
+    };
+    for (const SpeechBubble& bubble : bubbles) {
+        model->say(bubble);
+        QCoreApplication::processEvents();
+        // The canvas fills the preview: its coordinates are the preview's.
+        ASSERT_EQ(canvas.mapTo(&room, QPoint()), QPoint());
+        const QPainterPath outline = canvas.bubbleOutline();
+        ASSERT_TRUE(outline.intersects(QRectF(bar.geometry()))) << "the bubble rises to the bar";
+
+        // Inside the bubble the bar neither takes a press nor changes a pixel.
+        const QImage shown = room.grab().toImage();
+        bar.hide();
+        const QImage withoutBar = room.grab().toImage();
+        bar.show();
+        int inside = 0;
+        int covered = 0;
+        int pressedOnBar = 0;
+        for (int y = 0; y < bar.height(); ++y) {
+            for (int x = 0; x < room.width(); ++x) {
+                const QPointF centre(x + 0.5, y + 0.5);
+                // Antialiased rims are left out.
+                if (!outline.contains(QRectF(centre - QPointF(1.5, 1.5), QSizeF(3, 3)))) {
+                    continue;
+                }
+                ++inside;
+                covered += shown.pixel(x, y) != withoutBar.pixel(x, y) ? 1 : 0;
+                pressedOnBar += within(room.childAt(x, y), bar) ? 1 : 0;
+            }
+        }
+        EXPECT_GT(inside, 200) << qPrintable(bubble.message);
+        EXPECT_EQ(covered, 0) << qPrintable(bubble.message);
+        EXPECT_EQ(pressedOnBar, 0) << qPrintable(bubble.message);
+    }
+
+    // Beside a short greeting, and once the bubble is gone, the bar keeps its presses.
+    model->say(bubbles[0]);
+    QCoreApplication::processEvents();
+    const QPoint summary = bar.summaryButton().geometry().topLeft() + QPoint(4, 10);
+    ASSERT_FALSE(canvas.bubbleOutline().contains(QPointF(summary)));
+    EXPECT_TRUE(within(room.childAt(summary), bar));
+    model->dismissBubble();
+    QCoreApplication::processEvents();
+    const QPoint middle = bar.rect().center();
+    EXPECT_TRUE(within(room.childAt(middle), bar));
 }
 
 TEST_F(HomePageTest, ActionGridRestsWhileBreathingOrMotionIsReduced) {
