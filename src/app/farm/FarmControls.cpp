@@ -21,6 +21,21 @@ void drawCentred(QPainter& painter, const YUpSpace& space, const QRectF& box, co
                    font, color);
 }
 
+// The label stands over grass, soil and the pale pet alike, with no plate behind it: a thin dark
+// halo around its letters keeps white and gold text readable over all of them.
+void drawHaloedCentred(QPainter& painter, const YUpSpace& space, const QRectF& box,
+                       const QString& text, const FractionalFont& font, const QColor& color,
+                       double scale) {
+    const QColor halo = FarmPalette::rgb(0.27, 0.16, 0.08, color.alphaF() * 0.6);
+    const double reach = std::max(scale, 0.9);
+    for (const QPointF direction :
+         {QPointF(-1, 0), QPointF(1, 0), QPointF(0, -1), QPointF(0, 1), QPointF(-0.7, -0.7),
+          QPointF(0.7, -0.7), QPointF(-0.7, 0.7), QPointF(0.7, 0.7)}) {
+        drawCentred(painter, space, box.translated(direction * reach), text, font, halo);
+    }
+    drawCentred(painter, space, box, text, font, color);
+}
+
 void fillRounded(QPainter& painter, const YUpSpace& space, const QRectF& rect, double radius,
                  const QColor& color) {
     painter.setPen(Qt::NoPen);
@@ -128,12 +143,13 @@ void FarmControls::drawFeedback(QPainter& painter, const YUpSpace& space, double
     const QRectF title(centre.x() - 60 * s, centre.y() + 31 * s, 120 * s, 17 * s);
     const QColor colour =
         feedback.doubled ? FarmPalette::rgb(1.0, 0.73, 0.08, alpha) : FarmPalette::white(alpha);
-    drawCentred(painter, space, title, feedback.title,
-                FractionalFont((feedback.doubled ? 12 : 10) * s, QFont::DemiBold), colour);
+    drawHaloedCentred(painter, space, title, feedback.title,
+                      FractionalFont((feedback.doubled ? 12 : 10) * s, QFont::DemiBold), colour, s);
     QColor detail = colour;
     detail.setAlphaF(float(alpha * 0.88));
-    drawCentred(painter, space, QRectF(title.left(), title.top() - 12 * s, title.width(), 12 * s),
-                feedback.detail, FractionalFont(8.5 * s, QFont::DemiBold), detail);
+    drawHaloedCentred(painter, space,
+                      QRectF(title.left(), title.top() - 12 * s, title.width(), 12 * s),
+                      feedback.detail, FractionalFont(8.5 * s, QFont::DemiBold), detail, s);
     if (feedback.doubled) {
         space.drawText(painter, {centre.x() + 13 * s, centre.y() + 18 * s}, QStringLiteral("×2"),
                        FractionalFont(16 * s, QFont::Medium),
