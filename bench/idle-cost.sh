@@ -197,7 +197,7 @@ PY
     sleep 0.25
   done
   for _ in $(seq 10); do
-    DISPLAY=":$d" "$close" "糯墩" >/dev/null || true
+    DISPLAY=":$d" "$close" "先安装糯墩" >/dev/null || true
     sleep 0.5
     DISPLAY=":$d" "$close" "糯墩 · 桌面小伙伴" >/dev/null || true
     sleep 0.5

@@ -83,7 +83,7 @@ start_app() {
   done
   local others
   for _ in $(seq 50); do
-    "$close" "糯墩" >/dev/null || true
+    "$close" "先安装糯墩" >/dev/null || true
     "$close" "糯墩 · 桌面小伙伴" >/dev/null || true
     sleep 0.2
     others=$(xdotool search --onlyvisible --name "糯墩" 2>/dev/null | grep -vx "$panel" || true)

@@ -344,7 +344,9 @@ python3 -c 'import json, sys; assert json.load(open(sys.argv[1]))["preferences"]
   "$config.before-import" "$scale_b" || fail "the copy before the import does not hold the state before it"
 click_in 422 145
 confirm=$(window_opens "恢复导入前配置？")
-expect_save click_in 50 119 "$confirm"
+# "恢复" is the first of the buttons at the alert's lower right.
+read -r _ _ confirm_width confirm_height <<<"$(geometry_of "$confirm")"
+expect_save click_in $((confirm_width - 138)) $((confirm_height - 26)) "$confirm"
 [ "$(saved 'c["preferences"]["petScale"]')" = "$scale_b" ] || fail "the configuration before the import was not restored"
 whole_page restored
 
