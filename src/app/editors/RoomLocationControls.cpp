@@ -15,6 +15,7 @@
 #include "toolkit/SoftButton.h"
 #include "toolkit/Spacing.h"
 #include "toolkit/StyledButton.h"
+#include "toolkit/TabOrder.h"
 #include "toolkit/Typography.h"
 
 namespace tundle {
@@ -157,6 +158,8 @@ void RoomLocationControls::sync() {
         resultsBox_->layout()->addWidget(button);
         results_.push_back(button);
     }
+    // New results join the end of the window's chain, wherever the block stands in it.
+    chainTabOrder(*this);
     note_->setText(note(draft_));
 }
 

@@ -28,6 +28,7 @@
 #include "toolkit/SegmentedControl.h"
 #include "toolkit/SoftButton.h"
 #include "toolkit/Spacing.h"
+#include "toolkit/TabOrder.h"
 #include "toolkit/Typography.h"
 
 namespace tundle {
@@ -138,6 +139,8 @@ RoomSettingsSheet::RoomSettingsSheet(RoomEnvironment& room, SessionEvents& sessi
     layout->addWidget(divider());
     layout->addWidget(buildFooter());
 
+    // The scrolled controls are made before the header, and the footer last of all.
+    chainTabOrder(*this);
     setDefaultButton(apply_);
     connect(this, &Sheet::cancelRequested, this, &RoomSettingsSheet::cancel);
     connect(draft_.get(), &RoomEnvironment::changed, this, &RoomSettingsSheet::sync);

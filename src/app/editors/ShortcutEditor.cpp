@@ -119,10 +119,7 @@ ShortcutEditor::ShortcutEditor(AppModel& model, ShortcutService& service, FileCh
     setContentWidth(500);
     setDefaultButton(save_);
     // The target and the colours are made after the fields below them.
-    std::vector<QWidget*> order{kinds_, address_, choose_, name_, group_};
-    order.insert(order.end(), swatches_.begin(), swatches_.end());
-    order.insert(order.end(), {pin_, try_, cancel_, save_});
-    chainTabOrder(order);
+    chainTabOrder(*this);
 
     connect(kinds_, &SegmentedControl::activated, this, [this](int index) {
         draft_.setKind(kinds[std::size_t(index)]);

@@ -17,6 +17,7 @@
 #include "toolkit/SegmentedControl.h"
 #include "toolkit/SoftButton.h"
 #include "toolkit/Spacing.h"
+#include "toolkit/TabOrder.h"
 #include "toolkit/TextBlock.h"
 #include "toolkit/Typography.h"
 
@@ -259,6 +260,8 @@ void WorkPlanEditor::present() {
     rangeForm_->setVisible(mode == WorkPlanMode::singleDate);
     rangeForm_->present(state_);
     save_->setEnabled(state_.canSave());
+    // The selectors, the rows and the range form are all made after the buttons they follow.
+    chainTabOrder(*this);
 }
 
 void WorkPlanEditor::presentRows() {

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <vector>
-
 class QWidget;
 
 namespace tundle {
 
-// Tab and Shift+Tab go through `widgets` in the order given (the form's, top to bottom), not in
-// the order they were made; a hidden or disabled one is passed over as usual.
-void chainTabOrder(const std::vector<QWidget*>& widgets);
+// Tab and Shift+Tab go through the widgets inside `form` in the order its layouts place them,
+// top to bottom, not in the order they were made; hidden ones get their place for when they
+// show, and a disabled one is passed over as usual. A widget made later joins the end of the
+// window's chain, so call this again after adding some.
+void chainTabOrder(QWidget& form);
 
 }  // namespace tundle

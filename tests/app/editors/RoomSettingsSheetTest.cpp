@@ -8,7 +8,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <QToolButton>
 
+#include "FocusWalk.h"
 #include "core/room/RoomFixture.h"
 #include "drawing/PictureCache.h"
 #include "editors/ErrorLine.h"
@@ -123,6 +125,36 @@ TEST_F(RoomSettingsSheetTest, ApplyWaitsForAPlaceInWeatherModeAndModesChangeTheD
     EXPECT_EQ(draft.preferences().fixedWeather, RoomWeather::storm);
     EXPECT_EQ(room->preferences().mode, RoomMode::weather) << "nothing changes before apply";
     EXPECT_FALSE(sheet->clearCacheBox().isChecked());
+}
+
+TEST_F(RoomSettingsSheetTest, TabGoesFromTheHeaderThroughTheControlsToTheFooterInEveryMode) {
+    auto sheet = open();
+    QApplication::setActiveWindow(sheet.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(sheet.get()));
+    test::expectFocusFollowsTheForm(*sheet, QStringLiteral("实时天气"));
+
+    sheet->locationControls().field().setText(QStringLiteral("苏州"));
+    sheet->locationControls().searchButton().click();
+    ASSERT_NE(geocoder, nullptr);
+    geocoder->pending.back()(std::vector<Placemark>{
+        Placemark{Placemark::Coordinate{31.3, 120.6}, QStringLiteral("苏州")},
+        Placemark{Placemark::Coordinate{31.4, 120.9}, QStringLiteral("昆山")}});
+    ASSERT_EQ(sheet->locationControls().resultButtons().size(), 2u);
+    for (QToolButton* toggle : sheet->findChildren<QToolButton*>()) {
+        if (toggle->text() == QStringLiteral("更多选项")) {
+            toggle->click();
+        }
+    }
+    ASSERT_TRUE(sheet->clearCacheBox().isVisible());
+    QApplication::processEvents();
+    test::expectFocusFollowsTheForm(*sheet, QStringLiteral("实时天气, results and more options"));
+
+    QTest::keyClick(&sheet->modePicker(), Qt::Key_Right);
+    QApplication::processEvents();
+    test::expectFocusFollowsTheForm(*sheet, QStringLiteral("随昼夜"));
+    QTest::keyClick(&sheet->modePicker(), Qt::Key_Right);
+    QApplication::processEvents();
+    test::expectFocusFollowsTheForm(*sheet, QStringLiteral("自定义"));
 }
 
 TEST_F(RoomSettingsSheetTest, AFailedApplyKeepsTheSheetOpenWithItsMessage) {

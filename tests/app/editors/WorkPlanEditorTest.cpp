@@ -18,6 +18,7 @@
 #include <QWheelEvent>
 #include <memory>
 
+#include "FocusWalk.h"
 #include "controlcentre/OffWorkViewState.h"
 #include "editors/DateRangeForm.h"
 #include "editors/PeriodRow.h"
@@ -322,6 +323,31 @@ TEST(WorkPlanEditor, TheDateListShowsThreeDatesWithoutScrolling) {
         EXPECT_GE(row->height(), row->sizeHint().height()) << "no row is squeezed";
         EXPECT_TRUE(list->viewport()->rect().contains(shown)) << "every row shows whole";
     }
+}
+
+TEST(WorkPlanEditor, TabFollowsTheFormInEveryModeAndThroughRowsAddedLater) {
+    EditorWorld world(
+        WorkPlan{.periods = {WorkPeriod{.start = 540, .end = 1080}}, .weekdays = {2, 3, 4, 5, 6}});
+    WorkPlanEditor* editor = world.editor;
+    const auto settled = [&](const char* what) {
+        QApplication::processEvents();
+        test::expectFocusFollowsTheForm(*editor, QString::fromUtf8(what));
+    };
+    editor->addButton()->click();
+    settled("默认作息, a period added");
+
+    chooseMode(editor, WorkPlanMode::weekly);
+    settled("每周安排");
+
+    chooseMode(editor, WorkPlanMode::singleDate);
+    DateRangeForm* form = editor->rangeForm();
+    form->batchToggle()->click();
+    form->throughEdit()->setDate(today.addDays(2));
+    form->applyButton()->click();
+    form->dateListToggle()->click();
+    settled("指定日期, the range form and the date list open");
+    editor->addButton()->click();
+    settled("指定日期, a period added");
 }
 
 TEST(WorkPlanEditor, LegacyNoticeAsksForWorkTimes) {
