@@ -73,16 +73,29 @@ double changedShare(const QImage& one, const QImage& other, const YUpSpace& spac
     return area.isEmpty() ? 0 : double(changed) / (area.width() * area.height());
 }
 
-TEST(PetCanvasFarmTest, ThePetStandingAtAPlotLeavesEverySeedButtonVisible) {
+// The farm shown, plot 4 just loosened and the pet standing at it.
+class PetAtALoosenedPlotTest : public ::testing::Test {
+protected:
+    static std::unique_ptr<AppModel> farmShown(test::ModelTestWorld& world) {
+        std::unique_ptr<AppModel> model = world.model();
+        model->setFarmVisible(true);
+        return model;
+    }
+
+    void SetUp() override {
+        scene.loosen(4);
+        ASSERT_EQ(model->farmPetPlot(), 4) << "the pet stands beside the plot";
+    }
+
     test::ModelTestWorld world;
-    std::unique_ptr<AppModel> model = world.model();
-    model->setFarmVisible(true);
-    test::FarmPanelScene scene(world, *model);
+    std::unique_ptr<AppModel> model = farmShown(world);
+    test::FarmPanelScene scene{world, *model};
     PetCanvas& canvas = scene.canvas();
-    scene.loosen(4);
+};
+
+TEST_F(PetAtALoosenedPlotTest, LeavesEverySeedButtonVisible) {
     const std::vector<FarmInlineButton> seeds = canvas.farmInlineButtons();
     ASSERT_EQ(seeds.size(), 3u) << "the tilled plot offers three seeds";
-    ASSERT_EQ(model->farmPetPlot(), 4) << "the pet stands beside the plot";
 
     const YUpSpace space(canvas.height());
     const QImage withButtons = canvas.grab().toImage();
@@ -126,14 +139,7 @@ std::pair<int, int> labelPixelsShown(const QImage& label, const QImage& picture,
     return {shown, solid};
 }
 
-TEST(PetCanvasFarmTest, TheFeedbackLabelIsDrawnOverThePetStandingAtItsPlot) {
-    test::ModelTestWorld world;
-    std::unique_ptr<AppModel> model = world.model();
-    model->setFarmVisible(true);
-    test::FarmPanelScene scene(world, *model);
-    PetCanvas& canvas = scene.canvas();
-    scene.loosen(4);
-    ASSERT_EQ(model->farmPetPlot(), 4);
+TEST_F(PetAtALoosenedPlotTest, SeesTheFeedbackLabelDrawnOverThePet) {
     ASSERT_TRUE(model->farmFeedback());
     ASSERT_EQ(model->farmFeedback()->title, QStringLiteral("松土完成"));
     ASSERT_EQ(FarmControls::feedbackAlpha(*model->farmFeedback(), world.scheduler.now()), 1.0);
