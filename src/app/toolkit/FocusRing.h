@@ -14,9 +14,11 @@ public:
     FocusRing() = delete;
 
     static constexpr double width = 1.5;
+    static constexpr double halo = 1.5;
 
     static bool shown(const QWidget& widget);
-    // Draws the ring just inside `rect`, its corners rounded by `radius`.
+    // Draws the ring just inside `rect`, its corners rounded by `radius`, with a light line
+    // inside it.
     static void draw(QPainter& painter, const QRectF& rect, double radius);
 };
 

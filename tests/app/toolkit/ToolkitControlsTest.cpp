@@ -46,8 +46,8 @@ TEST(ToolkitControlsTest, WindowsTakeTheLightPaletteWhateverTheDesktopsTheme) {
     EXPECT_EQ(Typography::font(12, FontWeight::medium).weight(), QFont::Normal);
     EXPECT_EQ(Typography::monospaced(13).families().value(0), "Noto Sans Mono CJK SC");
     // A ticking counter keeps its width in the interface face.
-    for (const QFont& counter : {Typography::counter(26, FontWeight::medium),
-                                 Typography::counter(TextSize::control)}) {
+    for (const QFont& counter :
+         {Typography::counter(26, FontWeight::medium), Typography::counter(TextSize::control)}) {
         const QFontMetricsF metrics(counter);
         EXPECT_EQ(QFontInfo(counter).family(), "Noto Sans CJK SC");
         for (const QString digits : {"11:11", "00:00", "59:48", "23:07"}) {
@@ -79,6 +79,31 @@ TEST(ToolkitControlsTest, ButtonsFillByTheirPressedState) {
 
     SoftButton ampersand(QStringLiteral("A && B"));
     EXPECT_TRUE(ampersand.shortcut().isEmpty()) << "a doubled & is text, not a mnemonic";
+}
+
+TEST(ToolkitControlsTest, TheFocusRingShowsOnTheOrangeButton) {
+    QWidget window;
+    LightPalette::apply(window);
+    auto* before = new SoftButton(QStringLiteral("取消"), &window);
+    auto* orange = new OrangeButton(QStringLiteral("保存"), &window);
+    orange->move(0, 60);
+    window.resize(200, 120);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    // Light pixels on the button's left edge, halfway down, where its fill is plain accent.
+    const auto lightAtEdge = [&] {
+        const QImage picture = orange->grab().toImage();
+        int light = 0;
+        for (int x = 0; x < 6; ++x) {
+            light += qGray(picture.pixel(x, picture.height() / 2)) > 200 ? 1 : 0;
+        }
+        return light;
+    };
+    EXPECT_EQ(lightAtEdge(), 0);
+    before->setFocus();
+    QTest::keyClick(before, Qt::Key_Tab);
+    ASSERT_TRUE(orange->hasFocus());
+    EXPECT_GT(lightAtEdge(), 0) << "the ring is set off the accent fill";
 }
 
 TEST(ToolkitControlsTest, HeadingAndPaperKeepTheirShape) {
