@@ -34,6 +34,9 @@ ControlCenter::ControlCenter(AppModel& model, Services services, QWidget* parent
     layout->addWidget(area_, 1);
 
     area_->setFrameShape(QFrame::NoFrame);
+    // The page's controls are the Tab stops; the page itself would take the focus without
+    // showing it.
+    area_->setFocusPolicy(Qt::NoFocus);
     area_->setWidgetResizable(true);
     area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

@@ -77,6 +77,8 @@ DateRangeForm::DateRangeForm(QWidget* parent) : QWidget(parent) {
     listToggle_->setArrowType(Qt::RightArrow);
     listToggle_->setFont(Typography::font(TextSize::body));
     listArea_ = new QScrollArea(this);
+    // Its rows are the Tab stops; the list itself would take the focus without showing it.
+    listArea_->setFocusPolicy(Qt::NoFocus);
     listArea_->setWidgetResizable(true);
     listArea_->setFrameShape(QFrame::NoFrame);
     listArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

@@ -123,6 +123,8 @@ RoomSettingsSheet::RoomSettingsSheet(RoomEnvironment& room, SessionEvents& sessi
     middle->addWidget(buildPreview(session, pictures, reduceMotion, std::move(clock)), 0,
                       Qt::AlignTop);
     auto* scroll = new QScrollArea(&page_);
+    // Its controls are the Tab stops; the page itself would take the focus without showing it.
+    scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

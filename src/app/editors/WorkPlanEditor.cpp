@@ -216,6 +216,8 @@ QWidget* WorkPlanEditor::buildListHeading() {
 
 QWidget* WorkPlanEditor::buildPeriodList() {
     auto* area = new QScrollArea(this);
+    // Its rows are the Tab stops; the list itself would take the focus without showing it.
+    area->setFocusPolicy(Qt::NoFocus);
     area->setFixedHeight(periodListHeight);
     area->setWidgetResizable(true);
     area->setFrameShape(QFrame::NoFrame);

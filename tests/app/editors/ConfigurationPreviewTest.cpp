@@ -11,6 +11,7 @@
 #include "FocusWalk.h"
 #include "config/ConfigurationPackage.h"
 #include "editors/ShortcutPreviewList.h"
+#include "support/ToolkitLook.h"
 #include "toolkit/TextBlock.h"
 
 namespace tundle {
@@ -41,6 +42,7 @@ TEST(ConfigurationPreview, TitlesAndTheImportNoteFollowTheDirection) {
 }
 
 TEST(ConfigurationPreview, TabGoesFromTheContentToTheButtons) {
+    const test::ToolkitLook look;
     QWidget window;
     window.resize(700, 600);
     window.show();

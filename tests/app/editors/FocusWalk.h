@@ -2,6 +2,7 @@
 
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QScrollArea>
 #include <QStringList>
 #include <QTest>
 #include <QWidget>
@@ -117,6 +118,16 @@ inline std::string joined(const std::vector<std::string>& names) {
 inline void expectFocusFollowsTheForm(QWidget& window, const QString& what) {
     const std::vector<QWidget*> order = visualFocusOrder(window);
     ASSERT_FALSE(order.empty()) << what.toStdString();
+    for (const QWidget* stop : order) {
+        // A page of text alone may keep its stop, so the keyboard can scroll it.
+        const auto* area = qobject_cast<const QScrollArea*>(stop);
+        const QList<QWidget*> inside =
+            area && area->widget() ? area->widget()->findChildren<QWidget*>() : QList<QWidget*>{};
+        EXPECT_TRUE(std::none_of(
+            inside.begin(), inside.end(),
+            [](const QWidget* child) { return bool(child->focusPolicy() & Qt::TabFocus); }))
+            << what.toStdString() << ": Tab stops on a scrolling page, which shows no focus";
+    }
     const auto forward = focusNames(walkFocus(order.front(), true));
     EXPECT_EQ(forward, focusNames(order)) << what.toStdString() << "\nTab:  " << joined(forward)
                                           << "\nform: " << joined(focusNames(order));

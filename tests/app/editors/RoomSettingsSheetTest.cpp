@@ -16,6 +16,7 @@
 #include "editors/ErrorLine.h"
 #include "editors/RoomLocationControls.h"
 #include "support/FakeSessionEvents.h"
+#include "support/ToolkitLook.h"
 #include "toolkit/Colors.h"
 #include "toolkit/SegmentedControl.h"
 #include "toolkit/StyledButton.h"
@@ -128,6 +129,7 @@ TEST_F(RoomSettingsSheetTest, ApplyWaitsForAPlaceInWeatherModeAndModesChangeTheD
 }
 
 TEST_F(RoomSettingsSheetTest, TabGoesFromTheHeaderThroughTheControlsToTheFooterInEveryMode) {
+    const test::ToolkitLook look;
     auto sheet = open();
     QApplication::setActiveWindow(sheet.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(sheet.get()));

@@ -17,6 +17,7 @@
 #include "editors/ShortcutEditor.h"
 #include "support/ModelTestWorld.h"
 #include "support/ScriptedFileChooser.h"
+#include "support/ToolkitLook.h"
 #include "toolkit/MiddleElidedText.h"
 #include "toolkit/SegmentedControl.h"
 #include "toolkit/Switch.h"
@@ -79,6 +80,7 @@ TEST(ShortcutEditor, AWebsiteIsNamedAfterItsHostAndCheckedAsItIsTyped) {
 }
 
 TEST(ShortcutEditor, TabFollowsTheFormForEveryKindAndTypingLandsInTheNextField) {
+    const test::ToolkitLook look;
     EditorWorld w;
     for (int kind = 0; kind < 4; ++kind) {
         auto editor = w.editor(ShortcutDraft::fresh(0, std::nullopt));

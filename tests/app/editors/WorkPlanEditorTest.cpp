@@ -326,6 +326,7 @@ TEST(WorkPlanEditor, TheDateListShowsThreeDatesWithoutScrolling) {
 }
 
 TEST(WorkPlanEditor, TabFollowsTheFormInEveryModeAndThroughRowsAddedLater) {
+    const test::ToolkitLook look;
     EditorWorld world(
         WorkPlan{.periods = {WorkPeriod{.start = 540, .end = 1080}}, .weekdays = {2, 3, 4, 5, 6}});
     WorkPlanEditor* editor = world.editor;
