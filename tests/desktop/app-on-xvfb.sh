@@ -7,23 +7,14 @@ app=$1
 
 # shellcheck source=tests/desktop/x-server.sh
 . "$(dirname "$0")/x-server.sh"
-home=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$home"
-}
-trap cleanup EXIT
+# shellcheck source=tests/desktop/private-home.sh
+. "$(dirname "$0")/private-home.sh"
 
 start_x_server
 
-mkdir -p "$home/runtime" && chmod 700 "$home/runtime"
 # The breathing switch keeps the control centre from opening over the pet: without a window
 # manager, the window mapped last is on top.
-export HOME="$home" XDG_DATA_HOME="$home/data" XDG_CONFIG_HOME="$home/config" \
-  XDG_CACHE_HOME="$home/cache" XDG_RUNTIME_DIR="$home/runtime" QT_QPA_PLATFORM=xcb TUNDLE_QA_MODE=1 \
-  TUNDLE_QA_BREATHING=1
+export TUNDLE_QA_BREATHING=1
 config="$home/data/pet-tundle/configuration-v1.json"
 
 # The window that takes a click at a screen position.

@@ -8,16 +8,8 @@
 set -euo pipefail
 app=$1 shape=$2 close=$3 farm_targets=$4 drag_source=$5
 
-home=$(mktemp -d)
-pids=()
-app_pid=
-cleanup() {
-  for pid in "${pids[@]}" $app_pid; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$home"
-}
-trap cleanup EXIT
-fail() { echo "$*"; exit 1; }
+# shellcheck source=tests/desktop/private-home.sh
+. "$(dirname "$0")/private-home.sh"
 
 # A server of our own: a display that looked free may be taken by someone else meanwhile, and
 # then our server ends at once and the next display is tried.
@@ -61,9 +53,6 @@ eventually() {
   return 1
 }
 
-mkdir -p "$home/runtime" && chmod 700 "$home/runtime"
-export HOME="$home" XDG_DATA_HOME="$home/data" XDG_CONFIG_HOME="$home/config" \
-  XDG_CACHE_HOME="$home/cache" XDG_RUNTIME_DIR="$home/runtime" QT_QPA_PLATFORM=xcb TUNDLE_QA_MODE=1
 config="$home/data/pet-tundle/configuration-v1.json"
 settings="$home/config/pet-tundle/pet-tundle.ini"
 

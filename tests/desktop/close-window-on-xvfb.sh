@@ -9,24 +9,12 @@ cycles=20
 
 # shellcheck source=tests/desktop/x-server.sh
 . "$(dirname "$0")/x-server.sh"
-home=$(mktemp -d)
-pids=()
-app_pid=
-cleanup() {
-  for pid in "${pids[@]}" $app_pid; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$home"
-}
-trap cleanup EXIT
-fail() { echo "$*"; exit 1; }
+# shellcheck source=tests/desktop/private-home.sh
+. "$(dirname "$0")/private-home.sh"
 
 start_x_server 1440x900
 xcompmgr >/dev/null 2>&1 &
 pids+=($!)
-
-mkdir -p "$home/runtime" && chmod 700 "$home/runtime"
-export HOME="$home" XDG_DATA_HOME="$home/data" XDG_CONFIG_HOME="$home/config" \
-  XDG_CACHE_HOME="$home/cache" XDG_RUNTIME_DIR="$home/runtime" QT_QPA_PLATFORM=xcb TUNDLE_QA_MODE=1
 
 control_centre="糯墩 · 桌面小伙伴"
 room_sheet="房间设置"
